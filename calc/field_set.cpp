@@ -1,0 +1,65 @@
+#include "field_set.hpp"
+
+#include "failure.hpp"
+
+namespace coilwind {
+namespace {
+
+FieldIndex checked(FieldIndex index) {
+    if (!isField(index)) {
+        throw NoSuchField(index);
+    }
+    return index;
+}
+
+} // namespace
+
+std::string FieldSet::text(FieldIndex index) const {
+    return fieldText(checked(index));
+}
+
+void FieldSet::setText(FieldIndex index, std::string_view text) {
+    setFieldText(checked(index), text);
+}
+
+double FieldSet::number(FieldIndex index) const {
+    const auto value = readLeadingNumber(text(index));
+    if (!value) {
+        throw CalculationFault("field " + std::to_string(index) + " holds a number beyond range");
+    }
+    return *value;
+}
+
+void FieldSet::setNumber(FieldIndex index, double value, Pattern pattern, std::string_view suffix) {
+    checked(index);
+    auto formatted = formatFixed(value, pattern);
+    if (!formatted) {
+        throw CalculationFault("result for field " + std::to_string(index) + " is not finite");
+    }
+    *formatted += suffix;
+    setFieldText(index, *formatted);
+}
+
+void FieldSet::focus(FieldIndex index) {
+    focusField(checked(index));
+}
+
+MemoryFieldSet::MemoryFieldSet() {
+    for (std::size_t slot = 0; slot < kFields.size(); ++slot) {
+        texts_[slot] = kFields[slot].startupText;
+    }
+}
+
+std::string MemoryFieldSet::fieldText(FieldIndex index) const {
+    return texts_[static_cast<std::size_t>(slotOf(index))];
+}
+
+void MemoryFieldSet::setFieldText(FieldIndex index, std::string_view text) {
+    texts_[static_cast<std::size_t>(slotOf(index))] = text;
+}
+
+void MemoryFieldSet::focusField(FieldIndex index) {
+    focused_ = index;
+}
+
+} // namespace coilwind

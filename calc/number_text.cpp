@@ -1,0 +1,293 @@
+#include "number_text.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <system_error>
+
+namespace coilwind {
+namespace {
+
+// A double needs at most 767 significant decimal digits to be rounded correctly; digits beyond
+// the kept ones only matter through whether any of them is non-zero (a "sticky" digit).
+constexpr std::size_t kKeptDecimalDigits = 800;
+// 16^256 = 2^1024 already exceeds the largest double, and so does 8^342.
+constexpr std::size_t kMaxHexDigits = 256;
+constexpr std::size_t kMaxOctalDigits = 342;
+// Beyond these decimal magnitudes no digit string can come back into range.
+constexpr std::int64_t kOverflowMagnitude = 309;
+constexpr std::int64_t kUnderflowMagnitude = -400;
+constexpr std::int64_t kExponentCap = 1'000'000'000;
+
+constexpr int kEnd = -1;
+
+constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+constexpr bool isDigit(int c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool isOctalDigit(int c) {
+    return c >= '0' && c <= '7';
+}
+constexpr bool isHexDigit(int c) {
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// Walks the text, treating blanks as if they were not there.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) {}
+
+    int peek() {
+        while (pos_ < text_.size() && isBlank(text_[pos_])) {
+            ++pos_;
+        }
+        return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_]) : kEnd;
+    }
+    void advance() { ++pos_; }
+    bool take(char wanted) {
+        if (peek() != wanted) {
+            return false;
+        }
+        advance();
+        return true;
+    }
+    bool takeEither(char a, char b) { return take(a) || take(b); }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// Significant digits (no leading zeros) collected from the runs of digits of one number.
+struct DigitRun {
+    std::string digits;
+    bool sawDigit = false;
+    bool droppedNonZero = false;
+    std::size_t significantCount = 0;
+};
+
+// How one run of digits was taken apart, so the caller can place the decimal point.
+struct RunCounts {
+    std::int64_t leadingZeros = 0;
+    std::int64_t kept = 0;
+    std::int64_t dropped = 0;
+};
+
+template <typename IsRunDigit>
+RunCounts collectDigits(Cursor& cursor, DigitRun& run, std::size_t keep, IsRunDigit isRunDigit) {
+    RunCounts counts;
+    for (int c = cursor.peek(); isRunDigit(c); c = cursor.peek()) {
+        cursor.advance();
+        run.sawDigit = true;
+        if (run.significantCount == 0 && c == '0') {
+            ++counts.leadingZeros;
+            continue;
+        }
+        ++run.significantCount;
+        if (run.digits.size() < keep) {
+            run.digits.push_back(static_cast<char>(c));
+            ++counts.kept;
+        } else {
+            run.droppedNonZero = run.droppedNonZero || c != '0';
+            ++counts.dropped;
+        }
+    }
+    return counts;
+}
+
+std::optional<double> convert(const std::string& canonical, std::chars_format format,
+                              bool beyondMeansOverflow) {
+    double value = 0.0;
+    const char* first = canonical.data();
+    const char* last = first + canonical.size();
+    const auto [end, ec] = std::from_chars(first, last, value, format);
+    if (ec == std::errc::result_out_of_range) {
+        if (beyondMeansOverflow) {
+            return std::nullopt;
+        }
+        return 0.0;
+    }
+    if (ec != std::errc{} || end != last) {
+        return std::nullopt; // cannot happen for a canonical string; refuse rather than guess
+    }
+    return value;
+}
+
+std::optional<double> readHex(Cursor& cursor) {
+    DigitRun run;
+    collectDigits(cursor, run, kMaxHexDigits, isHexDigit);
+    if (run.significantCount > kMaxHexDigits) {
+        return std::nullopt;
+    }
+    if (run.digits.empty()) {
+        return 0.0;
+    }
+    return convert(run.digits, std::chars_format::hex, true);
+}
+
+std::optional<double> readOctal(Cursor& cursor) {
+    DigitRun run;
+    collectDigits(cursor, run, kMaxOctalDigits, isOctalDigit);
+    if (run.significantCount > kMaxOctalDigits) {
+        return std::nullopt;
+    }
+    if (run.digits.empty()) {
+        return 0.0;
+    }
+    // Regroup the octal digits' bits into hexadecimal digits, from the low end.
+    std::string bits;
+    bits.reserve(run.digits.size() * 3 + 3);
+    for (const char digit : run.digits) {
+        const int v = digit - '0';
+        bits.push_back((v & 4) != 0 ? '1' : '0');
+        bits.push_back((v & 2) != 0 ? '1' : '0');
+        bits.push_back((v & 1) != 0 ? '1' : '0');
+    }
+    bits.insert(0, (4 - bits.size() % 4) % 4, '0');
+    std::string hex;
+    hex.reserve(bits.size() / 4);
+    for (std::size_t i = 0; i < bits.size(); i += 4) {
+        const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
+                           (bits[i + 3] - '0');
+        hex.push_back("0123456789abcdef"[nibble]);
+    }
+    return convert(hex, std::chars_format::hex, true);
+}
+
+std::int64_t readExponent(Cursor& cursor) {
+    const int marker = cursor.peek();
+    if (marker != 'e' && marker != 'E' && marker != 'd' && marker != 'D') {
+        return 0;
+    }
+    cursor.advance();
+    bool negative = false;
+    if (cursor.take('-')) {
+        negative = true;
+    } else {
+        cursor.take('+');
+    }
+    std::int64_t exponent = 0;
+    for (int c = cursor.peek(); isDigit(c); c = cursor.peek()) {
+        cursor.advance();
+        exponent = std::min<std::int64_t>(exponent * 10 + (c - '0'), kExponentCap);
+    }
+    return negative ? -exponent : exponent;
+}
+
+std::optional<double> readDecimal(Cursor& cursor) {
+    bool negative = false;
+    if (cursor.take('-')) {
+        negative = true;
+    } else {
+        cursor.take('+');
+    }
+
+    // value = digits × 10^scale
+    DigitRun run;
+    // Whole part: a digit dropped past the kept ones still multiplies by ten.
+    std::int64_t scale = collectDigits(cursor, run, kKeptDecimalDigits, isDigit).dropped;
+    if (cursor.take('.')) {
+        // Fraction: every digit before the first dropped one divides by ten.
+        const RunCounts fraction = collectDigits(cursor, run, kKeptDecimalDigits, isDigit);
+        scale -= fraction.leadingZeros + fraction.kept;
+    }
+    if (!run.sawDigit) {
+        return 0.0;
+    }
+    const std::int64_t exponent = readExponent(cursor);
+    const double zero = negative ? -0.0 : 0.0;
+    if (run.digits.empty()) {
+        return zero; // all zeros: "0e400" is still 0
+    }
+    std::string canonical = negative ? "-" : "";
+    canonical += run.digits;
+    if (run.droppedNonZero) {
+        canonical.push_back('1');
+        --scale;
+    }
+    scale += exponent;
+    const auto significant = static_cast<std::int64_t>(canonical.size() - (negative ? 1 : 0));
+    const std::int64_t magnitude = significant - 1 + scale;
+    if (magnitude > kOverflowMagnitude) {
+        return std::nullopt;
+    }
+    if (magnitude < kUnderflowMagnitude) {
+        return zero;
+    }
+    canonical += 'e';
+    canonical += std::to_string(scale);
+    const auto value = convert(canonical, std::chars_format::general, magnitude > 0);
+    if (value && *value == 0.0) {
+        return zero;
+    }
+    return value;
+}
+
+} // namespace
+
+std::optional<double> readLeadingNumber(std::string_view text) {
+    Cursor cursor(text);
+    if (cursor.take('&')) {
+        if (cursor.takeEither('H', 'h')) {
+            return readHex(cursor);
+        }
+        if (cursor.takeEither('O', 'o')) {
+            return readOctal(cursor);
+        }
+        return 0.0; // "&" followed by anything else starts no number
+    }
+    return readDecimal(cursor);
+}
+
+std::optional<std::string> formatFixed(double value, Pattern pattern) {
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    const int decimals = decimalsOf(pattern);
+    std::string kept; // the rounded value times 10^decimals, as decimal digits
+    if (value != 0.0) {
+        constexpr int kSignificant = 15;
+        char buffer[32];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                          std::chars_format::scientific, kSignificant - 1);
+        // buffer holds "d.dddddddddddddde±x…": 15 digits, then the decimal exponent.
+        std::string digits(1, buffer[0]);
+        digits.append(buffer + 2, buffer + 2 + (kSignificant - 1));
+        const char* exponentSign = buffer + kSignificant + 2; // past the digits and the 'e'
+        int exponent = 0;
+        std::from_chars(exponentSign + 1, result.ptr, exponent);
+        if (*exponentSign == '-') {
+            exponent = -exponent;
+        }
+        // Leading digits that survive rounding to the pattern.
+        const int keep = exponent + 1 + decimals;
+        if (keep >= kSignificant) {
+            kept = digits + std::string(static_cast<std::size_t>(keep - kSignificant), '0');
+        } else if (keep >= 0) {
+            kept = digits.substr(0, static_cast<std::size_t>(keep));
+            if (digits[static_cast<std::size_t>(keep)] >= '5') {
+                auto it = kept.rbegin();
+                for (; it != kept.rend() && *it == '9'; ++it) {
+                    *it = '0';
+                }
+                if (it == kept.rend()) {
+                    kept.insert(kept.begin(), '1');
+                } else {
+                    ++*it;
+                }
+            }
+        }
+    }
+    if (kept.size() <= static_cast<std::size_t>(decimals)) {
+        kept.insert(0, static_cast<std::size_t>(decimals) + 1 - kept.size(), '0');
+    }
+    std::string text = value < 0.0 ? "-" : "";
+    text.append(kept, 0, kept.size() - static_cast<std::size_t>(decimals));
+    text += '.';
+    text.append(kept, kept.size() - static_cast<std::size_t>(decimals));
+    return text;
+}
+
+} // namespace coilwind

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace coilwind {
+
+// Reads the number a field's text starts with. Blanks (space, tab, line feed) are skipped wherever
+// they stand; a text without digits reads 0. "&H" / "&O" introduce a hexadecimal / octal whole
+// number. Returns nothing when the number lies beyond the range of a double; a value too small
+// for a double reads 0. Runs in time linear in the length of the text.
+std::optional<double> readLeadingNumber(std::string_view text);
+
+// The three ways a result is written: a fixed count of decimals after a ".".
+enum class Pattern { OneDecimal = 1, ThreeDecimals = 3, FourDecimals = 4 };
+
+constexpr int decimalsOf(Pattern pattern) {
+    return static_cast<int>(pattern);
+}
+
+// Writes a finite value with the pattern's decimals: first correctly rounded to 15 significant
+// digits, then that decimal rounded to the pattern, halves away from zero. No grouping, no
+// exponent, "." whatever the locale; exact zero has no sign, a negative value rounding to zero
+// keeps it ("-0.0"). Returns nothing for an infinity or a NaN.
+std::optional<std::string> formatFixed(double value, Pattern pattern);
+
+} // namespace coilwind

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian/Ubuntu), configures and builds, then either opens the
+# calculator (`run`) or runs the whole test suite headless (`test`).
+set -euo pipefail
+
+mode=${1:-}
+if [[ $mode != run && $mode != test ]]; then
+    echo "usage: $0 run|test" >&2
+    exit 2
+fi
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev libqt6svg6
+    libgtest-dev libbenchmark-dev
+    fonts-wqy-microhei # Chinese captions in Simplified Chinese forms
+)
+
+missing=()
+if command -v dpkg-query >/dev/null 2>&1 && command -v apt-get >/dev/null 2>&1; then
+    for package in "${packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+            missing+=("$package")
+        fi
+    done
+else
+    echo "This script installs with apt-get (Debian 12 / Ubuntu). On this system install:" >&2
+    echo "  ${packages[*]}" >&2
+    echo "(CMake >= 3.25, Ninja, a C++20 compiler, Qt 6.4 Widgets/Svg/Test, GoogleTest," >&2
+    echo " Google Benchmark, a CJK font), then run:" >&2
+    echo "  cmake -S . -B build -G Ninja && cmake --build build" >&2
+    exit 1
+fi
+
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja
+cmake --build build
+
+if [[ $mode == run ]]; then
+    if [[ ! -x build/coilwind ]]; then
+        echo "Built the calculation core; the calculator window is not there yet." >&2
+        exit 0
+    fi
+    exec build/coilwind
+fi
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
