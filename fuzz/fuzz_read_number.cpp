@@ -1,0 +1,216 @@
+// Any bytes, of any length, read as the number a field's text starts with: never a crash or a
+// sanitizer report, never an infinity or a NaN, and the same value as an independent reading
+// that leaves the digits to the C library's correctly rounded strtod.
+//
+// COILWIND_FUZZ_TIMING=1 skips the independent reading, so that running the target on chosen
+// files (`-runs=N file`) times readLeadingNumber alone.
+
+#include "calc/number_text.hpp"
+#include "fuzz/check.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using coilwind::fuzz::fail;
+using coilwind::fuzz::isDigit;
+using coilwind::fuzz::require;
+
+bool gCompareWithReference = true;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isOctalDigit(char c) {
+    return c >= '0' && c <= '7';
+}
+bool isHexDigit(char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+struct Reading {
+    bool inRange = true;
+    double value = 0.0;
+};
+
+// strtod on a complete number; an infinity means beyond the range of a double.
+Reading libraryReading(const std::string& number) {
+    char* end = nullptr;
+    const double value = std::strtod(number.c_str(), &end);
+    require(end == number.c_str() + number.size(), "reference: strtod stopped early");
+    if (std::isinf(value)) {
+        return {false, 0.0};
+    }
+    return {true, value};
+}
+
+std::string stripLeadingZeros(const std::string& digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string::npos ? std::string() : digits.substr(first);
+}
+
+Reading hexReading(const std::string& digits) {
+    const std::string significant = stripLeadingZeros(digits);
+    if (significant.empty()) {
+        return {true, 0.0};
+    }
+    if (significant.size() > 260) { // at least 16^259
+        return {false, 0.0};
+    }
+    return libraryReading("0x" + significant);
+}
+
+// Octal through a multi-word integer and its hexadecimal spelling.
+Reading octalReading(const std::string& digits) {
+    const std::string significant = stripLeadingZeros(digits);
+    if (significant.empty()) {
+        return {true, 0.0};
+    }
+    if (significant.size() > 350) { // at least 8^349
+        return {false, 0.0};
+    }
+    std::vector<std::uint32_t> words; // least significant first
+    for (const char digit : significant) {
+        std::uint64_t carry = static_cast<std::uint64_t>(digit - '0');
+        for (std::uint32_t& word : words) {
+            const std::uint64_t product = (static_cast<std::uint64_t>(word) << 3) + carry;
+            word = static_cast<std::uint32_t>(product & 0xffffffffu);
+            carry = product >> 32;
+        }
+        if (carry != 0) {
+            words.push_back(static_cast<std::uint32_t>(carry));
+        }
+    }
+    std::string hex = "0x";
+    char chunk[16];
+    for (std::size_t i = words.size(); i-- > 0;) {
+        std::snprintf(chunk, sizeof chunk, i + 1 == words.size() ? "%x" : "%08x",
+                      static_cast<unsigned>(words[i]));
+        hex += chunk;
+    }
+    if (words.empty()) {
+        hex += '0';
+    }
+    return libraryReading(hex);
+}
+
+// Blanks count nowhere, so drop them all first; then pick out sign, whole part, fraction and
+// exponent (e or d) and hand them to strtod in its own syntax.
+Reading referenceReading(std::string_view text) {
+    std::string s;
+    for (const char c : text) {
+        if (!isBlank(c)) {
+            s.push_back(c);
+        }
+    }
+    std::size_t pos = 0;
+    const auto at = [&](std::size_t i) { return i < s.size() ? s[i] : '\0'; };
+    const auto run = [&](bool (*accepts)(char)) {
+        const std::size_t start = pos;
+        while (pos < s.size() && accepts(s[pos])) {
+            ++pos;
+        }
+        return s.substr(start, pos - start);
+    };
+
+    if (at(pos) == '&') {
+        ++pos;
+        if (at(pos) == 'H' || at(pos) == 'h') {
+            ++pos;
+            return hexReading(run(isHexDigit));
+        }
+        if (at(pos) == 'O' || at(pos) == 'o') {
+            ++pos;
+            return octalReading(run(isOctalDigit));
+        }
+        return {true, 0.0};
+    }
+
+    std::string number;
+    if (at(pos) == '-') {
+        number = "-";
+        ++pos;
+    } else if (at(pos) == '+') {
+        ++pos;
+    }
+    const std::string whole = run([](char c) { return isDigit(c); });
+    std::string fraction;
+    if (at(pos) == '.') {
+        ++pos;
+        fraction = run([](char c) { return isDigit(c); });
+    }
+    if (whole.empty() && fraction.empty()) {
+        return {true, 0.0}; // no digits: no number, and no sign either
+    }
+    number += whole.empty() ? "0" : whole;
+    number += '.';
+    number += fraction;
+    const char marker = at(pos);
+    if (marker == 'e' || marker == 'E' || marker == 'd' || marker == 'D') {
+        ++pos;
+        std::string sign;
+        if (at(pos) == '-' || at(pos) == '+') {
+            sign = std::string(1, at(pos));
+            ++pos;
+        }
+        const std::string exponent = run([](char c) { return isDigit(c); });
+        if (!exponent.empty()) {
+            number += 'e' + sign + exponent;
+        }
+    }
+    return libraryReading(number);
+}
+
+bool sameDouble(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0; // tells -0.0 from 0.0
+}
+
+void report(std::string_view text, const std::optional<double>& got, const Reading& expected) {
+    std::fprintf(stderr, "text (%zu bytes) begins \"%.*s\"\n", text.size(),
+                 static_cast<int>(std::min<std::size_t>(text.size(), 120)), text.data());
+    if (got) {
+        std::fprintf(stderr, "read:     %a (%.17g)\n", *got, *got);
+    } else {
+        std::fprintf(stderr, "read:     beyond range\n");
+    }
+    if (expected.inRange) {
+        std::fprintf(stderr, "expected: %a (%.17g)\n", expected.value, expected.value);
+    } else {
+        std::fprintf(stderr, "expected: beyond range\n");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    const char* timing = std::getenv("COILWIND_FUZZ_TIMING");
+    gCompareWithReference = timing == nullptr || std::strcmp(timing, "1") != 0;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::optional<double> value = coilwind::readLeadingNumber(text);
+    if (value && !std::isfinite(*value)) {
+        fail("readLeadingNumber returned an infinity or a NaN");
+    }
+    if (!gCompareWithReference) {
+        return 0;
+    }
+    const Reading expected = referenceReading(text);
+    if (expected.inRange != value.has_value() ||
+        (expected.inRange && !sameDouble(expected.value, *value))) {
+        report(text, value, expected);
+        fail("readLeadingNumber differs from the reference reading");
+    }
+    return 0;
+}

@@ -1,0 +1,289 @@
+#include "main_window.hpp"
+
+#include "calc/commands.hpp"
+#include "calc/core_type.hpp"
+#include "placement.hpp"
+#include "widgets.hpp"
+#include "window_description.hpp"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHash>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStringList>
+#include <algorithm>
+#include <vector>
+
+namespace coilwind::ui {
+namespace {
+
+QString qstring(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect pixelGeometry(const ControlDescription& control) {
+    return {toPixels(control.left), toPixels(control.top), toPixels(control.width),
+            toPixels(control.height)};
+}
+
+void setColours(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// The summary is framed by line feed + carriage return pairs and indented for a text file;
+// a tooltip shows its lines plainly.
+QString summaryForDisplay(const std::string& summary) {
+    QStringList lines;
+    for (const QString& line : qstring(summary).split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty()) {
+            lines << trimmed;
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+// The field set seen through the window's text fields.
+class MainWindow::WidgetFieldSet final : public FieldSet {
+public:
+    explicit WidgetFieldSet(const std::array<FieldEdit*, kFields.size()>& edits) : edits_(edits) {}
+
+protected:
+    std::string fieldText(FieldIndex index) const override {
+        return edit(index)->text().toStdString();
+    }
+    void setFieldText(FieldIndex index, std::string_view text) override {
+        edit(index)->setText(qstring(text));
+    }
+    void focusField(FieldIndex index) override { edit(index)->setFocus(Qt::OtherFocusReason); }
+
+private:
+    FieldEdit* edit(FieldIndex index) const {
+        return edits_[static_cast<std::size_t>(slotOf(index))];
+    }
+    const std::array<FieldEdit*, kFields.size()>& edits_;
+};
+
+MainWindow::MainWindow() : MainWindow(Options{}) {}
+
+MainWindow::MainWindow(Options options) : options_(std::move(options)) {
+    if (options_.pictureDirectory.isEmpty()) {
+        options_.pictureDirectory = QCoreApplication::applicationDirPath();
+    }
+    build();
+    fieldSet_ = std::make_unique<WidgetFieldSet>(fieldEdits_);
+    bindEvents();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(startupPosition(screen->geometry().size(), size()));
+    }
+    fillCoreTypeList();
+    calculateButton_->setFocus(Qt::OtherFocusReason);
+}
+
+MainWindow::~MainWindow() = default;
+
+FieldSet& MainWindow::fields() {
+    return *fieldSet_;
+}
+
+FieldEdit* MainWindow::field(FieldIndex index) const {
+    return isField(index) ? fieldEdits_[static_cast<std::size_t>(slotOf(index))] : nullptr;
+}
+
+QString MainWindow::coreTypeText() const {
+    return coreType_->currentText();
+}
+
+void MainWindow::build() {
+    setObjectName(qstring(kWindowName));
+    setWindowTitle(QStringLiteral("coilwind — 工字电感圈数计算器"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/coilwind-%1.png").arg(size), QSize(size, size));
+    }
+    setWindowIcon(icon);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    resize(toPixels(kClientWidthTwips), toPixels(kClientHeightTwips));
+
+    QHash<QString, QWidget*> containers{{objectName(), this}};
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlDescription& control : windowDescription()) {
+        QWidget* parent = containers.value(qstring(control.container));
+        const QString caption = qstring(control.caption);
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::Frame: {
+            auto* frame = control.toolTip.empty() ? new QGroupBox(caption, parent)
+                                                  : new OwnSurfaceToolTipFrame(caption, parent);
+            frame->setToolTip(qstring(control.toolTip));
+            if ((control.flags & kOwnBackground) != 0U) {
+                setColours(frame, palette().color(QPalette::Window).darker(108),
+                           palette().color(QPalette::WindowText));
+            }
+            containers.insert(qstring(control.name), frame);
+            widget = frame;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(caption, parent);
+            button->setAutoDefault(true); // Enter presses a focused button, as Space does
+            widget = button;
+            break;
+        }
+        case ControlKind::OptionButton: {
+            auto* option = new QRadioButton(caption, parent);
+            option->setChecked((control.flags & kChecked) != 0U);
+            widget = option;
+            break;
+        }
+        case ControlKind::ComboBox: {
+            coreType_ = new QComboBox(parent);
+            coreType_->setEditable(true);
+            coreType_->setCompleter(nullptr);                // the text is what was typed
+            coreType_->setInsertPolicy(QComboBox::NoInsert); // the list never grows
+            widget = coreType_;
+            break;
+        }
+        case ControlKind::Field: {
+            auto* edit = new FieldEdit(control.arrayIndex, parent);
+            edit->setText(
+                qstring(kFields[static_cast<std::size_t>(slotOf(control.arrayIndex))].startupText));
+            fieldEdits_[static_cast<std::size_t>(slotOf(control.arrayIndex))] = edit;
+            widget = edit;
+            break;
+        }
+        case ControlKind::Caption: {
+            auto* label = new QLabel(caption, parent);
+            setColours(label, palette().color(QPalette::Button),
+                       palette().color(QPalette::ButtonText));
+            widget = label;
+            break;
+        }
+        case ControlKind::LinkLabel: {
+            auto* label = new LinkLabel(caption, parent);
+            setColours(label, palette().color(QPalette::HighlightedText),
+                       palette().color(QPalette::Highlight));
+            label->setCursor(Qt::PointingHandCursor);
+            connect(label, &LinkLabel::clicked, this, &MainWindow::openLink);
+            widget = label;
+            break;
+        }
+        case ControlKind::Line: {
+            auto* line = new QWidget(parent);
+            setColours(line, palette().color(QPalette::WindowText),
+                       palette().color(QPalette::WindowText));
+            line->setGeometry(toPixels(control.left), toPixels(control.top),
+                              toPixels(control.width - control.left) + 1, 1);
+            widget = line;
+            break;
+        }
+        case ControlKind::Picture:
+            picture_ = new QLabel(parent);
+            picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            widget = picture_;
+            break;
+        }
+        widget->setObjectName(qstring(control.name));
+        if (control.kind != ControlKind::Line) {
+            widget->setGeometry(pixelGeometry(control));
+        }
+        if ((control.flags & kFitsCaption) != 0U) {
+            widget->adjustSize();
+        }
+        if (control.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
+            tabOrder.emplace_back(control.tabIndex, widget);
+        }
+    }
+
+    std::sort(tabOrder.begin(), tabOrder.end());
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+    calculateButton_ = findChild<QPushButton*>(QStringLiteral("Command1"));
+    coreMode_ = findChild<QRadioButton*>(QStringLiteral("Option1"));
+    inductanceMode_ = findChild<QRadioButton*>(QStringLiteral("Option2"));
+    resultGroup_ = findChild<QGroupBox*>(QStringLiteral("Frame3"));
+}
+
+void MainWindow::bindEvents() {
+    connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::onCalculate);
+    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+            &MainWindow::openLink);
+    for (FieldEdit* edit : fieldEdits_) {
+        connect(edit, &FieldEdit::keyDown, this, &MainWindow::onFieldKeyDown);
+    }
+    // A pick from the list (every pick, also of the entry already shown) and every edit of the
+    // box's text apply the picture rule; the program's own selection does so in
+    // fillCoreTypeList.
+    connect(coreType_, &QComboBox::activated, this, &MainWindow::applyPictureRule);
+    connect(coreType_->lineEdit(), &QLineEdit::textEdited, this, &MainWindow::applyPictureRule);
+    connect(coreMode_, &QRadioButton::clicked, this, [this] { showPicture(PictureMode::Core); });
+    connect(inductanceMode_, &QRadioButton::clicked, this,
+            [this] { showPicture(PictureMode::Inductance); });
+}
+
+void MainWindow::fillCoreTypeList() {
+    coreType_->addItem(qstring(kDrumCoreText));
+    coreType_->addItem(qstring(kRodCoreText));
+    coreType_->setCurrentIndex(0);
+    applyPictureRule(); // selecting an entry is a selection, whoever makes it
+}
+
+void MainWindow::onCalculate() {
+    showSummary(calculate(*fieldSet_, coreTypeText().toStdString()));
+}
+
+void MainWindow::onFieldKeyDown(FieldIndex index, int keyCode, int modifiers) {
+    showSummary(handleKeyDown(*fieldSet_, coreTypeText().toStdString(), index, keyCode, modifiers));
+}
+
+void MainWindow::showSummary(const std::optional<std::string>& summary) {
+    if (summary) {
+        resultGroup_->setToolTip(summaryForDisplay(*summary));
+    }
+}
+
+void MainWindow::applyPictureRule() {
+    if (inductanceMode_->isChecked()) {
+        showPicture(PictureMode::Inductance);
+    } else if (coreMode_->isChecked()) {
+        showPicture(PictureMode::Core);
+    }
+}
+
+void MainWindow::showPicture(PictureMode mode) {
+    pictureFile_ = pictureFileFor(mode, coreTypeOf(coreTypeText().toStdString()));
+    const LoadedPicture loaded = loadPicture(options_.pictureDirectory, pictureFile_);
+    if (loaded.image.isNull()) {
+        qWarning("coilwind: cannot read the picture %s: %s",
+                 qUtf8Printable(QDir(options_.pictureDirectory).filePath(pictureFile_)),
+                 qUtf8Printable(loaded.error));
+        picture_->setPixmap({});
+        picture_->setText(
+            QStringLiteral("无法读取图片 %1 (cannot read the picture)").arg(pictureFile_));
+    } else {
+        picture_->setPixmap(QPixmap::fromImage(loaded.image));
+    }
+    picture_->adjustSize(); // the picture control takes the size of what it shows
+}
+
+void MainWindow::openLink() const {
+    options_.openLink(QByteArray(kLinkAddress));
+}
+
+} // namespace coilwind::ui

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "calc/field_set.hpp"
+#include "link_opener.hpp"
+#include "picture_rule.hpp"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace coilwind::ui {
+
+class FieldEdit;
+
+// The calculator's one window. It is built from the window description, binds the toolkit's
+// events to the calculation core and holds no arithmetic of its own.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    struct Options {
+        QString pictureDirectory; // empty: the folder that holds the executable
+        LinkOpener openLink = openWithDesktop;
+    };
+
+    MainWindow();
+    explicit MainWindow(Options options);
+    ~MainWindow() override;
+
+    FieldSet& fields();
+    FieldEdit* field(FieldIndex index) const;
+    QString coreTypeText() const;
+    // The picture file the last picture event asked for, whether or not it could be read.
+    QString pictureFile() const { return pictureFile_; }
+
+private:
+    void build();
+    void bindEvents();
+    void fillCoreTypeList();
+
+    void onCalculate();
+    void onFieldKeyDown(FieldIndex index, int keyCode, int modifiers);
+    void showSummary(const std::optional<std::string>& summary);
+
+    void applyPictureRule();
+    void showPicture(PictureMode mode);
+    void openLink() const;
+
+    class WidgetFieldSet;
+
+    Options options_;
+    std::unique_ptr<WidgetFieldSet> fieldSet_;
+    std::array<FieldEdit*, kFields.size()> fieldEdits_{};
+    QComboBox* coreType_ = nullptr;
+    QRadioButton* coreMode_ = nullptr;
+    QRadioButton* inductanceMode_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
+    QGroupBox* resultGroup_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QString pictureFile_;
+    bool pictureShownForSelection_ = false;
+};
+
+} // namespace coilwind::ui

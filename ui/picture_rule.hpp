@@ -1,0 +1,25 @@
+#pragma once
+
+#include "calc/core_type.hpp"
+
+#include <QImage>
+#include <QString>
+
+namespace coilwind::ui {
+
+// CORE shows the bare core, INDUCTANCE the wound inductor.
+enum class PictureMode { Core, Inductance };
+
+// "KQCORE.JPG", "RC.JPG", "KQ.JPG" or "R.JPG".
+QString pictureFileFor(PictureMode mode, CoreType core);
+
+struct LoadedPicture {
+    QImage image;  // null when the file could not be read
+    QString error; // why not, for the notice and the log
+};
+
+// Reads the picture file afresh; pictures are small and never cached. A file that is missing,
+// not a picture, truncated, or larger than Qt's allocation limit comes back as an error.
+LoadedPicture loadPicture(const QString& directory, const QString& fileName);
+
+} // namespace coilwind::ui

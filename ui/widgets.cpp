@@ -1,0 +1,54 @@
+#include "widgets.hpp"
+
+#include "calc/commands.hpp"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QToolTip>
+
+namespace coilwind::ui {
+
+FieldEdit::FieldEdit(FieldIndex index, QWidget* parent) : QLineEdit(parent), index_(index) {}
+
+void FieldEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    selectAll();
+    selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (selectOnRelease_) {
+        selectOnRelease_ = false;
+        selectAll();
+    }
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter) {
+        QLineEdit::keyPressEvent(event);
+    }
+    emit keyDown(index_, enter ? kEnterKey : event->key(), static_cast<int>(event->modifiers()));
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+bool OwnSurfaceToolTipFrame::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (childAt(help->pos()) != nullptr) {
+            QToolTip::hideText();
+            event->ignore();
+            return true;
+        }
+    }
+    return QGroupBox::event(event);
+}
+
+} // namespace coilwind::ui
