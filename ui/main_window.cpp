@@ -67,7 +67,9 @@ protected:
         return edit(index)->text().toStdString();
     }
     void setFieldText(FieldIndex index, std::string_view text) override {
-        edit(index)->setText(qstring(text));
+        FieldEdit* field = edit(index);
+        field->setText(qstring(text));
+        field->setCursorPosition(0); // a narrow field shows a result's leading digits
     }
     void focusField(FieldIndex index) override { edit(index)->setFocus(Qt::OtherFocusReason); }
 
