@@ -173,6 +173,10 @@ void MainWindow::build() {
             auto* label = new QLabel(caption, parent);
             setColours(label, palette().color(QPalette::Button),
                        palette().color(QPalette::ButtonText));
+            if (FieldEdit* described = field(control.captionOf)) {
+                label->setBuddy(described);
+                described->setAccessibleName(caption); // what a screen reader says for the field
+            }
             widget = label;
             break;
         }
@@ -197,6 +201,7 @@ void MainWindow::build() {
         case ControlKind::Picture:
             picture_ = new QLabel(parent);
             picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            picture_->setAccessibleName(QStringLiteral("磁心图片 (core picture)"));
             widget = picture_;
             break;
         }
@@ -269,8 +274,10 @@ void MainWindow::applyPictureRule() {
 }
 
 void MainWindow::showPicture(PictureMode mode) {
-    pictureFile_ = pictureFileFor(mode, coreTypeOf(coreTypeText().toStdString()));
-    const LoadedPicture loaded = loadPicture(options_.pictureDirectory, pictureFile_);
+    const CorePicture chosen = corePictureFor(mode, coreTypeOf(coreTypeText().toStdString()));
+    pictureFile_ = chosen.file;
+    const LoadedPicture loaded =
+        loadPicture(options_.pictureDirectory, pictureFile_, picture_->devicePixelRatioF());
     if (loaded.image.isNull()) {
         qWarning("coilwind: cannot read the picture %s: %s",
                  qUtf8Printable(QDir(options_.pictureDirectory).filePath(pictureFile_)),
@@ -281,6 +288,7 @@ void MainWindow::showPicture(PictureMode mode) {
     } else {
         picture_->setPixmap(QPixmap::fromImage(loaded.image));
     }
+    picture_->setAccessibleDescription(chosen.description + QStringLiteral(" — ") + pictureFile_);
     picture_->adjustSize(); // the picture control takes the size of what it shows
 }
 

@@ -1,24 +1,55 @@
 #include "picture_rule.hpp"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace coilwind::ui {
 
-QString pictureFileFor(PictureMode mode, CoreType core) {
+CorePicture corePictureFor(PictureMode mode, CoreType core) {
     const bool rod = core == CoreType::Rod;
     if (mode == PictureMode::Core) {
-        return rod ? QStringLiteral("RC.JPG") : QStringLiteral("KQCORE.JPG");
+        return rod ? CorePicture{QStringLiteral("RC.JPG"),
+                                 QStringLiteral("棒形磁心：直径A，长度B (rod core: diameter A, "
+                                                "length B)")}
+                   : CorePicture{QStringLiteral("KQCORE.JPG"),
+                                 QStringLiteral("工字磁心：外径A，中柱B，长D，幅宽F (drum core: "
+                                                "outer diameter A, centre post B, length D, "
+                                                "winding width F)")};
     }
-    return rod ? QStringLiteral("R.JPG") : QStringLiteral("KQ.JPG");
+    return rod ? CorePicture{QStringLiteral("R.JPG"),
+                             QStringLiteral("棒形电感 (wound rod-core inductor)")}
+               : CorePicture{QStringLiteral("KQ.JPG"),
+                             QStringLiteral("工字电感 (wound drum-core inductor)")};
 }
 
-LoadedPicture loadPicture(const QString& directory, const QString& fileName) {
-    QImageReader reader(QDir(directory).filePath(fileName));
+namespace {
+
+QImage readImage(const QString& path, QString* error) {
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull() && error != nullptr) {
+        *error = reader.errorString();
+    }
+    return image;
+}
+
+} // namespace
+
+LoadedPicture loadPicture(const QString& directory, const QString& fileName,
+                          qreal devicePixelRatio) {
+    const QDir dir(directory);
     LoadedPicture loaded;
-    loaded.image = reader.read();
-    if (loaded.image.isNull()) {
-        loaded.error = reader.errorString();
+    loaded.image = readImage(dir.filePath(fileName), &loaded.error);
+    if (loaded.image.isNull() || devicePixelRatio <= 1.0) {
+        return loaded;
+    }
+    const QFileInfo plain(fileName);
+    const QString sharper = plain.completeBaseName() + QStringLiteral("@2x.") + plain.suffix();
+    QImage twice = readImage(dir.filePath(sharper), nullptr);
+    if (!twice.isNull() && twice.size() == loaded.image.size() * 2) {
+        twice.setDevicePixelRatio(2.0);
+        loaded.image = std::move(twice);
     }
     return loaded;
 }

@@ -42,6 +42,7 @@ struct ControlDescription {
     unsigned flags = kNoFlags;
     int arrayIndex = -1; // index within Text1, Label3 or Line1
     std::string_view toolTip = {};
+    int captionOf = -1; // for a caption: the index of the field it stands above
 };
 
 inline constexpr std::string_view kWindowName = "Form1";

@@ -4,6 +4,7 @@
 #include "ui/placement.hpp"
 #include "ui/widgets.hpp"
 #include "ui/window_description.hpp"
+#include "window_fixture.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,42 +24,6 @@ using coilwind::FieldIndex;
 using coilwind::ui::MainWindow;
 
 namespace {
-
-struct Window {
-    QList<QByteArray> openedLinks;
-    std::unique_ptr<MainWindow> window;
-
-    explicit Window(const QString& pictureDirectory = {}) {
-        MainWindow::Options options;
-        options.pictureDirectory = pictureDirectory;
-        options.openLink = [this](const QByteArray& address) { openedLinks << address; };
-        window = std::make_unique<MainWindow>(options);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    MainWindow* operator->() const { return window.get(); }
-    template <typename T> T* child(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
-    QString text(FieldIndex index) const { return window->field(index)->text(); }
-    QWidget* focus() const { return QApplication::focusWidget(); }
-    void enter() const { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
-    QComboBox* coreType() const { return child<QComboBox>("CORETYPE"); }
-    // Picks an entry as the user does, with the arrow keys on the closed list.
-    void pickCoreType(int position) const {
-        coreType()->setFocus();
-        const int steps = position - coreType()->currentIndex();
-        for (int i = 0; i < std::abs(steps); ++i) {
-            QTest::keyClick(coreType(), steps > 0 ? Qt::Key_Down : Qt::Key_Up);
-        }
-    }
-    void click(const char* name) const {
-        auto* widget = child<QWidget>(name);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-};
 
 QString fieldName(FieldIndex index) {
     return QStringLiteral("Text1_%1").arg(index);

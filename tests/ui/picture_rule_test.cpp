@@ -1,0 +1,59 @@
+#include "ui/picture_rule.hpp"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using coilwind::CoreType;
+using namespace coilwind::ui;
+
+class PictureRuleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fileForModeAndCoreType() {
+        QCOMPARE(corePictureFor(PictureMode::Core, CoreType::Drum).file, "KQCORE.JPG");
+        QCOMPARE(corePictureFor(PictureMode::Core, CoreType::Rod).file, "RC.JPG");
+        QCOMPARE(corePictureFor(PictureMode::Inductance, CoreType::Drum).file, "KQ.JPG");
+        QCOMPARE(corePictureFor(PictureMode::Inductance, CoreType::Rod).file, "R.JPG");
+    }
+
+    // The build renders every picture at most 505 x 180 pixels, so it stays inside its frame,
+    // and a twice-as-dense copy for high-density screens.
+    void shippedPicturesFitTheirFrame_data() {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {"KQCORE.JPG", "RC.JPG", "KQ.JPG", "R.JPG"}) {
+            QTest::newRow(file) << QString::fromLatin1(file);
+        }
+    }
+    void shippedPicturesFitTheirFrame() {
+        QFETCH(QString, file);
+        const QString dir = QCoreApplication::applicationDirPath();
+        const LoadedPicture plain = loadPicture(dir, file);
+        QVERIFY2(!plain.image.isNull(), qPrintable(plain.error));
+        QVERIFY(plain.image.width() <= 505 && plain.image.height() <= 180);
+
+        const LoadedPicture dense = loadPicture(dir, file, 2.0);
+        QCOMPARE(dense.image.devicePixelRatio(), 2.0);
+        QCOMPARE(dense.image.deviceIndependentSize(), QSizeF(plain.image.size()));
+    }
+
+    void theDenseCopyIsOptional() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/RC.JPG",
+                            dir.filePath(QStringLiteral("RC.JPG"))));
+        const LoadedPicture loaded = loadPicture(dir.path(), QStringLiteral("RC.JPG"), 2.0);
+        QVERIFY(!loaded.image.isNull());
+        QCOMPARE(loaded.image.devicePixelRatio(), 1.0);
+        // without the plain file the dense copy alone is not enough
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/R@2x.JPG",
+                            dir.filePath(QStringLiteral("R@2x.JPG"))));
+        const LoadedPicture missing = loadPicture(dir.path(), QStringLiteral("R.JPG"), 2.0);
+        QVERIFY(missing.image.isNull());
+        QVERIFY(!missing.error.isEmpty());
+    }
+};
+
+QTEST_MAIN(PictureRuleTest)
+#include "picture_rule_test.moc"
