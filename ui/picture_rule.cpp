@@ -1,6 +1,8 @@
 #include "picture_rule.hpp"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -25,8 +27,37 @@ CorePicture corePictureFor(PictureMode mode, CoreType core) {
 
 namespace {
 
+// A JPEG stream ends with the end-of-image marker (some writers pad with zeros after it); the
+// decoder would fill a cut-off file with grey and call it a picture.
+bool looksTruncated(const QByteArray& data) {
+    if (!data.startsWith("\xFF\xD8")) {
+        return false;
+    }
+    qsizetype end = data.size();
+    while (end > 0 && data.at(end - 1) == '\0') {
+        --end;
+    }
+    return !QByteArrayView(data).first(end).endsWith("\xFF\xD9");
+}
+
 QImage readImage(const QString& path, QString* error) {
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error != nullptr) {
+            *error = file.errorString();
+        }
+        return {};
+    }
+    const QByteArray data = file.readAll();
+    if (looksTruncated(data)) {
+        if (error != nullptr) {
+            *error = QStringLiteral("the picture is cut off");
+        }
+        return {};
+    }
+    QBuffer buffer;
+    buffer.setData(data);
+    QImageReader reader(&buffer);
     QImage image = reader.read();
     if (image.isNull() && error != nullptr) {
         *error = reader.errorString();

@@ -5,10 +5,14 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QToolTip>
+#include <limits>
 
 namespace coilwind::ui {
 
-FieldEdit::FieldEdit(FieldIndex index, QWidget* parent) : QLineEdit(parent), index_(index) {}
+FieldEdit::FieldEdit(FieldIndex index, QWidget* parent) : QLineEdit(parent), index_(index) {
+    // A field holds whatever is typed or pasted, however long; Qt would cut it at 32767.
+    setMaxLength(std::numeric_limits<int>::max());
+}
 
 void FieldEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);

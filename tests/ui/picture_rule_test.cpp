@@ -8,6 +8,25 @@
 using coilwind::CoreType;
 using namespace coilwind::ui;
 
+namespace {
+
+// The same JPEG with its frame header claiming another size.
+QByteArray withClaimedSize(QByteArray jpeg, quint16 width, quint16 height) {
+    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
+        const auto marker = static_cast<quint8>(jpeg.at(i + 1));
+        if (static_cast<quint8>(jpeg.at(i)) == 0xFF && marker >= 0xC0 && marker <= 0xC2) {
+            jpeg[i + 5] = static_cast<char>(height >> 8);
+            jpeg[i + 6] = static_cast<char>(height & 0xFF);
+            jpeg[i + 7] = static_cast<char>(width >> 8);
+            jpeg[i + 8] = static_cast<char>(width & 0xFF);
+            return jpeg;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
 class PictureRuleTest : public QObject {
     Q_OBJECT
 
@@ -37,6 +56,29 @@ private slots:
         const LoadedPicture dense = loadPicture(dir, file, 2.0);
         QCOMPARE(dense.image.devicePixelRatio(), 2.0);
         QCOMPARE(dense.image.deviceIndependentSize(), QSizeF(plain.image.size()));
+    }
+
+    // Files that are not usable pictures: each is refused with a reason, never half shown.
+    void brokenFilesAreRefused_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QFile good(QCoreApplication::applicationDirPath() + "/KQCORE.JPG");
+        QVERIFY(good.open(QIODevice::ReadOnly));
+        const QByteArray jpeg = good.readAll();
+        QTest::newRow("truncated") << jpeg.first(jpeg.size() / 2);
+        QTest::newRow("not a picture") << QByteArray("GIF? no: plain text\n");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("60000 x 60000 claimed") << withClaimedSize(jpeg, 60000, 60000);
+    }
+    void brokenFilesAreRefused() {
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("KQ.JPG")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        file.close();
+        const LoadedPicture loaded = loadPicture(dir.path(), QStringLiteral("KQ.JPG"));
+        QVERIFY(loaded.image.isNull());
+        QVERIFY(!loaded.error.isEmpty());
     }
 
     void theDenseCopyIsOptional() {
