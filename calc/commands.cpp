@@ -3,6 +3,8 @@
 #include "failure.hpp"
 #include "stages.hpp"
 
+#include <initializer_list>
+
 namespace coilwind {
 namespace {
 
@@ -10,21 +12,30 @@ namespace {
 // not the bound, is what keeps the focus in place.
 constexpr FieldIndex kFocusStepBound = 29;
 
-std::string summaryLine(std::string_view content) {
-    std::string line = "\n\r        ";
-    line += content;
-    line += "\n\r";
-    return line;
+// Each line is framed by line feed + carriage return pairs and indented by eight blanks.
+void appendLine(std::string& summary, std::initializer_list<std::string_view> parts) {
+    summary += "\n\r        ";
+    for (const std::string_view part : parts) {
+        summary += part;
+    }
+    summary += "\n\r";
 }
 
 } // namespace
 
 std::string composeSummary(const FieldSet& fields, std::string_view coreTypeText) {
-    return summaryLine("TURNS=" + fields.text(field::kTurns) +
-                       "Ts    WIRE=" + fields.text(field::kWireDiameter) + "mm  ") +
-           summaryLine("INDUCTANCE:" + fields.text(field::kInductance) + "uH 1kHZ @ 1V") +
-           summaryLine("CORE:" + fields.text(field::kCoreModel) + "  " + std::string(coreTypeText) +
-                       "  " + fields.text(field::kMaker));
+    const std::string turns = fields.text(field::kTurns);
+    const std::string wire = fields.text(field::kWireDiameter);
+    const std::string inductance = fields.text(field::kInductance);
+    const std::string model = fields.text(field::kCoreModel);
+    const std::string maker = fields.text(field::kMaker);
+    std::string summary;
+    summary.reserve(128 + turns.size() + wire.size() + inductance.size() + model.size() +
+                    coreTypeText.size() + maker.size());
+    appendLine(summary, {"TURNS=", turns, "Ts    WIRE=", wire, "mm  "});
+    appendLine(summary, {"INDUCTANCE:", inductance, "uH 1kHZ @ 1V"});
+    appendLine(summary, {"CORE:", model, "  ", coreTypeText, "  ", maker});
+    return summary;
 }
 
 std::optional<std::string> calculate(FieldSet& fields, std::string_view coreTypeText) {
