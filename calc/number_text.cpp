@@ -115,31 +115,11 @@ std::optional<double> convert(const std::string& canonical, std::chars_format fo
     return value;
 }
 
-std::optional<double> readHex(Cursor& cursor) {
-    DigitRun run;
-    collectDigits(cursor, run, kMaxHexDigits, isHexDigit);
-    if (run.significantCount > kMaxHexDigits) {
-        return std::nullopt;
-    }
-    if (run.digits.empty()) {
-        return 0.0;
-    }
-    return convert(run.digits, std::chars_format::hex, true);
-}
-
-std::optional<double> readOctal(Cursor& cursor) {
-    DigitRun run;
-    collectDigits(cursor, run, kMaxOctalDigits, isOctalDigit);
-    if (run.significantCount > kMaxOctalDigits) {
-        return std::nullopt;
-    }
-    if (run.digits.empty()) {
-        return 0.0;
-    }
-    // Regroup the octal digits' bits into hexadecimal digits, from the low end.
+// Regroups octal digits' bits into hexadecimal digits, from the low end.
+std::string octalToHex(const std::string& octal) {
     std::string bits;
-    bits.reserve(run.digits.size() * 3 + 3);
-    for (const char digit : run.digits) {
+    bits.reserve(octal.size() * 3 + 3);
+    for (const char digit : octal) {
         const int v = digit - '0';
         bits.push_back((v & 4) != 0 ? '1' : '0');
         bits.push_back((v & 2) != 0 ? '1' : '0');
@@ -153,7 +133,28 @@ std::optional<double> readOctal(Cursor& cursor) {
                            (bits[i + 3] - '0');
         hex.push_back("0123456789abcdef"[nibble]);
     }
-    return convert(hex, std::chars_format::hex, true);
+    return hex;
+}
+
+enum class Radix { Hexadecimal, Octal };
+
+// The whole number after "&H" or "&O": the plain value its digits spell, no wrap-around.
+std::optional<double> readWholeNumber(Cursor& cursor, Radix radix) {
+    const bool hex = radix == Radix::Hexadecimal;
+    const std::size_t maxDigits = hex ? kMaxHexDigits : kMaxOctalDigits;
+    DigitRun run;
+    if (hex) {
+        collectDigits(cursor, run, maxDigits, isHexDigit);
+    } else {
+        collectDigits(cursor, run, maxDigits, isOctalDigit);
+    }
+    if (run.significantCount > maxDigits) {
+        return std::nullopt;
+    }
+    if (run.digits.empty()) {
+        return 0.0;
+    }
+    return convert(hex ? run.digits : octalToHex(run.digits), std::chars_format::hex, true);
 }
 
 std::int64_t readExponent(Cursor& cursor) {
@@ -231,10 +232,10 @@ std::optional<double> readLeadingNumber(std::string_view text) {
     Cursor cursor(text);
     if (cursor.take('&')) {
         if (cursor.takeEither('H', 'h')) {
-            return readHex(cursor);
+            return readWholeNumber(cursor, Radix::Hexadecimal);
         }
         if (cursor.takeEither('O', 'o')) {
-            return readOctal(cursor);
+            return readWholeNumber(cursor, Radix::Octal);
         }
         return 0.0; // "&" followed by anything else starts no number
     }
