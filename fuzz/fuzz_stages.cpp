@@ -16,7 +16,8 @@
 //    anything else nothing; every other field keeps its text byte for byte;
 //  - a written text has its field's pattern: 18 and 20 one decimal, 21 three, 23 four, 24 three
 //    followed by line feed and carriage return;
-//  - a summary comes back exactly when calculate or Enter in 21 wrote all its fields;
+//  - a summary comes back exactly when calculate or Enter in 21 wrote all its fields, and it
+//    quotes the fields and the core type whole, whatever bytes they hold;
 //  - the focus moves only on Enter, to the next index when that names a field and the stage
 //    (if any) completed.
 
@@ -160,6 +161,16 @@ void describe(const Operation& op, const std::array<std::string, kFields.size()>
     }
 }
 
+// The three summary lines, each framed by line feed + carriage return and indented by eight blanks.
+std::string expectedSummary(const FieldSet& fields, std::string_view coreType) {
+    const auto line = [](const std::string& content) { return "\n\r        " + content + "\n\r"; };
+    return line("TURNS=" + fields.text(field::kTurns) + "Ts    WIRE=" +
+                fields.text(field::kWireDiameter) + "mm  ") +
+           line("INDUCTANCE:" + fields.text(field::kInductance) + "uH 1kHZ @ 1V") +
+           line("CORE:" + fields.text(field::kCoreModel) + "  " + std::string(coreType) + "  " +
+                fields.text(field::kMaker));
+}
+
 std::vector<std::string_view> split(std::string_view input, char separator) {
     std::vector<std::string_view> pieces;
     for (;;) {
@@ -237,6 +248,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                  op.index == field::kWireDiameter);
         if (summary.has_value() != (summarises && completed)) {
             violated("a summary came back without a completed winding stage, or none after one");
+        }
+        if (summary && *summary != expectedSummary(memory, coreType)) {
+            violated("the summary does not quote the fields as they stand");
         }
 
         std::vector<FieldIndex> expectedFocus;

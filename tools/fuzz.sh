@@ -120,7 +120,7 @@ for i in "${!targets[@]}"; do
         printf '%-18s %12s runs: FINDING (exit %d)%s\n' "$target" "${runs:-?}" "$status" \
             "${artifact:+, input kept in $artifact}"
         cp "$log" "$findings/$target.log"
-        grep -E -A 30 'property violated|ERROR: (AddressSanitizer|libFuzzer|UndefinedBehavior)|runtime error' \
+        grep -E -B 8 -A 30 'property violated|ERROR: (AddressSanitizer|libFuzzer|UndefinedBehavior)|runtime error' \
             "$log" | head -n 60 >&2 || tail -n 40 "$log" >&2
     fi
 done
@@ -138,6 +138,7 @@ write_text() { # name size
         fraction) printf '0.'; head -c $((n - 3)) /dev/zero | tr '\0' '0'; printf '1' ;;
         blanks_between_digits) head -c $((n / 2)) /dev/zero | sed 's/\x0/ 1/g' ;;
         hex) printf '&H'; head -c $((n - 2)) /dev/zero | tr '\0' 'F' ;;
+        octal) printf '&O'; head -c $((n - 2)) /dev/zero | tr '\0' '7' ;;
         octal_zeros) printf '&O'; head -c $((n - 3)) /dev/zero | tr '\0' '0'; printf '7' ;;
         exponent) printf '1e'; head -c $((n - 2)) /dev/zero | tr '\0' '9' ;;
     esac
@@ -148,7 +149,7 @@ time_reading() { # file repeats -> milliseconds
 }
 echo "Reading a number, 4 KiB texts x2560 against 1 MiB texts x10 (10 MiB each):"
 worst=0
-for kind in digits fraction blanks_between_digits hex octal_zeros exponent; do
+for kind in digits fraction blanks_between_digits hex octal octal_zeros exponent; do
     write_text "$kind" 4096 >"$texts/$kind.4k"
     write_text "$kind" 1048576 >"$texts/$kind.1m"
     small=$(time_reading "$texts/$kind.4k" 2560)

@@ -19,11 +19,15 @@ done
 sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 
 # Reports stop the process with a failing exit status. The same settings apply while building,
-# since the build runs an instrumented tool (the picture renderer). Leaks inside the system's own
-# libraries are suppressed by name in tools/sanitizer/lsan.supp; project code is never suppressed.
+# since the build runs an instrumented tool (the picture renderer).
 export ASAN_OPTIONS="halt_on_error=1:print_stacktrace=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:report_error_type=1"
-export LSAN_OPTIONS="suppressions=$root/tools/sanitizer/lsan.supp:print_suppressions=0"
+# Should a system library (fontconfig, Qt's plugins) ever keep memory for the life of the process,
+# name that library, and only it, in tools/sanitizer/lsan.supp; project code is never suppressed.
+suppressions=$root/tools/sanitizer/lsan.supp
+if [[ -f $suppressions ]]; then
+    export LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0"
+fi
 export QT_QPA_PLATFORM=offscreen
 
 # Debug: no optimiser warnings that only appear together with the instrumentation, and every
