@@ -13,8 +13,10 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -114,9 +116,13 @@ QString MainWindow::coreTypeText() const {
 void MainWindow::build() {
     setObjectName(qstring(kWindowName));
     setWindowTitle(QStringLiteral("coilwind — 工字电感圈数计算器"));
+    // Title-bar and task-switcher sizes; launchers take the larger ones from the icon theme. The
+    // format is named so that Qt does not load every image plugin to guess it.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/coilwind-%1.png").arg(size), QSize(size, size));
+    for (const int size : {16, 32, 48, 64}) {
+        QImageReader reader(QStringLiteral(":/icons/coilwind-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     setWindowIcon(icon);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);

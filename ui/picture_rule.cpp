@@ -57,7 +57,9 @@ QImage readImage(const QString& path, QString* error) {
     }
     QBuffer buffer;
     buffer.setData(data);
-    QImageReader reader(&buffer);
+    // The pictures are JPEG files: naming the format spares loading every image plugin to guess.
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();
     if (image.isNull() && error != nullptr) {
         *error = reader.errorString();

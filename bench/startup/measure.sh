@@ -45,7 +45,7 @@ if ((missing)); then
 fi
 for tool in Xvfb awk sort; do
     if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "missing tool: $tool (Debian: apt-get install xvfb gawk coreutils)" >&2
+        echo "missing tool: $tool (Debian: apt-get install xvfb)" >&2
         exit 1
     fi
 done
@@ -136,8 +136,11 @@ quantile() { # name column q
         }'
 }
 
-qt_lib=$(ldd "$program" | awk '/libQt6Core/ { print $3; exit }')
-qt_version=$(basename "$(readlink -f "$qt_lib")" | sed -n 's/^libQt6Core\.so\.//p')
+qt_lib=$(ldd "$program" 2>/dev/null | awk '/libQt6Core/ { print $3; exit }' || true)
+qt_version=
+if [[ -n $qt_lib ]]; then
+    qt_version=$(basename "$(readlink -f "$qt_lib")" | sed -n 's/^libQt6Core\.so\.//p')
+fi
 cpu_model=$(awk -F': *' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 
 echo
@@ -169,6 +172,6 @@ row() { # label column scale target
     }'
 }
 row "start-up, first paint (ms)" 4 1 1.25
-row "window mapped (ms)" 3 1 ""
+row "window mapped (ms)" 3 1 ""       # for information: the window is still empty then
 row "peak RSS (MiB)" 5 1024 1.3
 row "CPU time, user+sys (ms)" 6 1 ""

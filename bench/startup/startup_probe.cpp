@@ -4,7 +4,8 @@
 //
 //   coilwind_startup_probe [--settle-ms N] [--timeout-ms N] [--log FILE] -- PROGRAM [ARGS...]
 //
-// prints one line
+// (PROGRAM is a path: PATH is not searched; its output goes to FILE, default /dev/null) and prints
+// one line
 //
 //   mapped_ms=<exec to MapNotify> painted_ms=<exec to first damage> max_rss_kib=<peak RSS>
 //   cpu_ms=<user + system CPU time>
@@ -14,18 +15,10 @@
 // window) and puts a damage object on every new top-level window; the first DamageNotify after
 // the map is the program's first paint. Once painted, the probe waits the settle time, kills the
 // program and takes its peak RSS and CPU time from wait4() (the figures `/usr/bin/time -f "%M %U
-// %S"` gives). CPU time hardly depends on what else the machine is doing; wall times do.
+// %S"` gives). CPU time depends much less than wall time on what else the machine is doing.
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
-
-#include <poll.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -34,8 +27,13 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
-#include <string>
+#include <poll.h>
+#include <spawn.h>
 #include <string_view>
+#include <sys/resource.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -103,8 +101,7 @@ int main(int argc, char* argv[]) {
 
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
-        std::fputs("coilwind_startup_probe: cannot open the X display (is DISPLAY set?)\n",
-                   stderr);
+        std::fputs("coilwind_startup_probe: cannot open the X display (is DISPLAY set?)\n", stderr);
         return 1;
     }
     int damageEvent = 0;
