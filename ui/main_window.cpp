@@ -101,10 +101,6 @@ MainWindow::MainWindow(Options options) : options_(std::move(options)) {
 
 MainWindow::~MainWindow() = default;
 
-FieldSet& MainWindow::fields() {
-    return *fieldSet_;
-}
-
 FieldEdit* MainWindow::field(FieldIndex index) const {
     return isField(index) ? fieldEdits_[static_cast<std::size_t>(slotOf(index))] : nullptr;
 }
@@ -132,84 +128,9 @@ void MainWindow::build() {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlDescription& control : windowDescription()) {
         QWidget* parent = containers.value(qstring(control.container));
-        const QString caption = qstring(control.caption);
-        QWidget* widget = nullptr;
-        switch (control.kind) {
-        case ControlKind::Frame: {
-            auto* frame = control.toolTip.empty() ? new QGroupBox(caption, parent)
-                                                  : new OwnSurfaceToolTipFrame(caption, parent);
-            frame->setToolTip(qstring(control.toolTip));
-            if ((control.flags & kOwnBackground) != 0U) {
-                setColours(frame, palette().color(QPalette::Window).darker(108),
-                           palette().color(QPalette::WindowText));
-            }
-            containers.insert(qstring(control.name), frame);
-            widget = frame;
-            break;
-        }
-        case ControlKind::Button: {
-            auto* button = new QPushButton(caption, parent);
-            button->setAutoDefault(true); // Enter presses a focused button, as Space does
-            widget = button;
-            break;
-        }
-        case ControlKind::OptionButton: {
-            auto* option = new QRadioButton(caption, parent);
-            option->setChecked((control.flags & kChecked) != 0U);
-            widget = option;
-            break;
-        }
-        case ControlKind::ComboBox: {
-            coreType_ = new QComboBox(parent);
-            coreType_->setEditable(true);
-            coreType_->setCompleter(nullptr);                // the text is what was typed
-            coreType_->setInsertPolicy(QComboBox::NoInsert); // the list never grows
-            widget = coreType_;
-            break;
-        }
-        case ControlKind::Field: {
-            auto* edit = new FieldEdit(control.arrayIndex, parent);
-            edit->setText(
-                qstring(kFields[static_cast<std::size_t>(slotOf(control.arrayIndex))].startupText));
-            fieldEdits_[static_cast<std::size_t>(slotOf(control.arrayIndex))] = edit;
-            widget = edit;
-            break;
-        }
-        case ControlKind::Caption: {
-            auto* label = new QLabel(caption, parent);
-            setColours(label, palette().color(QPalette::Button),
-                       palette().color(QPalette::ButtonText));
-            if (FieldEdit* described = field(control.captionOf)) {
-                label->setBuddy(described);
-                described->setAccessibleName(caption); // what a screen reader says for the field
-            }
-            widget = label;
-            break;
-        }
-        case ControlKind::LinkLabel: {
-            auto* label = new LinkLabel(caption, parent);
-            setColours(label, palette().color(QPalette::HighlightedText),
-                       palette().color(QPalette::Highlight));
-            label->setCursor(Qt::PointingHandCursor);
-            connect(label, &LinkLabel::clicked, this, &MainWindow::openLink);
-            widget = label;
-            break;
-        }
-        case ControlKind::Line: {
-            auto* line = new QWidget(parent);
-            setColours(line, palette().color(QPalette::WindowText),
-                       palette().color(QPalette::WindowText));
-            line->setGeometry(toPixels(control.left), toPixels(control.top),
-                              toPixels(control.width - control.left) + 1, 1);
-            widget = line;
-            break;
-        }
-        case ControlKind::Picture:
-            picture_ = new QLabel(parent);
-            picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            picture_->setAccessibleName(QStringLiteral("磁心图片 (core picture)"));
-            widget = picture_;
-            break;
+        QWidget* widget = createControl(control, parent);
+        if (control.kind == ControlKind::Frame) {
+            containers.insert(qstring(control.name), widget);
         }
         widget->setObjectName(qstring(control.name));
         if (control.kind != ControlKind::Line) {
@@ -231,6 +152,87 @@ void MainWindow::build() {
     coreMode_ = findChild<QRadioButton*>(QStringLiteral("Option1"));
     inductanceMode_ = findChild<QRadioButton*>(QStringLiteral("Option2"));
     resultGroup_ = findChild<QGroupBox*>(QStringLiteral("Frame3"));
+}
+
+QWidget* MainWindow::createControl(const ControlDescription& control, QWidget* parent) {
+    const QString caption = qstring(control.caption);
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case ControlKind::Frame: {
+        auto* frame = control.toolTip.empty() ? new QGroupBox(caption, parent)
+                                              : new OwnSurfaceToolTipFrame(caption, parent);
+        frame->setToolTip(qstring(control.toolTip));
+        if ((control.flags & kOwnBackground) != 0U) {
+            setColours(frame, palette().color(QPalette::Window).darker(108),
+                       palette().color(QPalette::WindowText));
+        }
+        widget = frame;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(true); // Enter presses a focused button, as Space does
+        widget = button;
+        break;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(caption, parent);
+        option->setChecked((control.flags & kChecked) != 0U);
+        widget = option;
+        break;
+    }
+    case ControlKind::ComboBox: {
+        coreType_ = new QComboBox(parent);
+        coreType_->setEditable(true);
+        coreType_->setCompleter(nullptr);                // the text is what was typed
+        coreType_->setInsertPolicy(QComboBox::NoInsert); // the list never grows
+        widget = coreType_;
+        break;
+    }
+    case ControlKind::Field: {
+        auto* edit = new FieldEdit(control.arrayIndex, parent);
+        edit->setText(
+            qstring(kFields[static_cast<std::size_t>(slotOf(control.arrayIndex))].startupText));
+        fieldEdits_[static_cast<std::size_t>(slotOf(control.arrayIndex))] = edit;
+        widget = edit;
+        break;
+    }
+    case ControlKind::Caption: {
+        auto* label = new QLabel(caption, parent);
+        setColours(label, palette().color(QPalette::Button), palette().color(QPalette::ButtonText));
+        if (FieldEdit* described = field(control.captionOf)) {
+            label->setBuddy(described);
+            described->setAccessibleName(caption); // what a screen reader says for the field
+        }
+        widget = label;
+        break;
+    }
+    case ControlKind::LinkLabel: {
+        auto* label = new LinkLabel(caption, parent);
+        setColours(label, palette().color(QPalette::HighlightedText),
+                   palette().color(QPalette::Highlight));
+        label->setCursor(Qt::PointingHandCursor);
+        connect(label, &LinkLabel::clicked, this, &MainWindow::openLink);
+        widget = label;
+        break;
+    }
+    case ControlKind::Line: {
+        auto* line = new QWidget(parent);
+        setColours(line, palette().color(QPalette::WindowText),
+                   palette().color(QPalette::WindowText));
+        line->setGeometry(toPixels(control.left), toPixels(control.top),
+                          toPixels(control.width - control.left) + 1, 1);
+        widget = line;
+        break;
+    }
+    case ControlKind::Picture:
+        picture_ = new QLabel(parent);
+        picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture_->setAccessibleName(QStringLiteral("磁心图片 (core picture)"));
+        widget = picture_;
+        break;
+    }
+    return widget;
 }
 
 void MainWindow::bindEvents() {

@@ -18,6 +18,7 @@ class QRadioButton;
 namespace coilwind::ui {
 
 class FieldEdit;
+struct ControlDescription;
 
 // The calculator's one window. It is built from the window description, binds the toolkit's
 // events to the calculation core and holds no arithmetic of its own.
@@ -33,7 +34,6 @@ public:
     explicit MainWindow(Options options);
     ~MainWindow() override;
 
-    FieldSet& fields();
     FieldEdit* field(FieldIndex index) const;
     QString coreTypeText() const;
     // The picture file the last picture event asked for, whether or not it could be read.
@@ -41,6 +41,7 @@ public:
 
 private:
     void build();
+    QWidget* createControl(const ControlDescription& control, QWidget* parent);
     void bindEvents();
     void fillCoreTypeList();
 
