@@ -21,6 +21,7 @@
 #include <X11/extensions/Xdamage.h>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -41,9 +42,9 @@ extern char** environ;
 namespace {
 
 double nowMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+    using Ms = std::chrono::duration<double, std::milli>;
+    return std::chrono::duration_cast<Ms>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 volatile std::sig_atomic_t interrupted = 0;
