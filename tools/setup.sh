@@ -51,8 +51,8 @@ cmake --build build
 
 if [[ $mode == run ]]; then
     if [[ ! -x build/coilwind ]]; then
-        echo "Built the calculation core; the calculator window is not there yet." >&2
-        exit 0
+        echo "build/coilwind is missing: Qt 6 was not found, only the calculation core was built." >&2
+        exit 1
     fi
     exec build/coilwind
 fi
