@@ -141,16 +141,5 @@ TEST(FormatFixedLimits, LargestDoubleIsWrittenInFullWithoutExponent) {
     EXPECT_EQ(text.find_first_not_of("0123456789."), std::string::npos);
 }
 
-TEST(FormatFixedLimits, WrittenTextReadsBackAsTheRoundedValue) {
-    for (const Pattern pattern :
-         {Pattern::OneDecimal, Pattern::ThreeDecimals, Pattern::FourDecimals}) {
-        for (const double value : {41.68, 0.7609, -1234.56789, 1e10 / 3, 0.00749}) {
-            const std::string text = *formatFixed(value, pattern);
-            const double scale = std::pow(10.0, decimalsOf(pattern));
-            EXPECT_NEAR(*readLeadingNumber(text), std::round(value * scale) / scale, 1e-9) << text;
-        }
-    }
-}
-
 } // namespace
 } // namespace coilwind

@@ -76,18 +76,6 @@ INSTANTIATE_TEST_SUITE_P(CoreTypes, StagesFromStartupTexts,
                                          CoreCase{" R CORE", kDrumAl, kDrumTurns, kDrumWinding},
                                          CoreCase{"", kDrumAl, kDrumTurns, kDrumWinding}));
 
-TEST(Stages, LaterStagesUseValuesTypedOverEarlierResults) {
-    MemoryFieldSet fields = fieldsWith({{field::kAl, "40"}});
-    runTurnsStage(fields, "KQ CORE");
-    EXPECT_EQ(fields.text(field::kTurns), "10.8");
-    EXPECT_EQ(fields.text(field::kWireDiameter), "0.754");
-
-    fields = fieldsWith({{field::kTurns, "11"}, {field::kWireDiameter, "0.75"}});
-    runWindingStage(fields, "KQ CORE");
-    EXPECT_EQ(fields.text(field::kDcr), "0.0081");
-    EXPECT_EQ(fields.text(field::kCopperWeight), "0.785\n\r");
-}
-
 TEST(Stages, ReferenceDimensionsAndDesignTextsChangeNoResult) {
     for (const char* core : {"KQ CORE", "R CORE"}) {
         MemoryFieldSet plain;
