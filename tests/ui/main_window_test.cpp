@@ -258,14 +258,20 @@ private slots:
         QStringList visited;
         for (int i = 0; i < expected.size(); ++i) {
             QTest::keyClick(w.focus(), Qt::Key_Tab);
-            QWidget* focus = w.focus();
-            // the combo's line edit has the focus on behalf of the combo
-            if (focus != nullptr && focus->parentWidget() == w.coreType()) {
-                focus = w.coreType();
-            }
+            QWidget* focus = w.focusedControl();
             visited << (focus != nullptr ? focus->objectName() : QStringLiteral("<none>"));
         }
         QCOMPARE(visited, expected);
+    }
+
+    void tabReachesTheSelectedOptionOnly() {
+        Window w;
+        w.click("Option2");
+        w.child<QWidget>("Command1")->setFocus();
+        QTest::keyClick(w.focus(), Qt::Key_Tab);
+        QCOMPARE(w.focus(), w.child<QWidget>("Option2"));
+        QTest::keyClick(w.focus(), Qt::Key_Tab);
+        QCOMPARE(w.focusedControl(), w.coreType());
     }
 
     void aFieldGainingTheFocusSelectsItsText() {

@@ -31,6 +31,11 @@ struct Window {
     }
     QString text(coilwind::FieldIndex index) const { return window->field(index)->text(); }
     QWidget* focus() const { return QApplication::focusWidget(); }
+    // The control of the window that has the focus: the combo's own line edit counts as the combo.
+    QWidget* focusedControl() const {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr && focus->parentWidget() == coreType() ? coreType() : focus;
+    }
     void enter() const { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
     QComboBox* coreType() const { return child<QComboBox>("CORETYPE"); }
     // Picks an entry as the user does, with the arrow keys on the closed list.
