@@ -62,7 +62,7 @@ QString summaryForDisplay(const std::string& summary) {
 // The field set seen through the window's text fields.
 class MainWindow::WidgetFieldSet final : public FieldSet {
 public:
-    explicit WidgetFieldSet(const std::array<FieldEdit*, kFields.size()>& edits) : edits_(edits) {}
+    explicit WidgetFieldSet(const MainWindow& window) : window_(window) {}
 
 protected:
     std::string fieldText(FieldIndex index) const override {
@@ -76,10 +76,8 @@ protected:
     void focusField(FieldIndex index) override { edit(index)->setFocus(Qt::OtherFocusReason); }
 
 private:
-    FieldEdit* edit(FieldIndex index) const {
-        return edits_[static_cast<std::size_t>(slotOf(index))];
-    }
-    const std::array<FieldEdit*, kFields.size()>& edits_;
+    FieldEdit* edit(FieldIndex index) const { return window_.field(index); }
+    const MainWindow& window_;
 };
 
 MainWindow::MainWindow() : MainWindow(Options{}) {}
@@ -89,7 +87,7 @@ MainWindow::MainWindow(Options options) : options_(std::move(options)) {
         options_.pictureDirectory = QCoreApplication::applicationDirPath();
     }
     build();
-    fieldSet_ = std::make_unique<WidgetFieldSet>(fieldEdits_);
+    fieldSet_ = std::make_unique<WidgetFieldSet>(*this);
     bindEvents();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -190,10 +188,10 @@ QWidget* MainWindow::createControl(const ControlDescription& control, QWidget* p
         break;
     }
     case ControlKind::Field: {
+        const auto slot = static_cast<std::size_t>(slotOf(control.arrayIndex));
         auto* edit = new FieldEdit(control.arrayIndex, parent);
-        edit->setText(
-            qstring(kFields[static_cast<std::size_t>(slotOf(control.arrayIndex))].startupText));
-        fieldEdits_[static_cast<std::size_t>(slotOf(control.arrayIndex))] = edit;
+        edit->setText(qstring(kFields[slot].startupText));
+        fieldEdits_[slot] = edit;
         widget = edit;
         break;
     }

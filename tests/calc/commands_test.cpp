@@ -1,4 +1,5 @@
 #include "calc/commands.hpp"
+#include "field_texts.hpp"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -7,18 +8,6 @@
 
 namespace coilwind {
 namespace {
-
-using Texts = std::map<FieldIndex, std::string>;
-
-const std::vector<FieldIndex> kResultFields{18, 20, 21, 23, 24};
-
-Texts resultsOf(const FieldSet& fields) {
-    Texts results;
-    for (const FieldIndex index : kResultFields) {
-        results[index] = fields.text(index);
-    }
-    return results;
-}
 
 const Texts kDrumResults{
     {18, "41.7"}, {20, "10.6"}, {21, "0.761"}, {23, "0.0075"}, {24, "0.779\n\r"}};

@@ -1,5 +1,6 @@
 #include "calc/failure.hpp"
 #include "calc/stages.hpp"
+#include "field_texts.hpp"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -8,27 +9,6 @@
 
 namespace coilwind {
 namespace {
-
-using Texts = std::map<FieldIndex, std::string>;
-
-const std::vector<FieldIndex> kResultFields{field::kAl, field::kTurns, field::kWireDiameter,
-                                            field::kDcr, field::kCopperWeight};
-
-MemoryFieldSet fieldsWith(const Texts& texts) {
-    MemoryFieldSet fields;
-    for (const auto& [index, text] : texts) {
-        fields.setText(index, text);
-    }
-    return fields;
-}
-
-Texts resultsOf(const FieldSet& fields) {
-    Texts results;
-    for (const FieldIndex index : kResultFields) {
-        results[index] = fields.text(index);
-    }
-    return results;
-}
 
 struct CoreCase {
     std::string coreType;
