@@ -20,6 +20,8 @@ constexpr double kResistivityScale = 1000000; // ... and the result in ohms
 constexpr double kDensity = 8.95;             // copper, with volumes in mm³ ...
 constexpr double kDensityScale = 0.001;       // ... and the result in grams
 
+} // namespace
+
 void alStep(FieldSet& fields, CoreType core) {
     if (core == CoreType::Drum) {
         const Value mu = fields.number(field::kPermeability);
@@ -108,8 +110,6 @@ void copperWeightStep(FieldSet& fields, CoreType core) {
     fields.setNumber(field::kCopperWeight, weight.value(), Pattern::ThreeDecimals,
                      kCopperWeightSuffix);
 }
-
-} // namespace
 
 void runAlStage(FieldSet& fields, std::string_view coreTypeText) {
     alStep(fields, coreTypeOf(coreTypeText));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core_type.hpp"
 #include "field_set.hpp"
 
 #include <string_view>
@@ -10,6 +11,14 @@ namespace coilwind {
 // earlier stages enter rounded as displayed), writes its results back, and throws a CalcFailure
 // at the first fault: the faulting step writes nothing, earlier steps' writes stay. The core type
 // is taken from coreTypeText where each form is chosen.
+
+// The five steps one by one, for callers that need to know which step faulted. A step whose
+// form depends on the core type takes it from the caller.
+void alStep(FieldSet& fields, CoreType core);          // field 18
+void turnsStep(FieldSet& fields);                      // field 20
+void wireDiameterStep(FieldSet& fields, CoreType core); // field 21
+void dcrStep(FieldSet& fields, CoreType core);         // field 23
+void copperWeightStep(FieldSet& fields, CoreType core); // field 24
 
 // Writes AL (nH/N²) into field 18.
 void runAlStage(FieldSet& fields, std::string_view coreTypeText);

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core_type.hpp"
+#include "field_set.hpp"
+#include "wire_table.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace coilwind {
+
+// What the details are computed for, beyond the design itself.
+struct DetailsSettings {
+    WireSeries series = WireSeries::IecGrade1;
+    double temperatureC = 100;      // operating temperature for the hot resistance
+    double saturationFluxMt = 300;  // Bs of the core material, mT
+    double alTolerancePercent = 25; // AL tolerance, +/- percent
+};
+
+// The design as the fields show it, each read by the leading-number rule: fields 1 (A), 2 (B),
+// 6 (F), 18 (AL), 19 (wanted inductance), 20 (turns) and 21 (largest wire diameter), and the
+// core type.
+struct DesignInputs {
+    CoreType core = CoreType::Drum;
+    double aMm = 0;       // drum: flange diameter; rod: rod diameter
+    double bMm = 0;       // drum: centre-post diameter; rod: rod length
+    double fMm = 0;       // drum: winding width; rod: not used
+    double alNh = 0;      // nH per turn squared
+    double wantedUh = 0;  // wanted inductance
+    double turns = 0;     // as shown, not whole
+    double wireMaxMm = 0; // largest wire diameter that fits
+};
+
+// Throws CalculationFault when a field's number lies beyond the range of a double.
+DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText);
+
+// How whole turns of one wire lie on the core: all layers full but the last.
+struct LayerPlan {
+    long long perLayer = 0;
+    long long layers = 0;
+    double buildMm = 0; // layers x overall diameter
+    bool fits = false;
+};
+
+// One wire size wound with the whole turns.
+struct WoundWire {
+    WireSize wire;
+    LayerPlan plan;
+    double lengthM = 0; // sum over the layers of turns x pi x mean diameter
+    double r20Ohm = 0;  // at 20 C
+    double rHotOhm = 0; // at the settings' temperature
+    double massG = 0;   // copper only
+};
+
+struct InductanceFigures {
+    double wholeTurnsUh = 0; // AL x Nw^2 / 1000 with AL as shown
+    double minUh = 0;        // AL at the low end of its tolerance
+    double maxUh = 0;        // AL at the high end
+    double turnsAtAlMinimum = 0; // turns the wanted inductance needs when AL is at its low end
+    double turnsAtAlMaximum = 0; // ... at its high end
+};
+
+// Every figure the design allows. A figure the fields cannot give is empty, and `reasons` says
+// why in words for the user; a missing figure is never replaced by a number.
+struct WindingDetails {
+    std::optional<long long> wholeTurns;       // turns rounded up
+    std::optional<double> availableDepthMm;    // drum: (A - B) / 2; rod: none
+    std::optional<double> availableWidthMm;    // drum: F; rod: B, along the rod
+    std::optional<WoundWire> standard;         // the largest size with od <= field 21
+    std::optional<WoundWire> largestFitting;   // only when the standard wire does not fit
+    std::optional<InductanceFigures> inductance;
+    std::optional<double> saturationCurrentA;  // Bs x Nw x Ae / L at whole turns
+    std::vector<std::string> reasons;
+};
+
+// Never throws for any inputs: faults become reasons.
+WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings);
+
+// AL in nH/N^2 from a test coil: 1000 x L / N^2 with L in uH. Throws CalculationFault for zero
+// turns or a result beyond the range of a double.
+double calibratedAl(double measuredUh, double turns);
+// Writes that AL into field 18 with the AL stage's pattern ("0.0"); throws as calibratedAl.
+void writeCalibratedAl(FieldSet& fields, double measuredUh, double turns);
+
+} // namespace coilwind
