@@ -25,18 +25,11 @@ private slots:
             {18, ", nH", "inductance factor;written;\"0.0\"", ""},
             {19, ", µH", "inductance;read", ""},
             {20, "turns", "number of turns;written;\"0.0\"", ""},
-            {21, ", mm", "wire diameter;\"0.000\"", "wire diameter;rod;\"0.000\""},
+            {21, ", mm", "wire diameter;drum;\"0.000\"", "wire diameter;rod;\"0.000\""},
             {23, ", Ω", "resistance;\"0.0000\"", ""},
             {24, ", g", "copper weight;\"0.000\" followed by a line break", ""},
         };
         Window w;
-        const auto helpTexts = [&] {
-            QStringList texts;
-            for (const auto& row : rows) {
-                texts << w->field(std::get<0>(row))->toolTip();
-            }
-            return texts;
-        };
         const auto verifyHelp = [&](bool rodCore) {
             for (const auto& [field, unit, drum, rod] : rows) {
                 const QString help = w->field(field)->toolTip();
@@ -52,17 +45,15 @@ private slots:
             }
         };
 
+        // Each core type's words are missing from the other's text where the meaning differs,
+        // so passing both in turn shows the help changed.
         verifyHelp(false);
-        const QStringList drumHelp = helpTexts();
         w.pickCoreType(1);
         verifyHelp(true);
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            QCOMPARE(helpTexts()[i] != drumHelp[i], !std::get<3>(rows[i]).isEmpty());
-        }
         // Typing follows the calculation's exact-text test: "R COR" is the drum core again.
         QTest::keyClick(w.coreType()->lineEdit(), Qt::Key_End);
         QTest::keyClick(w.coreType()->lineEdit(), Qt::Key_Backspace);
-        QCOMPARE(helpTexts(), drumHelp);
+        verifyHelp(false);
         QTest::keyClicks(w.coreType()->lineEdit(), "E");
         verifyHelp(true);
     }
