@@ -2,6 +2,7 @@
 
 #include "calc/commands.hpp"
 #include "calc/core_type.hpp"
+#include "field_help.hpp"
 #include "placement.hpp"
 #include "widgets.hpp"
 #include "window_description.hpp"
@@ -150,6 +151,7 @@ void MainWindow::build() {
     coreMode_ = findChild<QRadioButton*>(QStringLiteral("Option1"));
     inductanceMode_ = findChild<QRadioButton*>(QStringLiteral("Option2"));
     resultGroup_ = findChild<QGroupBox*>(QStringLiteral("Frame3"));
+    applyFieldHelp(*this, coreTypeText());
 }
 
 QWidget* MainWindow::createControl(const ControlDescription& control, QWidget* parent) {
@@ -245,6 +247,9 @@ void MainWindow::bindEvents() {
     // fillCoreTypeList.
     connect(coreType_, &QComboBox::activated, this, &MainWindow::applyPictureRule);
     connect(coreType_->lineEdit(), &QLineEdit::textEdited, this, &MainWindow::applyPictureRule);
+    // The field help follows the text the calculation would read, whatever changed it.
+    connect(coreType_, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { applyFieldHelp(*this, text); });
     connect(coreMode_, &QRadioButton::clicked, this, [this] { showPicture(PictureMode::Core); });
     connect(inductanceMode_, &QRadioButton::clicked, this,
             [this] { showPicture(PictureMode::Inductance); });
