@@ -113,6 +113,28 @@ std::optional<double> convertDecimal(const std::string& canonical) {
     return value;
 }
 
+} // namespace
+
+std::optional<double> readPlainNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
+        text.remove_prefix(1); // the parser takes a minus sign only
+    }
+    double value = 0.0;
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = fast_float::from_chars(text.data(), last, value);
+    if (ec != std::errc{} || end != last || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+namespace {
+
 constexpr int digitValue(int c) {
     return isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10;
 }

@@ -12,6 +12,11 @@ namespace coilwind {
 // for a double reads 0. Runs in time linear in the length of the text.
 std::optional<double> readLeadingNumber(std::string_view text);
 
+// Reads a setting typed as a plain decimal number ("25", "-40", "+0.3", "3e2"): blanks (space,
+// tab) may stand around it, nothing else may follow it. Returns nothing for any other text and
+// for a value that is not finite. "." is the decimal point whatever the locale.
+std::optional<double> readPlainNumber(std::string_view text);
+
 // The three ways a result is written: a fixed count of decimals after a ".".
 enum class Pattern { OneDecimal = 1, ThreeDecimals = 3, FourDecimals = 4 };
 
