@@ -217,6 +217,7 @@ TEST(WireTable, SeriesCoverTheirRangeAndAreNamed) {
     EXPECT_EQ(seriesFromKey("iec"), std::nullopt);
     for (const WireSeries series : {WireSeries::IecGrade1, WireSeries::IecGrade2}) {
         EXPECT_LE(wireSizes(series).front().bareMm, 0.020);
+        EXPECT_GE(wireSizes(series).back().bareMm, 1.000);
     }
     EXPECT_EQ(wireSizes(WireSeries::AwgHeavy).front().designation, "AWG 44");
 }
