@@ -14,6 +14,12 @@
 #include <string_view>
 #include <vector>
 
+#if !defined(__GLIBCXX__) || defined(_GLIBCXX_HAS_GTHREADS)
+#define COILWIND_BATCH_HAS_THREADS 1
+#include <future>
+#include <thread>
+#endif
+
 namespace coilwind::batch {
 namespace {
 
@@ -356,6 +362,98 @@ std::string lineFault(long long line, std::string_view what) {
     return "line " + std::to_string(line) + ": " + std::string(what);
 }
 
+// One output row, line end included, for one record. Returns whether every figure was computed.
+bool appendRecordRow(std::string& row, const CsvRecord& record, const ColumnMap& map,
+                     const DetailsSettings& settings) {
+    bool computed = false;
+    if (!record.fault.empty()) {
+        appendFaultRow(row, record.cells, map.width, lineFault(record.line, record.fault));
+    } else if (record.cells.size() != map.width) {
+        appendFaultRow(row, record.cells, map.width,
+                       lineFault(record.line, std::to_string(record.cells.size()) +
+                                                  " cells where the header has " +
+                                                  std::to_string(map.width)));
+    } else {
+        computed = appendDesignRow(row, record.cells, map, settings);
+    }
+    row += '\n';
+    return computed;
+}
+
+// Records read together and computed side by side. Bounded in records and in bytes, so memory
+// stays flat whatever the input.
+constexpr std::size_t kBatchRecords = 4096;
+constexpr std::size_t kBatchBytes = 1024 * 1024;
+
+struct Batch {
+    std::vector<CsvRecord> records;
+    std::vector<std::string> rows;
+    std::vector<char> failed;
+    std::size_t count = 0;
+
+    void read(CsvReader& reader) {
+        count = 0;
+        std::size_t bytes = 0;
+        while (count < kBatchRecords && bytes < kBatchBytes) {
+            if (count == records.size()) {
+                records.emplace_back();
+                rows.emplace_back();
+                failed.push_back(0);
+            }
+            const CsvRecord& record = records[count];
+            if (!reader.next(records[count])) {
+                break;
+            }
+            for (const std::string& cell : record.cells) {
+                bytes += cell.size() + 1;
+            }
+            ++count;
+        }
+    }
+
+    void compute(std::size_t first, std::size_t last, const ColumnMap& map,
+                 const DetailsSettings& settings) {
+        for (std::size_t i = first; i < last; ++i) {
+            rows[i].clear();
+            failed[i] = appendRecordRow(rows[i], records[i], map, settings) ? 0 : 1;
+        }
+    }
+};
+
+// A batch's rows computed on every hardware thread, started on construction. Where the standard
+// library has no threads (MinGW's win32 thread model), it computes them in place.
+class Computation {
+public:
+    Computation(Batch& batch, const ColumnMap& map, const DetailsSettings& settings) {
+#ifdef COILWIND_BATCH_HAS_THREADS
+        const std::size_t parts = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+        for (std::size_t part = 0; part < parts; ++part) {
+            const std::size_t first = batch.count * part / parts;
+            const std::size_t last = batch.count * (part + 1) / parts;
+            parts_.push_back(std::async(std::launch::async, [&batch, &map, &settings, first, last] {
+                batch.compute(first, last, map, settings);
+            }));
+        }
+#else
+        batch.compute(0, batch.count, map, settings);
+#endif
+    }
+
+    // Rethrows what a part threw.
+    void wait() {
+#ifdef COILWIND_BATCH_HAS_THREADS
+        for (std::future<void>& part : parts_) {
+            part.get();
+        }
+#endif
+    }
+
+private:
+#ifdef COILWIND_BATCH_HAS_THREADS
+    std::vector<std::future<void>> parts_;
+#endif
+};
+
 } // namespace
 
 std::string shortestText(double value) {
@@ -366,17 +464,17 @@ std::string shortestText(double value) {
 
 int runBatch(std::istream& in, std::ostream& out, const DetailsSettings& settings) {
     CsvReader reader(in);
-    CsvRecord record;
-    if (!reader.next(record)) {
+    CsvRecord header;
+    if (!reader.next(header)) {
         throw InputError("no header line: the input is empty");
     }
-    if (!record.fault.empty()) {
-        throw InputError(lineFault(record.line, record.fault) + " (the header line)");
+    if (!header.fault.empty()) {
+        throw InputError(lineFault(header.line, header.fault) + " (the header line)");
     }
-    const ColumnMap map = mapColumns(record.cells);
+    const ColumnMap map = mapColumns(header.cells);
 
     std::string row;
-    appendInputCells(row, record.cells, map.width);
+    appendInputCells(row, header.cells, map.width);
     for (const Step& step : kSteps) {
         row += ',';
         row += step.column;
@@ -390,23 +488,22 @@ int runBatch(std::istream& in, std::ostream& out, const DetailsSettings& setting
     row += '\n';
     out.write(row.data(), static_cast<std::streamsize>(row.size()));
 
+    // While the batch in hand is computed, the next one is read.
     int status = kEveryRowComputed;
-    while (reader.next(record)) {
-        row.clear();
-        if (!record.fault.empty()) {
-            appendFaultRow(row, record.cells, map.width, lineFault(record.line, record.fault));
-            status = kSomeRowFailed;
-        } else if (record.cells.size() != map.width) {
-            appendFaultRow(row, record.cells, map.width,
-                           lineFault(record.line, std::to_string(record.cells.size()) +
-                                                      " cells where the header has " +
-                                                      std::to_string(map.width)));
-            status = kSomeRowFailed;
-        } else if (!appendDesignRow(row, record.cells, map, settings)) {
-            status = kSomeRowFailed;
+    Batch current;
+    Batch next;
+    current.read(reader);
+    while (current.count > 0) {
+        Computation computation(current, map, settings);
+        next.read(reader);
+        computation.wait();
+        for (std::size_t i = 0; i < current.count; ++i) {
+            out.write(current.rows[i].data(), static_cast<std::streamsize>(current.rows[i].size()));
+            if (current.failed[i] != 0) {
+                status = kSomeRowFailed;
+            }
         }
-        row += '\n';
-        out.write(row.data(), static_cast<std::streamsize>(row.size()));
+        std::swap(current, next);
     }
     return status;
 }
