@@ -239,33 +239,29 @@ void appendTextCell(std::string& row, std::optional<std::string_view> text) {
 // missing, empty when none is.
 std::string appendDetails(std::string& row, const FieldSet& fields, std::string_view coreText,
                           const DetailsSettings& settings) {
-    WindingDetails details;
-    try {
-        details = computeDetails(readDesign(fields, coreText), settings);
-    } catch (const CalcFailure& failure) {
-        details.reasons = {failure.what()};
-    }
-    const std::optional<WoundWire>& standard = details.standard;
-    const auto ofStandard = [&](auto figure) {
-        return standard ? std::optional(figure(*standard)) : std::nullopt;
+    const WindingDetails details = computeDetails(fields, coreText, settings);
+    const std::optional<WireSize>& size = details.standardWire;
+    const std::optional<WoundWire>& wound = details.standard;
+    const auto ofWound = [&](auto figure) {
+        return wound ? std::optional(figure(*wound)) : std::nullopt;
     };
-    appendTextCell(row, ofStandard([](const WoundWire& w) { return w.wire.designation; }));
-    appendNumberCell(row, ofStandard([](const WoundWire& w) { return w.wire.bareMm; }));
-    appendNumberCell(row, ofStandard([](const WoundWire& w) { return w.wire.overallMaxMm; }));
+    appendTextCell(row, size ? std::optional(size->designation) : std::nullopt);
+    appendNumberCell(row, size ? std::optional(size->bareMm) : std::nullopt);
+    appendNumberCell(row, size ? std::optional(size->overallMaxMm) : std::nullopt);
     appendWholeCell(row, details.wholeTurns);
-    appendWholeCell(row, ofStandard([](const WoundWire& w) { return w.plan.perLayer; }));
-    appendWholeCell(row, ofStandard([](const WoundWire& w) { return w.plan.layers; }));
-    appendNumberCell(row, ofStandard([](const WoundWire& w) { return w.plan.buildMm; }));
-    appendTextCell(row, ofStandard([](const WoundWire& w) {
+    appendWholeCell(row, ofWound([](const WoundWire& w) { return w.plan.perLayer; }));
+    appendWholeCell(row, ofWound([](const WoundWire& w) { return w.plan.layers; }));
+    appendNumberCell(row, ofWound([](const WoundWire& w) { return w.plan.buildMm; }));
+    appendTextCell(row, ofWound([](const WoundWire& w) {
                        return std::string_view(w.plan.fits ? "yes" : "no");
                    }));
     appendTextCell(row, details.largestFitting
                             ? std::optional(details.largestFitting->wire.designation)
                             : std::nullopt);
-    appendNumberCell(row, ofStandard([](const WoundWire& w) { return w.lengthM; }));
-    appendNumberCell(row, ofStandard([](const WoundWire& w) { return w.r20Ohm; }));
-    appendNumberCell(row, ofStandard([](const WoundWire& w) { return w.rHotOhm; }));
-    appendNumberCell(row, ofStandard([](const WoundWire& w) { return w.massG; }));
+    appendNumberCell(row, ofWound([](const WoundWire& w) { return w.lengthM; }));
+    appendNumberCell(row, ofWound([](const WoundWire& w) { return w.r20Ohm; }));
+    appendNumberCell(row, ofWound([](const WoundWire& w) { return w.rHotOhm; }));
+    appendNumberCell(row, ofWound([](const WoundWire& w) { return w.massG; }));
     appendNumberCell(row, details.inductance ? std::optional(details.inductance->wholeTurnsUh)
                                              : std::nullopt);
     appendNumberCell(row, details.saturationCurrentA);

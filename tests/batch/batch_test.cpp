@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <map>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -83,24 +84,36 @@ TEST(Batch, StartUpDesignsGiveTheWindowsResults) {
     }
 }
 
-TEST(Batch, EveryDetailsColumnIsFilledInShortestForm) {
+// Drum start-up design, 11 whole turns of 0.500 mm (od 0.544 <= 0.761): floor(6.3 / 0.544) = 11
+// per layer, one layer 0.544 deep; mean diameter 3.5 + 0.544, so 11 x pi x 4.044 mm of wire;
+// L = 41.7 x 11^2 / 1000 uH.
+TEST(Batch, EveryDetailsColumnInShortestForm) {
     const Outcome result = runTool(std::string(kHeader) + kDrum);
     ASSERT_EQ(result.rows.size(), 1U);
     const Row& row = result.rows[0];
     EXPECT_EQ(row.size(), 8U + 5 + 15 + 1);
-    EXPECT_EQ(row.at("turns_whole"), "11");
-    for (const char* column : {"bare_mm", "od_max_mm", "build_mm", "length_m", "r20_ohm",
-                               "rt_ohm", "mass_g", "l_whole_uh", "isat_a"}) {
+    const std::map<std::string, std::string> expected{
+        {"wire", "0.500 mm"}, {"bare_mm", "0.5"}, {"od_max_mm", "0.544"}, {"turns_whole", "11"},
+        {"per_layer", "11"},  {"layers", "1"},    {"build_mm", "0.544"},  {"fits", "yes"},
+        {"fit_wire", ""},     {"error", ""}};
+    for (const auto& [column, text] : expected) {
+        EXPECT_EQ(row.at(column), text) << column;
+    }
+    EXPECT_DOUBLE_EQ(std::stod(row.at("length_m")), 11 * std::numbers::pi * 4.044 / 1000);
+    EXPECT_EQ(row.at("l_whole_uh"), shortestText(41.7 * 121 / 1000));
+    for (const char* column : {"r20_ohm", "rt_ohm", "mass_g", "isat_a"}) {
         const std::string& text = row.at(column);
         double value = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         ASSERT_TRUE(ec == std::errc{} && end == text.data() + text.size()) << column << ": " << text;
         EXPECT_EQ(shortestText(value), text) << column;
     }
-    EXPECT_EQ(std::stod(row.at("l_whole_uh")), 41.7 * 121 / 1000);
-    for (const char* column : {"wire", "per_layer", "layers", "fits"}) {
-        EXPECT_FALSE(row.at(column).empty()) << column;
-    }
+    // The options reach the details.
+    const Outcome awg = runTool(std::string(kHeader) + kDrum, {"--series", "awg-heavy",
+                                                               "--temperature=20"});
+    ASSERT_EQ(awg.rows.size(), 1U);
+    EXPECT_EQ(awg.rows[0].at("wire").substr(0, 4), "AWG ");
+    EXPECT_EQ(awg.rows[0].at("rt_ohm"), awg.rows[0].at("r20_ohm"));
 }
 
 // A faulting row keeps what was written before the fault and names the step; the rows around it
