@@ -214,10 +214,18 @@ std::string_view withoutCopperSuffix(std::string_view text) {
     return text;
 }
 
+// Shortest round-trip text, written without a string of its own: most details take 17 digits,
+// beyond the small-string buffer.
+void appendShortest(std::string& text, double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    text.append(buffer.data(), result.ptr);
+}
+
 void appendNumberCell(std::string& row, std::optional<double> value) {
     row += ',';
     if (value) {
-        row += shortestText(*value);
+        appendShortest(row, *value);
     }
 }
 
@@ -453,9 +461,9 @@ private:
 } // namespace
 
 std::string shortestText(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+    std::string text;
+    appendShortest(text, value);
+    return text;
 }
 
 int runBatch(std::istream& in, std::ostream& out, const DetailsSettings& settings) {
