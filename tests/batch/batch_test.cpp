@@ -84,8 +84,9 @@ TEST(Batch, StartUpDesignsGiveTheWindowsResults) {
     }
 }
 
-// Drum start-up design, 11 whole turns of 0.500 mm (od 0.544 <= 0.761): floor(6.3 / 0.544) = 11
-// per layer, one layer 0.544 deep; mean diameter 3.5 + 0.544, so 11 x pi x 4.044 mm of wire;
+// Drum start-up design, 11 whole turns of IEC grade 1 0.630 mm (od 0.679 <= 0.761, the next size
+// is thicker): floor(6.3 / 0.679) = 9 per layer, 2 layers, build 1.358 <= (8 - 3.5) / 2. Mean
+// diameters 3.5 + 0.679 and 3.5 + 3 x 0.679: 9 x pi x 4.179 + 2 x pi x 5.537 mm of wire.
 // L = 41.7 x 11^2 / 1000 uH.
 TEST(Batch, EveryDetailsColumnInShortestForm) {
     const Outcome result = runTool(std::string(kHeader) + kDrum);
@@ -93,13 +94,14 @@ TEST(Batch, EveryDetailsColumnInShortestForm) {
     const Row& row = result.rows[0];
     EXPECT_EQ(row.size(), 8U + 5 + 15 + 1);
     const std::map<std::string, std::string> expected{
-        {"wire", "0.500 mm"}, {"bare_mm", "0.5"}, {"od_max_mm", "0.544"}, {"turns_whole", "11"},
-        {"per_layer", "11"},  {"layers", "1"},    {"build_mm", "0.544"},  {"fits", "yes"},
+        {"wire", "0.630 mm"}, {"bare_mm", "0.63"}, {"od_max_mm", "0.679"}, {"turns_whole", "11"},
+        {"per_layer", "9"},   {"layers", "2"},     {"build_mm", "1.358"},  {"fits", "yes"},
         {"fit_wire", ""},     {"error", ""}};
     for (const auto& [column, text] : expected) {
         EXPECT_EQ(row.at(column), text) << column;
     }
-    EXPECT_DOUBLE_EQ(std::stod(row.at("length_m")), 11 * std::numbers::pi * 4.044 / 1000);
+    EXPECT_DOUBLE_EQ(std::stod(row.at("length_m")),
+                     (9 * std::numbers::pi * 4.179 + 2 * std::numbers::pi * 5.537) / 1000);
     EXPECT_EQ(row.at("l_whole_uh"), shortestText(41.7 * 121 / 1000));
     for (const char* column : {"r20_ohm", "rt_ohm", "mass_g", "isat_a"}) {
         const std::string& text = row.at(column);
