@@ -387,7 +387,7 @@ bool appendRecordRow(std::string& row, const CsvRecord& record, const ColumnMap&
 // Records read together and computed side by side. Bounded in records and in bytes, so memory
 // stays flat whatever the input.
 constexpr std::size_t kBatchRecords = 4096;
-constexpr std::size_t kBatchBytes = 1024 * 1024;
+constexpr std::size_t kBatchBytes = std::size_t{1024} * 1024;
 
 struct Batch {
     std::vector<CsvRecord> records;

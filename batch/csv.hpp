@@ -10,8 +10,8 @@ namespace coilwind::batch {
 
 // A design takes a few dozen bytes; notes passed through in extra columns may take more. A record
 // beyond this is no design, and the bound keeps the reader's memory constant whatever it reads.
-inline constexpr std::size_t kMaxRecordBytes = 64 * 1024;
-inline constexpr std::size_t kReadChunkBytes = 64 * 1024;
+inline constexpr std::size_t kMaxRecordBytes = std::size_t{64} * 1024;
+inline constexpr std::size_t kReadChunkBytes = std::size_t{64} * 1024;
 
 struct CsvRecord {
     std::vector<std::string> cells;

@@ -68,11 +68,12 @@ void PrintTo(const Results& r, std::ostream* os) {
 const Results kDrumResults{"41.7", "10.6", "0.761", "0.0075", "0.779", ""};
 const Results kRodResults{"902.2", "2.3", "1.323", "0.0008", "0.710", ""};
 
-// The start-up designs give the window's results, whatever the line ends and byte-order mark.
+// The start-up designs give the window's results, whatever the line ends and byte-order mark; an
+// empty line is no record.
 TEST(Batch, StartUpDesignsGiveTheWindowsResults) {
     for (const std::string& input :
          std::vector<std::string>{std::string(kHeader) + kDrum + kRod,
-          "\xEF\xBB\xBFmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n"
+          "\xEF\xBB\xBFmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n\r\n"
           "\"R8, long\",R CORE,8,3.5,10,6.3,500,4.7"}) {
         const Outcome result = runTool(input);
         EXPECT_EQ(result.status, kEveryRowComputed) << result.err;
@@ -207,6 +208,7 @@ TEST(Batch, ExitStatusAndMessages) {
          "coilwind-batch: standard input: no header line: the input is empty"},
         {{"/nonexistent/designs.csv"}, "", kUsageOrInputOutputError,
          "coilwind-batch: /nonexistent/designs.csv: no such file"},
+        {{"/"}, "", kUsageOrInputOutputError, "coilwind-batch: /: a directory, not a file"},
         {{"--bogus"}, "", kUsageOrInputOutputError, "coilwind-batch: unknown option \"--bogus\"", true},
         {{"--tolerance=100"}, "", kUsageOrInputOutputError,
          "coilwind-batch: --tolerance needs a percentage from 0 to below 100, not \"100\"", true},
