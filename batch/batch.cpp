@@ -388,6 +388,17 @@ bool appendRecordRow(std::string& row, const CsvRecord& record, const ColumnMap&
 // stays flat whatever the input.
 constexpr std::size_t kBatchRecords = 4096;
 constexpr std::size_t kBatchBytes = std::size_t{1024} * 1024;
+// A slot keeps its storage from batch to batch unless a huge record grew it past this: otherwise
+// every slot could end up holding the largest record's storage.
+constexpr std::size_t kSlotKeptBytes = 4096;
+
+std::size_t storageOf(const CsvRecord& record, const std::string& row) {
+    std::size_t bytes = record.cells.capacity() * sizeof(std::string) + row.capacity();
+    for (const std::string& cell : record.cells) {
+        bytes += cell.capacity();
+    }
+    return bytes;
+}
 
 struct Batch {
     std::vector<CsvRecord> records;
@@ -404,12 +415,16 @@ struct Batch {
                 rows.emplace_back();
                 failed.push_back(0);
             }
-            const CsvRecord& record = records[count];
-            if (!reader.next(records[count])) {
+            CsvRecord& record = records[count];
+            if (storageOf(record, rows[count]) > kSlotKeptBytes) {
+                record = CsvRecord{};
+                rows[count] = std::string{};
+            }
+            if (!reader.next(record)) {
                 break;
             }
             for (const std::string& cell : record.cells) {
-                bytes += cell.size() + 1;
+                bytes += sizeof cell + cell.size();
             }
             ++count;
         }
