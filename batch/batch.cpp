@@ -65,8 +65,9 @@ constexpr std::array<Step, 5> kSteps{{
 }};
 
 constexpr std::array<std::string_view, 15> kDetailsColumns{
-    "wire",   "bare_mm", "od_max_mm", "turns_whole", "per_layer",  "layers",     "build_mm", "fits",
-    "fit_wire", "length_m", "r20_ohm", "rt_ohm",    "mass_g",     "l_whole_uh", "isat_a"};
+    "wire",    "bare_mm",  "od_max_mm", "turns_whole", "per_layer",
+    "layers",  "build_mm", "fits",      "fit_wire",    "length_m",
+    "r20_ohm", "rt_ohm",   "mass_g",    "l_whole_uh",  "isat_a"};
 
 constexpr std::string_view kErrorColumn = "error";
 
@@ -190,8 +191,9 @@ FaultCause causeOf(StepId step, const FieldSet& fields, CoreType core) {
         if (value(field::kTurns) == 0) {
             return {"turns is 0"};
         }
-        if (drum && sign(value(field::kA) - value(field::kB)) * sign(value(field::kF)) *
-                            sign(value(field::kTurns)) < 0) {
+        const int windowSign = sign(value(field::kA) - value(field::kB)) * sign(value(field::kF)) *
+                               sign(value(field::kTurns));
+        if (drum && windowSign < 0) {
             return {"(A - B) x F / turns is negative"};
         }
         break;
@@ -311,7 +313,8 @@ bool appendDesignRow(std::string& row, const std::vector<std::string>& cells, co
     const std::string& coreText = cells[map.required[kCoreTypeSlot]];
     const CoreType core = coreTypeOf(coreText);
 
-    // An AL given stands in field 18 as typed; the steps from the turns on run as after Enter in 19.
+    // An AL given stands in field 18 as typed; the steps from the turns on run as after Enter
+    // in 19.
     const bool alGiven = map.al && !cells[*map.al].empty();
     if (alGiven) {
         fields.setText(kAlColumn.field, cells[*map.al]);
@@ -340,9 +343,8 @@ bool appendDesignRow(std::string& row, const std::vector<std::string>& cells, co
     // Fields the steps did not reach hold their empty start-up text.
     for (const Step& step : kSteps) {
         row += ',';
-        appendCell(row, step.id == StepId::CopperG
-                            ? withoutCopperSuffix(fields.text(step.writes))
-                            : std::string_view(fields.text(step.writes)));
+        appendCell(row, step.id == StepId::CopperG ? withoutCopperSuffix(fields.text(step.writes))
+                                                   : std::string_view(fields.text(step.writes)));
     }
     if (error.empty()) {
         error = appendDetails(row, fields, coreText, settings);
@@ -445,7 +447,8 @@ class Computation {
 public:
     Computation(Batch& batch, const ColumnMap& map, const DetailsSettings& settings) {
 #ifdef COILWIND_BATCH_HAS_THREADS
-        const std::size_t parts = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+        const std::size_t parts =
+            std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
         for (std::size_t part = 0; part < parts; ++part) {
             const std::size_t first = batch.count * part / parts;
             const std::size_t last = batch.count * (part + 1) / parts;

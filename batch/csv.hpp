@@ -54,7 +54,7 @@ private:
     std::size_t chunkEnd_ = 0;
     std::string replay_; // bytes read again before the chunk's, after an unclosed quote
     std::size_t replayPos_ = 0;
-    std::string tail_;   // the current record's bytes after its first line end
+    std::string tail_; // the current record's bytes after its first line end
     long long line_ = 1;
     bool started_ = false;
     bool readFailed_ = false;

@@ -2,9 +2,8 @@
 #include "batch/command_line.hpp"
 #include "batch/csv.hpp"
 
-#include <gtest/gtest.h>
-
 #include <charconv>
+#include <gtest/gtest.h>
 #include <map>
 #include <numbers>
 #include <sstream>
@@ -71,10 +70,10 @@ const Results kRodResults{"902.2", "2.3", "1.323", "0.0008", "0.710", ""};
 // The start-up designs give the window's results, whatever the line ends and byte-order mark; an
 // empty line is no record.
 TEST(Batch, StartUpDesignsGiveTheWindowsResults) {
-    for (const std::string& input :
-         std::vector<std::string>{std::string(kHeader) + kDrum + kRod,
-          "\xEF\xBB\xBFmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n\r\n"
-          "\"R8, long\",R CORE,8,3.5,10,6.3,500,4.7"}) {
+    for (const std::string& input : std::vector<std::string>{
+             std::string(kHeader) + kDrum + kRod,
+             "\xEF\xBB\xBFmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n\r\n"
+             "\"R8, long\",R CORE,8,3.5,10,6.3,500,4.7"}) {
         const Outcome result = runTool(input);
         EXPECT_EQ(result.status, kEveryRowComputed) << result.err;
         ASSERT_EQ(result.rows.size(), 2U);
@@ -108,12 +107,13 @@ TEST(Batch, EveryDetailsColumnInShortestForm) {
         const std::string& text = row.at(column);
         double value = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-        ASSERT_TRUE(ec == std::errc{} && end == text.data() + text.size()) << column << ": " << text;
+        ASSERT_TRUE(ec == std::errc{} && end == text.data() + text.size())
+            << column << ": " << text;
         EXPECT_EQ(shortestText(value), text) << column;
     }
     // The options reach the details.
-    const Outcome awg = runTool(std::string(kHeader) + kDrum, {"--series", "awg-heavy",
-                                                               "--temperature=20"});
+    const Outcome awg =
+        runTool(std::string(kHeader) + kDrum, {"--series", "awg-heavy", "--temperature=20"});
     ASSERT_EQ(awg.rows.size(), 1U);
     EXPECT_EQ(awg.rows[0].at("wire").substr(0, 4), "AWG ");
     EXPECT_EQ(awg.rows[0].at("rt_ohm"), awg.rows[0].at("r20_ohm"));
@@ -126,7 +126,8 @@ TEST(Batch, FaultingRowNamesItsStep) {
         std::string design;
         Results expected;
     } cases[] = {
-        {"m,KQ CORE,8,3.5,10,6.3,0,4.7", {"0.0", "", "", "", "", "turns: division by zero (AL is 0)"}},
+        {"m,KQ CORE,8,3.5,10,6.3,0,4.7",
+         {"0.0", "", "", "", "", "turns: division by zero (AL is 0)"}},
         {"m,KQ CORE,8,3.5,10,6.3,500,-4.7",
          {"41.7", "", "", "", "", "turns: square root of a negative number (L / AL is negative)"}},
         {"m,KQ CORE,8,3.5,10,6.3,500,",
@@ -153,8 +154,9 @@ TEST(Batch, FaultingRowNamesItsStep) {
 
 // A given AL stands in field 18; only the turns and winding stages run.
 TEST(Batch, AlCellReplacesTheAlStage) {
-    const Outcome result = runTool("model,core,A,B,D,F,mu,L,AL\n" + kDrum.substr(0, kDrum.size() - 1) +
-                           ",40\n" + kDrum.substr(0, kDrum.size() - 1) + ",\n");
+    const Outcome result =
+        runTool("model,core,A,B,D,F,mu,L,AL\n" + kDrum.substr(0, kDrum.size() - 1) + ",40\n" +
+                kDrum.substr(0, kDrum.size() - 1) + ",\n");
     ASSERT_EQ(result.rows.size(), 2U);
     const Row& given = result.rows[0];
     EXPECT_EQ(given.at("turns"), "10.8");
@@ -186,7 +188,8 @@ TEST(Batch, MalformedLinesGetAnErrorRow) {
 }
 
 TEST(Batch, ColumnsByNameInAnyOrderAndCaseUnknownOnesPassed) {
-    const Outcome result = runTool("Note,l,MU,f,d,b,a,CORE,Model\n\"two\nlines\",4.7,500,6.3,10,3.5,8,R CORE,R8\n");
+    const Outcome result =
+        runTool("Note,l,MU,f,d,b,a,CORE,Model\n\"two\nlines\",4.7,500,6.3,10,3.5,8,R CORE,R8\n");
     ASSERT_EQ(result.rows.size(), 1U);
     EXPECT_EQ(result.rows[0].at("Note"), "two\nlines");
     EXPECT_EQ(resultsOf(result.rows[0]), kRodResults);
@@ -200,25 +203,48 @@ TEST(Batch, ExitStatusAndMessages) {
         std::string errStart; // first line of the error output
         bool usage = false;   // the usage follows
     } cases[] = {
-        {{}, "model,core,A,B,D,F\n", kUsageOrInputOutputError,
+        {{},
+         "model,core,A,B,D,F\n",
+         kUsageOrInputOutputError,
          "coilwind-batch: standard input: missing column mu, L in the header line"},
-        {{}, "model,a,core,A,B,D,F,mu,L\n", kUsageOrInputOutputError,
+        {{},
+         "model,a,core,A,B,D,F,mu,L\n",
+         kUsageOrInputOutputError,
          "coilwind-batch: standard input: column A appears twice (columns 2 and 4)"},
-        {{}, "", kUsageOrInputOutputError,
+        {{},
+         "",
+         kUsageOrInputOutputError,
          "coilwind-batch: standard input: no header line: the input is empty"},
-        {{"/nonexistent/designs.csv"}, "", kUsageOrInputOutputError,
+        {{"/nonexistent/designs.csv"},
+         "",
+         kUsageOrInputOutputError,
          "coilwind-batch: /nonexistent/designs.csv: no such file"},
         {{"/"}, "", kUsageOrInputOutputError, "coilwind-batch: /: a directory, not a file"},
-        {{"--bogus"}, "", kUsageOrInputOutputError, "coilwind-batch: unknown option \"--bogus\"", true},
-        {{"--tolerance=100"}, "", kUsageOrInputOutputError,
-         "coilwind-batch: --tolerance needs a percentage from 0 to below 100, not \"100\"", true},
-        {{"--series", "awg"}, "", kUsageOrInputOutputError,
-         "coilwind-batch: --series needs one of iec-grade1, iec-grade2, awg-heavy, not \"awg\"", true},
+        {{"--bogus"},
+         "",
+         kUsageOrInputOutputError,
+         "coilwind-batch: unknown option \"--bogus\"",
+         true},
+        {{"--tolerance=100"},
+         "",
+         kUsageOrInputOutputError,
+         "coilwind-batch: --tolerance needs a percentage from 0 to below 100, not \"100\"",
+         true},
+        {{"--series", "awg"},
+         "",
+         kUsageOrInputOutputError,
+         "coilwind-batch: --series needs one of iec-grade1, iec-grade2, awg-heavy, not \"awg\"",
+         true},
         {{"--bs"}, "", kUsageOrInputOutputError, "coilwind-batch: --bs needs a value", true},
-        {{"a.csv", "b.csv"}, "", kUsageOrInputOutputError,
-         "coilwind-batch: one input at the most, not \"a.csv\" and \"b.csv\"", true},
+        {{"a.csv", "b.csv"},
+         "",
+         kUsageOrInputOutputError,
+         "coilwind-batch: one input at the most, not \"a.csv\" and \"b.csv\"",
+         true},
         {{"--series=awg-heavy", "--temperature", "20", "--bs", "350", "--tolerance", "10", "-"},
-         std::string(kHeader) + kDrum, kEveryRowComputed, ""},
+         std::string(kHeader) + kDrum,
+         kEveryRowComputed,
+         ""},
     };
     for (const auto& c : cases) {
         const Outcome result = runTool(c.input, c.args);
@@ -231,7 +257,8 @@ TEST(Batch, ExitStatusAndMessages) {
         std::ostringstream out;
         std::ostringstream err;
         EXPECT_EQ(runCommandLine(std::vector{option}, none, out, err), kEveryRowComputed);
-        EXPECT_EQ(out.str().substr(0, 15), option == "--help" ? "usage: coilwind" : "coilwind-batch ");
+        EXPECT_EQ(out.str().substr(0, 15),
+                  option == "--help" ? "usage: coilwind" : "coilwind-batch ");
     }
 }
 
