@@ -187,7 +187,7 @@ FaultCause causeOf(StepId step, const FieldSet& fields, CoreType core) {
             return {"L / AL is negative"};
         }
         break;
-    case StepId::WireMax:
+    case StepId::WireMax: {
         if (value(field::kTurns) == 0) {
             return {"turns is 0"};
         }
@@ -197,6 +197,7 @@ FaultCause causeOf(StepId step, const FieldSet& fields, CoreType core) {
             return {"(A - B) x F / turns is negative"};
         }
         break;
+    }
     case StepId::Dcr:
         if (value(field::kWireDiameter) == 0) {
             return {"wire_max is 0"};
