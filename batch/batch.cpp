@@ -442,11 +442,11 @@ struct Batch {
     }
 };
 
-// A batch's rows computed on every hardware thread, started on construction. Where the standard
-// library has no threads (MinGW's win32 thread model), it computes them in place.
+// A batch's rows computed on every hardware thread while the caller goes on. Where the standard
+// library has no threads (MinGW's win32 thread model), start computes them in place.
 class Computation {
 public:
-    Computation(Batch& batch, const ColumnMap& map, const DetailsSettings& settings) {
+    void start(Batch& batch, const ColumnMap& map, const DetailsSettings& settings) {
 #ifdef COILWIND_BATCH_HAS_THREADS
         const std::size_t parts =
             std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
@@ -465,7 +465,9 @@ public:
     // Rethrows what a part threw.
     void wait() {
 #ifdef COILWIND_BATCH_HAS_THREADS
-        for (std::future<void>& part : parts_) {
+        std::vector<std::future<void>> parts;
+        parts.swap(parts_);
+        for (std::future<void>& part : parts) {
             part.get();
         }
 #endif
@@ -511,22 +513,31 @@ int runBatch(std::istream& in, std::ostream& out, const DetailsSettings& setting
     row += '\n';
     out.write(row.data(), static_cast<std::streamsize>(row.size()));
 
-    // While the batch in hand is computed, the next one is read.
+    // Two batches take turns: while one is computed, the main thread writes the other's rows and
+    // reads the next records into it.
     int status = kEveryRowComputed;
-    Batch current;
-    Batch next;
-    current.read(reader);
-    while (current.count > 0) {
-        Computation computation(current, map, settings);
+    std::array<Batch, 2> batches;
+    std::size_t current = 0;
+    Computation computation;
+    batches[current].read(reader);
+    if (batches[current].count > 0) {
+        computation.start(batches[current], map, settings);
+    }
+    while (batches[current].count > 0) {
+        Batch& done = batches[current];
+        Batch& next = batches[current ^ 1];
         next.read(reader);
         computation.wait();
-        for (std::size_t i = 0; i < current.count; ++i) {
-            out.write(current.rows[i].data(), static_cast<std::streamsize>(current.rows[i].size()));
-            if (current.failed[i] != 0) {
+        if (next.count > 0) {
+            computation.start(next, map, settings);
+        }
+        for (std::size_t i = 0; i < done.count; ++i) {
+            out.write(done.rows[i].data(), static_cast<std::streamsize>(done.rows[i].size()));
+            if (done.failed[i] != 0) {
                 status = kSomeRowFailed;
             }
         }
-        std::swap(current, next);
+        current ^= 1;
     }
     return status;
 }
