@@ -1,0 +1,195 @@
+#include "batch/command_line.hpp"
+
+#include "batch/batch.hpp"
+#include "calc/wire_table.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+namespace coilwind::batch {
+namespace {
+
+constexpr std::string_view kProgram = "coilwind-batch";
+constexpr double kAbsoluteZeroC = -273.15;
+
+std::string seriesKeys() {
+    std::string keys;
+    for (const WireSeries series : kWireSeries) {
+        keys += (keys.empty() ? "" : ", ") + std::string(seriesKey(series));
+    }
+    return keys;
+}
+
+// The whole text as a finite number, or nothing.
+std::optional<double> numberOf(std::string_view text) {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+double settingOf(std::string_view option, std::string_view text, std::string_view wanted,
+                 bool (*acceptable)(double)) {
+    const auto value = numberOf(text);
+    if (!value || !acceptable(*value)) {
+        throw UsageError(std::string(option) + " needs " + std::string(wanted) + ", not \"" +
+                         std::string(text) + "\"");
+    }
+    return *value;
+}
+
+} // namespace
+
+Options parseOptions(std::span<const std::string_view> args) {
+    Options options;
+    bool optionsEnded = false;
+    bool inputNamed = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
+            if (inputNamed) {
+                throw UsageError("one input at the most, not \"" + options.input + "\" and \"" +
+                                 std::string(arg) + "\"");
+            }
+            options.input = arg;
+            inputNamed = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        // "--name=value" or "--name value"
+        const bool attached = equals != std::string_view::npos;
+        if (name == "--help" || name == "--version") {
+            if (attached) {
+                throw UsageError(std::string(name) + " takes no value");
+            }
+            (name == "--help" ? options.help : options.version) = true;
+            continue;
+        }
+        const auto value = [&]() -> std::string_view {
+            if (attached) {
+                return arg.substr(equals + 1);
+            }
+            if (i + 1 == args.size()) {
+                throw UsageError(std::string(name) + " needs a value");
+            }
+            return args[++i];
+        };
+        DetailsSettings& settings = options.settings;
+        if (name == "--series") {
+            const std::string_view key = value();
+            const auto series = seriesFromKey(key);
+            if (!series) {
+                throw UsageError("--series needs one of " + seriesKeys() + ", not \"" +
+                                 std::string(key) + "\"");
+            }
+            settings.series = *series;
+        } else if (name == "--temperature") {
+            settings.temperatureC = settingOf(name, value(), "a temperature in C not below -273.15",
+                                              [](double c) { return c >= kAbsoluteZeroC; });
+        } else if (name == "--bs") {
+            settings.saturationFluxMt = settingOf(name, value(), "a flux density in mT above 0",
+                                                  [](double mt) { return mt > 0; });
+        } else if (name == "--tolerance") {
+            settings.alTolerancePercent =
+                settingOf(name, value(), "a percentage from 0 to below 100",
+                          [](double pct) { return pct >= 0 && pct < 100; });
+        } else {
+            throw UsageError("unknown option \"" + std::string(arg) + "\"");
+        }
+    }
+    return options;
+}
+
+std::string usageText() {
+    const DetailsSettings defaults;
+    return "usage: coilwind-batch [options] [FILE|-]\n"
+           "Runs each design of a CSV table (FILE, or standard input) through the calculator\n"
+           "and writes the table with the results and the winding details to standard output.\n"
+           "Columns, any order and case: model, core, A, B, D, F, mu, L, optional AL.\n"
+           "  --series S       wire series: " +
+           seriesKeys() + " (default " + std::string(seriesKey(defaults.series)) +
+           ")\n"
+           "  --temperature C  winding temperature for the hot resistance (default " +
+           shortestText(defaults.temperatureC) +
+           ")\n"
+           "  --bs MT          saturation flux density of the core in mT (default " +
+           shortestText(defaults.saturationFluxMt) +
+           ")\n"
+           "  --tolerance PCT  AL tolerance in percent (default " +
+           shortestText(defaults.alTolerancePercent) +
+           ")\n"
+           "  --help           this text\n"
+           "  --version        the version\n"
+           "Exit status: 0 every row computed, 1 some row has an error, 2 usage or I/O error.\n";
+}
+
+int runCommandLine(std::span<const std::string_view> args, std::istream& standardInput,
+                   std::ostream& out, std::ostream& err) {
+    Options options;
+    try {
+        options = parseOptions(args);
+    } catch (const UsageError& error) {
+        err << kProgram << ": " << error.what() << '\n' << usageText();
+        return kUsageOrInputOutputError;
+    }
+    if (options.help) {
+        out << usageText();
+        return kEveryRowComputed;
+    }
+    if (options.version) {
+        out << kProgram << ' ' << COILWIND_VERSION << '\n';
+        return kEveryRowComputed;
+    }
+
+    std::istream* in = &standardInput;
+    std::string inputName = "standard input";
+    std::ifstream file;
+    if (options.input != "-") {
+        inputName = options.input;
+        const std::filesystem::path path(options.input);
+        std::error_code ignored;
+        const char* problem = nullptr;
+        if (!std::filesystem::exists(path, ignored)) {
+            problem = "no such file";
+        } else if (std::filesystem::is_directory(path, ignored)) {
+            problem = "a directory, not a file";
+        } else {
+            file.open(path, std::ios::binary);
+            problem = file.is_open() ? nullptr : "cannot open it for reading";
+        }
+        if (problem != nullptr) {
+            err << kProgram << ": " << inputName << ": " << problem << '\n';
+            return kUsageOrInputOutputError;
+        }
+        in = &file;
+    }
+
+    int status = kEveryRowComputed;
+    try {
+        status = runBatch(*in, out, options.settings);
+    } catch (const InputError& error) {
+        err << kProgram << ": " << inputName << ": " << error.what() << '\n';
+        return kUsageOrInputOutputError;
+    }
+    if (in->bad()) {
+        err << kProgram << ": " << inputName << ": read error; the rows before it are written\n";
+        return kUsageOrInputOutputError;
+    }
+    if (!out.flush()) {
+        err << kProgram << ": cannot write the output\n";
+        return kUsageOrInputOutputError;
+    }
+    return status;
+}
+
+} // namespace coilwind::batch

@@ -1,0 +1,196 @@
+#include "batch/csv.hpp"
+
+#include <algorithm>
+
+namespace coilwind::batch {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+enum class State { CellStart, Unquoted, Quoted, QuoteInQuoted };
+
+// The cells of the record being read; their strings keep their capacity from record to record.
+class CellSink {
+public:
+    explicit CellSink(std::vector<std::string>& cells) : cells_(cells) { startCell(); }
+
+    void startCell() {
+        if (count_ < cells_.size()) {
+            cells_[count_].clear();
+        } else {
+            cells_.emplace_back();
+        }
+        ++count_;
+    }
+    void append(char c) { cells_[count_ - 1].push_back(c); }
+    bool blank() const { return count_ == 1 && cells_.front().empty(); }
+    void finish() { cells_.resize(count_); }
+    void drop() { cells_.clear(); }
+
+private:
+    std::vector<std::string>& cells_;
+    std::size_t count_ = 0;
+};
+
+} // namespace
+
+CsvReader::CsvReader(std::istream& in, std::size_t maxRecordBytes, std::size_t chunkBytes)
+    : in_(in), maxRecordBytes_(std::max<std::size_t>(maxRecordBytes, 1)),
+      chunk_(std::max<std::size_t>(chunkBytes, 1)) {}
+
+bool CsvReader::refill() {
+    if (readFailed_ || !in_.good()) {
+        return false;
+    }
+    in_.read(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
+    chunkPos_ = 0;
+    chunkEnd_ = static_cast<std::size_t>(in_.gcount());
+    readFailed_ = in_.bad();
+    return chunkEnd_ > 0;
+}
+
+int CsvReader::get() {
+    int c = kEnd;
+    if (replayPos_ < replay_.size()) {
+        c = static_cast<unsigned char>(replay_[replayPos_++]);
+    } else if (chunkPos_ < chunkEnd_ || refill()) {
+        c = static_cast<unsigned char>(chunk_[chunkPos_++]);
+    }
+    if (c == '\n') {
+        ++line_;
+    }
+    return c;
+}
+
+void CsvReader::skipByteOrderMark() {
+    std::string start;
+    for (std::size_t i = 0; i < kByteOrderMark.size(); ++i) {
+        const int c = get();
+        if (c == kEnd) {
+            break;
+        }
+        start.push_back(static_cast<char>(c));
+        if (start.back() != kByteOrderMark[i]) {
+            break;
+        }
+    }
+    if (start != kByteOrderMark) {
+        line_ = 1;
+        replay(start);
+    }
+}
+
+void CsvReader::replay(std::string_view bytes) {
+    replay_.erase(0, replayPos_);
+    replay_.insert(0, bytes);
+    replayPos_ = 0;
+}
+
+bool CsvReader::next(CsvRecord& record) {
+    if (!started_) {
+        started_ = true;
+        skipByteOrderMark();
+    }
+    for (;;) {
+        record.fault.clear();
+        record.line = line_;
+        tail_.clear();
+        CellSink cells(record.cells);
+        State state = State::CellStart;
+        bool pendingCr = false; // a CR outside quotes: a line end if an LF follows
+        bool pastFirstLine = false;
+        std::size_t bytes = 0;
+
+        const auto unclosedQuote = [&](std::string_view why) {
+            record.fault = why;
+            cells.drop();
+            if (pastFirstLine) {
+                line_ = record.line + 1;
+                replay(tail_);
+            }
+            return true;
+        };
+
+        for (;;) {
+            const int c = get();
+            if (c == kEnd) {
+                if (state == State::Quoted) {
+                    return unclosedQuote("unclosed quote");
+                }
+                if (bytes == 0) {
+                    return false;
+                }
+                break;
+            }
+            if (pastFirstLine) {
+                tail_.push_back(static_cast<char>(c));
+            }
+            if (++bytes > maxRecordBytes_) {
+                if (pastFirstLine) {
+                    return unclosedQuote("unclosed quote: no closing quote within " +
+                                         std::to_string(maxRecordBytes_) + " bytes");
+                }
+                record.fault = "line longer than " + std::to_string(maxRecordBytes_) + " bytes";
+                cells.drop();
+                for (int skipped = c; skipped != '\n' && skipped != kEnd; skipped = get()) {
+                }
+                return true;
+            }
+            if (pendingCr) {
+                pendingCr = false;
+                if (c == '\n') {
+                    break;
+                }
+                cells.append('\r');
+                state = State::Unquoted;
+            }
+            const char byte = static_cast<char>(c);
+            if (state == State::Quoted) {
+                if (byte == '"') {
+                    state = State::QuoteInQuoted;
+                } else {
+                    cells.append(byte);
+                    pastFirstLine = pastFirstLine || byte == '\n';
+                }
+                continue;
+            }
+            if (byte == '"' && state != State::Unquoted) {
+                if (state == State::QuoteInQuoted) {
+                    cells.append('"');
+                }
+                state = State::Quoted;
+            } else if (byte == ',') {
+                cells.startCell();
+                state = State::CellStart;
+            } else if (byte == '\n') {
+                break;
+            } else if (byte == '\r') {
+                pendingCr = true;
+            } else {
+                cells.append(byte);
+                state = State::Unquoted;
+            }
+        }
+        if (!(state == State::CellStart && cells.blank())) {
+            cells.finish();
+            return true;
+        }
+    }
+}
+
+void appendCell(std::string& row, std::string_view cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+        row += cell;
+        return;
+    }
+    row += '"';
+    for (const char c : cell) {
+        if (c == '"') {
+            row += '"';
+        }
+        row += c;
+    }
+    row += '"';
+}
+
+} // namespace coilwind::batch
