@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -215,14 +214,6 @@ std::string_view withoutCopperSuffix(std::string_view text) {
         text.remove_suffix(kCopperWeightSuffix.size());
     }
     return text;
-}
-
-// Shortest round-trip text, written without a string of its own: most details take 17 digits,
-// beyond the small-string buffer.
-void appendShortest(std::string& text, double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    text.append(buffer.data(), result.ptr);
 }
 
 void appendNumberCell(std::string& row, std::optional<double> value) {
@@ -480,12 +471,6 @@ private:
 };
 
 } // namespace
-
-std::string shortestText(double value) {
-    std::string text;
-    appendShortest(text, value);
-    return text;
-}
 
 int runBatch(std::istream& in, std::ostream& out, const DetailsSettings& settings) {
     CsvReader reader(in);

@@ -21,8 +21,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The shortest decimal text that reads back to the same double ("0.1", "1e-07", "250").
-std::string shortestText(double value);
 
 // Reads a table of designs as CSV from `in` and writes it to `out` with the results: one row per
 // record, in input order, each computed on its own field set. Returns kEveryRowComputed or

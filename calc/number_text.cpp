@@ -1,5 +1,6 @@
 #include "number_text.hpp"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -328,6 +329,18 @@ std::optional<std::string> formatFixed(double value, Pattern pattern) {
     text.append(kept, 0, kept.size() - static_cast<std::size_t>(decimals));
     text += '.';
     text.append(kept, kept.size() - static_cast<std::size_t>(decimals));
+    return text;
+}
+
+void appendShortest(std::string& text, double value) {
+    std::array<char, 32> buffer{}; // the longest shortest form of a double is 24 characters
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    text.append(buffer.data(), result.ptr);
+}
+
+std::string shortestText(double value) {
+    std::string text;
+    appendShortest(text, value);
     return text;
 }
 

@@ -30,4 +30,10 @@ constexpr int decimalsOf(Pattern pattern) {
 // keeps it ("-0.0"). Returns nothing for an infinity or a NaN.
 std::optional<std::string> formatFixed(double value, Pattern pattern);
 
+// Appends the shortest decimal text that reads back to the same double ("0.1", "1e+300"), "."
+// whatever the locale: for figures handed on to other programs, where the fixed patterns would
+// lose digits.
+void appendShortest(std::string& text, double value);
+std::string shortestText(double value);
+
 } // namespace coilwind
