@@ -7,6 +7,7 @@
 #include "widgets.hpp"
 #include "window_description.hpp"
 
+#include <QColor>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -17,12 +18,17 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRect>
 #include <QScreen>
 #include <QStringList>
 #include <algorithm>
+#include <cstddef>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace coilwind::ui {

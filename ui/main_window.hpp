@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QGroupBox;
@@ -65,7 +67,6 @@ private:
     QGroupBox* resultGroup_ = nullptr;
     QLabel* picture_ = nullptr;
     QString pictureFile_;
-    bool pictureShownForSelection_ = false;
 };
 
 } // namespace coilwind::ui

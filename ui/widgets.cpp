@@ -2,12 +2,32 @@
 
 #include "calc/commands.hpp"
 
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QToolTip>
 #include <limits>
 
 namespace coilwind::ui {
+namespace {
+
+// Tab, Backtab, a click and the program's own move (the Enter walk) bring the user to a value to
+// replace. A closing context menu or the window becoming active again returns to an edit in
+// progress, so caret and selection stay as they were.
+bool selectsOnFocus(Qt::FocusReason reason) {
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 FieldEdit::FieldEdit(FieldIndex index, QWidget* parent) : QLineEdit(parent), index_(index) {
     // A field holds whatever is typed or pasted, however long; Qt would cut it at 32767.
@@ -16,7 +36,9 @@ FieldEdit::FieldEdit(FieldIndex index, QWidget* parent) : QLineEdit(parent), ind
 
 void FieldEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    selectAll();
+    if (selectsOnFocus(event->reason())) {
+        selectAll();
+    }
     selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
 }
 
@@ -38,7 +60,7 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (rect().contains(event->position().toPoint())) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
 }

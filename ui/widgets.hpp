@@ -8,8 +8,8 @@
 
 namespace coilwind::ui {
 
-// A text field of the field set. Whenever it gains the focus (Tab, the program, or a mouse
-// click) its whole text is selected, so the next value typed replaces the old one. Every key
+// A text field of the field set. When it gains the focus by Tab, Backtab, a mouse click or the
+// program, its whole text is selected, so the next value typed replaces the old one. Every key
 // going down is reported with the field's index; Return and Enter are reported as key code 13
 // and do not reach the line edit.
 class FieldEdit : public QLineEdit {
@@ -32,7 +32,7 @@ private:
     bool selectOnRelease_ = false; // the click that brought the focus would drop the selection
 };
 
-// A label that acts like a link: a click on it emits clicked().
+// A label that acts like a link: a click of the primary button on it emits clicked().
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:

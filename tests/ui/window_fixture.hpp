@@ -30,13 +30,8 @@ struct Window {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
     QString text(coilwind::FieldIndex index) const { return window->field(index)->text(); }
-    QWidget* focus() const { return QApplication::focusWidget(); }
-    // The control of the window that has the focus: the combo's own line edit counts as the combo.
-    QWidget* focusedControl() const {
-        QWidget* focus = QApplication::focusWidget();
-        return focus != nullptr && focus->parentWidget() == coreType() ? coreType() : focus;
-    }
-    void enter() const { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+    static QWidget* focus() { return QApplication::focusWidget(); }
+    static void enter() { QTest::keyClick(focus(), Qt::Key_Return); }
     QComboBox* coreType() const { return child<QComboBox>("CORETYPE"); }
     // Picks an entry as the user does, with the arrow keys on the closed list.
     void pickCoreType(int position) const {
@@ -46,8 +41,8 @@ struct Window {
             QTest::keyClick(coreType(), steps > 0 ? Qt::Key_Down : Qt::Key_Up);
         }
     }
-    void click(const char* name) const {
+    void click(const char* name, Qt::MouseButton button = Qt::LeftButton) const {
         auto* widget = child<QWidget>(name);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        QTest::mouseClick(widget, button, {}, widget->rect().center());
     }
 };
