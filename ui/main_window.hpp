@@ -17,6 +17,7 @@ class QRadioButton;
 
 namespace coilwind::ui {
 
+class DetailsWindow;
 class FieldEdit;
 struct ControlDescription;
 
@@ -38,6 +39,19 @@ public:
     QString coreTypeText() const;
     // The picture file the last picture event asked for, whether or not it could be read.
     QString pictureFile() const { return pictureFile_; }
+    // The fields as the window shows them, for the details window.
+    const FieldSet& fieldSet() const;
+    FieldSet& fieldSet();
+    // Opens the details window beside this one, or raises it (F2, context menu).
+    void showDetails();
+
+signals:
+    // After every click on the calculate button and every Enter in a field, whether or not a
+    // stage ran to its end.
+    void calculated();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void build();
@@ -66,6 +80,8 @@ private:
     QLabel* picture_ = nullptr;
     QString pictureFile_;
     bool pictureShownForSelection_ = false;
+    DetailsWindow* details_ = nullptr; // made at its first opening
+
 };
 
 } // namespace coilwind::ui
