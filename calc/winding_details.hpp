@@ -68,7 +68,8 @@ struct WindingDetails {
     std::optional<long long> wholeTurns;       // turns rounded up
     std::optional<double> availableDepthMm;    // drum: (A - B) / 2; rod: none
     std::optional<double> availableWidthMm;    // drum: F; rod: B, along the rod
-    std::optional<WoundWire> standard;         // the largest size with od <= field 21
+    std::optional<WireSize> standardWire;      // the largest size with od <= field 21
+    std::optional<WoundWire> standard;         // that size wound, when it can be wound at all
     std::optional<WoundWire> largestFitting;   // only when the standard wire does not fit
     std::optional<InductanceFigures> inductance;
     std::optional<double> saturationCurrentA;  // Bs x Nw x Ae / L at whole turns
@@ -77,6 +78,9 @@ struct WindingDetails {
 
 // Never throws for any inputs: faults become reasons.
 WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings);
+// The same for the design as the fields show it; a field beyond the range of a double is a reason.
+WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeText,
+                              const DetailsSettings& settings);
 
 // AL in nH/N^2 from a test coil: 1000 x L / N^2 with L in uH. Throws CalculationFault for zero
 // turns or a result beyond the range of a double.

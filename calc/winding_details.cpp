@@ -1,0 +1,306 @@
+#include "winding_details.hpp"
+
+#include "checked_number.hpp"
+#include "failure.hpp"
+#include "number_text.hpp"
+
+#include <cmath>
+#include <numbers>
+
+namespace coilwind {
+namespace {
+
+using Value = CheckedNumber;
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kNanoPerMicro = 1000; // AL in nH, inductance in uH
+constexpr double kMmPerM = 1000;
+constexpr double kCopperConductivity = 58;                // m per (ohm mm^2) at 20 C
+constexpr double kCopperTemperatureCoefficient = 0.00393; // per kelvin, from 20 C
+constexpr double kReferenceTemperatureC = 20;
+// 8.89 g/cm^3. A length in m times an area in mm^2 is 1000 mm^3 = 1 cm^3, so the mass in grams
+// is the density times length [m] times area [mm^2] with no further factor.
+constexpr double kCopperDensity = 8.89;
+// Isat = Bs N Ae / L in SI units. With Bs in mT (1e-3 T), Ae in mm^2 (1e-6 m^2) and L in uH
+// (1e-6 H): Isat [A] = Bs [mT] x N x Ae [mm^2] / L [uH] / 1000.
+constexpr double kSaturationScale = 1000;
+// Lengths that agree to a picometre are equal. The data file and the fields hold micrometres at
+// best; this absorbs the rounding of decimal fractions in binary (9 x 0.7 against 6.3, or a
+// field 21 of "0.761" against a table's 0.761), so a size that exactly fits counts as fitting.
+constexpr double kLengthSlackMm = 1e-9;
+// 2^63: the first double beyond the range of long long.
+constexpr double kWholeLimit = 9223372036854775808.0;
+
+[[noreturn]] void refuse(const std::string& reason) {
+    throw CalculationFault(reason);
+}
+
+std::string shownMm(double value) {
+    return formatFixed(value, Pattern::ThreeDecimals).value_or("?") + " mm";
+}
+
+long long whole(double rounded, std::string_view what) {
+    if (!(rounded > -kWholeLimit && rounded < kWholeLimit)) {
+        refuse(std::string(what) + " beyond the range of whole numbers");
+    }
+    return static_cast<long long>(rounded);
+}
+
+double real(long long count) {
+    return static_cast<double>(count);
+}
+
+// The most steps of `step` that fit into `length`, equality counted as fitting.
+long long stepsWithin(double length, double step, std::string_view what) {
+    long long steps = whole(std::floor((Value(length) / step).value()), what);
+    if (((Value(real(steps)) + 1.0) * step).value() <= length + kLengthSlackMm) {
+        ++steps;
+    } else if (steps > 0 && (Value(real(steps)) * step).value() > length + kLengthSlackMm) {
+        --steps;
+    }
+    return steps;
+}
+
+// Where the turns go: the diameter they are wound on, the width along it and, on a drum, the
+// depth up to the flange rim.
+struct WindingSpace {
+    double coreDiameterMm = 0; // drum: centre post B; rod: rod diameter A
+    double widthMm = 0;
+    std::optional<double> depthMm;
+};
+
+WindingSpace windingSpaceOf(const DesignInputs& design) {
+    const auto requirePositive = [](double value, std::string_view name) {
+        if (!(std::isfinite(value) && value > 0)) {
+            refuse(std::string(name) + " must be above 0");
+        }
+    };
+    if (design.core == CoreType::Rod) {
+        requirePositive(design.aMm, "Rod diameter A (field 1)");
+        requirePositive(design.bMm, "Rod length B (field 2)");
+        return {design.aMm, design.bMm, std::nullopt};
+    }
+    requirePositive(design.aMm, "Flange diameter A (field 1)");
+    requirePositive(design.bMm, "Centre post B (field 2)");
+    requirePositive(design.fMm, "Winding width F (field 6)");
+    if (design.aMm < design.bMm) {
+        refuse("Centre post B (field 2) is wider than the flange A (field 1)");
+    }
+    return {design.bMm, design.fMm, ((Value(design.aMm) - design.bMm) / 2).value()};
+}
+
+long long wholeTurnsOf(double turns) {
+    if (!(std::isfinite(turns) && turns > 0)) {
+        refuse("Turns (field 20) must be above 0");
+    }
+    return whole(std::ceil(turns), "Turns (field 20)");
+}
+
+LayerPlan planLayers(long long turns, const WindingSpace& space, double odMm) {
+    LayerPlan plan;
+    plan.perLayer = stepsWithin(space.widthMm, odMm, "Turns per layer");
+    if (plan.perLayer < 1) {
+        return plan;
+    }
+    plan.layers = turns / plan.perLayer + (turns % plan.perLayer != 0 ? 1 : 0);
+    plan.buildMm = (Value(real(plan.layers)) * odMm).value();
+    plan.fits = !space.depthMm || plan.buildMm <= *space.depthMm + kLengthSlackMm;
+    return plan;
+}
+
+double hotResistanceFactor(double temperatureC) {
+    const Value factor = Value(1.0) + Value(kCopperTemperatureCoefficient) *
+                                          (Value(temperatureC) - kReferenceTemperatureC);
+    if (!(factor.value() > 0)) {
+        refuse("the copper resistance law gives no resistance at " +
+               formatFixed(temperatureC, Pattern::OneDecimal).value_or("?") + " C");
+    }
+    return factor.value();
+}
+
+WoundWire wind(const WireSize& wire, long long turns, const WindingSpace& space,
+               double temperatureC) {
+    WoundWire wound{wire, planLayers(turns, space, wire.overallMaxMm)};
+    const LayerPlan& plan = wound.plan;
+    if (plan.perLayer < 1) {
+        refuse(std::string(wire.designation) + " (" + shownMm(wire.overallMaxMm) +
+               " overall) is wider than the winding width of " + shownMm(space.widthMm));
+    }
+    // Layer k (from 1) has the mean diameter core + (2k - 1) od, and all layers are full but the
+    // last. The full layers 1 .. L-1 hold perLayer x ((L-1) core + (L-1)^2 od), since the first n
+    // odd numbers add up to n^2; no loop, whatever the number of layers.
+    const Value od = wire.overallMaxMm;
+    const Value core = space.coreDiameterMm;
+    const Value fullLayers = real(plan.layers - 1);
+    const Value lastLayerTurns = real(turns - (plan.layers - 1) * plan.perLayer);
+    const Value fullLayersSum =
+        Value(real(plan.perLayer)) * (fullLayers * core + squared(fullLayers) * od);
+    const Value lastLayerSum = lastLayerTurns * (core + (Value(2) * real(plan.layers) - 1.0) * od);
+    const Value length = Value(kPi) * (fullLayersSum + lastLayerSum) / kMmPerM;
+    const Value area = Value(kPi) / 4 * squared(wire.bareMm);
+    const Value r20 = length / area / kCopperConductivity;
+    wound.lengthM = length.value();
+    wound.r20Ohm = r20.value();
+    wound.rHotOhm = (r20 * hotResistanceFactor(temperatureC)).value();
+    wound.massG = (Value(kCopperDensity) * length * area).value();
+    return wound;
+}
+
+std::optional<WireSize> standardWireFor(double wireMaxMm, WireSeries series) {
+    if (!(std::isfinite(wireMaxMm) && wireMaxMm > 0)) {
+        refuse("Field 21 (largest wire diameter) is empty, 0 or negative: run the turns stage");
+    }
+    const std::span<const WireSize> sizes = wireSizes(series);
+    std::optional<WireSize> standard;
+    for (const WireSize& size : sizes) {
+        if (size.overallMaxMm <= wireMaxMm + kLengthSlackMm) {
+            standard = size;
+        }
+    }
+    if (!standard) {
+        refuse("No " + std::string(seriesTitle(series)) + " size is as thin as " +
+               shownMm(wireMaxMm) + " (field 21); the thinnest is " +
+               std::string(sizes.front().designation) + ", " + shownMm(sizes.front().overallMaxMm) +
+               " overall");
+    }
+    return standard;
+}
+
+// The thickest size below `standard` whose layer plan fits.
+WoundWire largestFittingBelow(const WireSize& standard, WireSeries series, long long turns,
+                              const WindingSpace& space, double temperatureC) {
+    const std::span<const WireSize> sizes = wireSizes(series);
+    for (auto size = sizes.rbegin(); size != sizes.rend(); ++size) {
+        if (size->overallMaxMm < standard.overallMaxMm &&
+            planLayers(turns, space, size->overallMaxMm).fits) {
+            return wind(*size, turns, space, temperatureC);
+        }
+    }
+    refuse("No " + std::string(seriesTitle(series)) + " size fits " + std::to_string(turns) +
+           " turns into the winding space");
+}
+
+InductanceFigures inductanceOf(const DesignInputs& design, long long turns,
+                               double tolerancePercent) {
+    if (!(std::isfinite(design.alNh) && design.alNh > 0)) {
+        refuse("AL (field 18) must be above 0");
+    }
+    if (!(std::isfinite(tolerancePercent) && tolerancePercent >= 0 && tolerancePercent < 100)) {
+        refuse("the AL tolerance must lie from 0 up to below 100 %");
+    }
+    if (!(design.wantedUh >= 0)) {
+        refuse("the wanted inductance (field 19) must not be negative");
+    }
+    const Value al = design.alNh;
+    const Value share = Value(tolerancePercent) / 100;
+    const Value alMinimum = al * (Value(1) - share);
+    const Value alMaximum = al * (Value(1) + share);
+    const Value turnsSquared = squared(real(turns));
+    const Value wantedNh = Value(design.wantedUh) * kNanoPerMicro;
+    InductanceFigures figures;
+    figures.wholeTurnsUh = (al * turnsSquared / kNanoPerMicro).value();
+    figures.minUh = (alMinimum * turnsSquared / kNanoPerMicro).value();
+    figures.maxUh = (alMaximum * turnsSquared / kNanoPerMicro).value();
+    figures.turnsAtAlMinimum = squareRoot(wantedNh / alMinimum).value();
+    figures.turnsAtAlMaximum = squareRoot(wantedNh / alMaximum).value();
+    return figures;
+}
+
+double saturationCurrentOf(double fluxMt, long long turns, const WindingSpace& space,
+                           double inductanceUh) {
+    if (!(std::isfinite(fluxMt) && fluxMt > 0)) {
+        refuse("Bs must be above 0");
+    }
+    // Ae: the centre post of a drum, the rod itself: both are the diameter the turns sit on.
+    const Value ae = Value(kPi) / 4 * squared(space.coreDiameterMm);
+    return (Value(fluxMt) * real(turns) * ae / inductanceUh / kSaturationScale).value();
+}
+
+// Runs one part of the details; a fault becomes a reason naming the part.
+template <typename Compute>
+void attempt(std::vector<std::string>& reasons, std::string_view part, Compute&& compute) {
+    try {
+        compute();
+    } catch (const CalculationFault& fault) {
+        reasons.push_back(std::string(part) + ": " + fault.what());
+    }
+}
+
+} // namespace
+
+DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
+    DesignInputs design;
+    design.core = coreTypeOf(coreTypeText);
+    design.aMm = fields.number(field::kA);
+    design.bMm = fields.number(field::kB);
+    design.fMm = fields.number(field::kF);
+    design.alNh = fields.number(field::kAl);
+    design.wantedUh = fields.number(field::kInductance);
+    design.turns = fields.number(field::kTurns);
+    design.wireMaxMm = fields.number(field::kWireDiameter);
+    return design;
+}
+
+WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings) {
+    WindingDetails details;
+    std::vector<std::string>& reasons = details.reasons;
+    std::optional<WindingSpace> space;
+    attempt(reasons, "Whole turns", [&] { details.wholeTurns = wholeTurnsOf(design.turns); });
+    attempt(reasons, "Winding space", [&] {
+        space = windingSpaceOf(design);
+        details.availableDepthMm = space->depthMm;
+        details.availableWidthMm = space->widthMm;
+    });
+    attempt(reasons, "Standard wire",
+            [&] { details.standardWire = standardWireFor(design.wireMaxMm, settings.series); });
+    if (details.wholeTurns && space && details.standardWire) {
+        const long long turns = *details.wholeTurns;
+        attempt(reasons, "Standard wire", [&] {
+            details.standard = wind(*details.standardWire, turns, *space, settings.temperatureC);
+        });
+        if (!details.standard || !details.standard->plan.fits) {
+            attempt(reasons, "Largest fitting wire", [&] {
+                details.largestFitting = largestFittingBelow(*details.standardWire, settings.series,
+                                                             turns, *space, settings.temperatureC);
+            });
+        }
+    }
+    if (details.wholeTurns) {
+        attempt(reasons, "Inductance", [&] {
+            details.inductance =
+                inductanceOf(design, *details.wholeTurns, settings.alTolerancePercent);
+        });
+    }
+    if (details.wholeTurns && space && details.inductance) {
+        attempt(reasons, "Saturation current", [&] {
+            details.saturationCurrentA =
+                saturationCurrentOf(settings.saturationFluxMt, *details.wholeTurns, *space,
+                                    details.inductance->wholeTurnsUh);
+        });
+    }
+    return details;
+}
+
+WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeText,
+                              const DetailsSettings& settings) {
+    try {
+        return computeDetails(readDesign(fields, coreTypeText), settings);
+    } catch (const CalcFailure& failure) {
+        WindingDetails details;
+        details.reasons.push_back(std::string("Design: ") + failure.what());
+        return details;
+    }
+}
+
+double calibratedAl(double measuredUh, double turns) {
+    if (!(measuredUh > 0 && turns > 0)) {
+        throw CalculationFault("the measured inductance and its turns must be above 0");
+    }
+    return (Value(kNanoPerMicro) * measuredUh / squared(turns)).value();
+}
+
+void writeCalibratedAl(FieldSet& fields, double measuredUh, double turns) {
+    fields.setNumber(field::kAl, calibratedAl(measuredUh, turns), Pattern::OneDecimal);
+}
+
+} // namespace coilwind
