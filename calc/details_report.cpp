@@ -61,9 +61,8 @@ std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design) {
 
 std::string largestFittingText(const WindingDetails& details) {
     const WoundWire& wire = *details.largestFitting;
-    return std::string(wire.wire.designation) + ": " + diametersText(wire.wire) + " mm, " +
-           std::to_string(wire.plan.perLayer) + " / layer, " + std::to_string(wire.plan.layers) +
-           " layers";
+    return std::string(wire.wire.designation) + ", " + std::to_string(wire.plan.perLayer) +
+           "/层 × " + std::to_string(wire.plan.layers) + " 层";
 }
 
 std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
@@ -75,22 +74,29 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
 
     std::optional<std::string> depth = textOf(details.availableDepthMm, mmText);
     if (!depth && design && design->core == CoreType::Rod) {
-        depth = "不限 (no limit on a rod)";
+        depth = "不限 (rod)";
+    }
+    std::optional<std::string> fits;
+    if (standard) {
+        fits = standard->plan.fits ? "是 (yes)" : "否 (no)";
+    } else if (details.standardWire) {
+        fits = "否 (no)"; // too wide for a single turn
     }
     std::optional<std::string> largestFitting;
     if (details.largestFitting) {
         largestFitting = largestFittingText(details);
     } else if (standard && standard->plan.fits) {
-        largestFitting = "— (标准线绕得下: the standard wire fits)";
+        largestFitting = "不需要 (not needed)";
     }
     return {
         {"whole-turns", "整数圈数", "turns of field 20 rounded up",
          textOf(details.wholeTurns, count)},
         {"standard-wire", "标准线规", "largest size of the series with overall diameter <= field 21",
-         ofStandard([](const WoundWire& w) { return std::string(w.wire.designation); })},
-        {"wire-diameters", "裸径 / 最大外径 (mm)",
+         textOf(details.standardWire,
+                [](const WireSize& w) { return std::string(w.designation); })},
+        {"wire-diameters", "裸径/外径 (mm)",
          "standard wire: nominal bare / maximum overall diameter",
-         ofStandard([](const WoundWire& w) { return diametersText(w.wire); })},
+         textOf(details.standardWire, diametersText)},
         {"per-layer", "每层圈数", "turns side by side in one layer",
          ofStandard([&](const WoundWire& w) { return count(w.plan.perLayer); })},
         {"layers", "层数", "layers, all full but the last",
@@ -100,10 +106,9 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
         {"depth", "可用深度 (mm)", "drum: (A - B) / 2", depth},
         {"width", "可用宽度 (mm)", "drum: F; rod: B, along the rod",
          textOf(details.availableWidthMm, mmText)},
-        {"fits", "绕得下", "whole layers within the available width and depth",
-         ofStandard([](const WoundWire& w) { return w.plan.fits ? "是 (yes)" : "否 (no)"; })},
+        {"fits", "绕得下", "whole layers within the available width and depth", fits},
         {"largest-fitting", "可绕最大线规",
-         "largest size of the series that fits, when the standard wire does not",
+         "largest size of the series that fits, when the standard wire does not: turns per layer x layers",
          largestFitting},
         {"length", "线长 (m)", "standard wire: turns x pi x mean diameter, layer by layer",
          ofStandard([](const WoundWire& w) {
@@ -130,13 +135,13 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
              return figureText(l.minUh, Pattern::ThreeDecimals).value_or("?") + " – " +
                     figureText(l.maxUh, Pattern::ThreeDecimals).value_or("?");
          })},
-        {"turns-range", "所需圈数 AL低 / AL高",
+        {"turns-range", "圈数 AL低/高",
          "turns the wanted L needs at the low / high end of AL",
          ofInductance([](const InductanceFigures& l) {
              return figureText(l.turnsAtAlMinimum, Pattern::OneDecimal).value_or("?") + " / " +
                     figureText(l.turnsAtAlMaximum, Pattern::OneDecimal).value_or("?");
          })},
-        {"isat", "饱和电流 Isat (A)", "Bs x whole turns x Ae / L at whole turns",
+        {"isat", "饱和电流 (A)", "saturation current Isat = Bs x whole turns x Ae / L at whole turns",
          textOf(details.saturationCurrentA,
                 [](double a) { return figureText(a, Pattern::ThreeDecimals).value_or("?"); })},
     };
@@ -235,12 +240,11 @@ std::optional<std::string> figureText(double value, Pattern pattern) {
 DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
                         const DetailsSettings& settings) {
     DetailsView view;
+    view.details = computeDetails(fields, coreTypeText, settings); // a read fault is a reason
     try {
         view.design = readDesign(fields, coreTypeText);
-        view.details = computeDetails(*view.design, settings);
     } catch (const CalcFailure&) {
-        view.details.reasons.emplace_back(
-            "字段数值超出范围 (a field's number lies beyond the range of a number)");
+        view.design = std::nullopt;
     }
     view.inputs = inputLines(view.design);
     view.figures = figureLines(view.design, view.details);

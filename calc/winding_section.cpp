@@ -135,6 +135,7 @@ std::optional<WindingSection> layoutDrum(const DesignInputs& design, const Windi
     section.axisY = contentTop + topR * scale;
     const auto yAt = [&](double radius) { return section.axisY - radius * scale; };
     section.core = {outerLeft, yAt(postR), contentWidth, postR * scale};
+    section.coreLabel = lengthLabel("中柱 B", design.bMm);
     for (const double left : {outerLeft, spaceRight}) {
         section.flanges.push_back({left, yAt(rimR), kFlangePx, depth * scale});
     }
@@ -176,6 +177,7 @@ std::optional<WindingSection> layoutRod(const DesignInputs& design, const Windin
     section.axisY = contentTop + topR * scale;
     const double surfaceY = section.axisY - rodR * scale;
     section.core = {left, surfaceY, design.bMm * scale, rodR * scale};
+    section.coreLabel = lengthLabel("磁棒 A", design.aMm);
     section.width =
         widthMark(lengthLabel("B", design.bMm), left, left + design.bMm * scale, contentTop, area);
     addTurns(section, {left, surfaceY, scale, std::nullopt}, details);

@@ -51,6 +51,7 @@ struct WindingSection {
     double pixelsPerMm = 0;
     double axisY = 0;                // the core's axis, a dash-dotted line across the section
     SectionBox core;                 // drum: the centre post; rod: the rod, axis to surface
+    std::string coreLabel;           // written inside `core` where it fits
     std::vector<SectionBox> flanges; // drum: left and right, not to scale in thickness
     std::optional<SectionBox> space; // drum: the available winding space
     std::vector<SectionTurn> turns;

@@ -8,7 +8,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -31,7 +30,26 @@ QString valueText(const DetailsLine& line) {
     return line.value ? qstring(*line.value) : QStringLiteral("—");
 }
 
-// Caption and value side by side, both explained by the English tooltip.
+constexpr int kPairsPerRow = 2;
+
+// Captioned controls two to a row: caption, control, caption, control.
+void addPair(QGridLayout* grid, QLabel* caption, QWidget* field) {
+    const int pair = grid->count() / 2;
+    const int column = (pair % kPairsPerRow) * 2;
+    grid->addWidget(caption, pair / kPairsPerRow, column, Qt::AlignVCenter);
+    grid->addWidget(field, pair / kPairsPerRow, column + 1, Qt::AlignVCenter);
+    grid->setColumnStretch(column + 1, 1);
+}
+
+QGridLayout* pairGrid(QGroupBox* group) {
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(8, 4, 8, 6);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(3);
+    return grid;
+}
+
+// Caption and value, both explained by the English tooltip.
 std::vector<QLabel*> addLines(QGridLayout* grid, const std::vector<DetailsLine>& lines) {
     std::vector<QLabel*> values;
     for (const DetailsLine& line : lines) {
@@ -39,16 +57,12 @@ std::vector<QLabel*> addLines(QGridLayout* grid, const std::vector<DetailsLine>&
         auto* value = new QLabel;
         value->setObjectName(qstring(line.key));
         value->setTextFormat(Qt::PlainText);
-        value->setWordWrap(true);
         for (QLabel* label : {caption, value}) {
             label->setToolTip(qstring(line.english));
         }
-        const int row = grid->rowCount();
-        grid->addWidget(caption, row, 0, Qt::AlignTop);
-        grid->addWidget(value, row, 1, Qt::AlignTop);
+        addPair(grid, caption, value);
         values.push_back(value);
     }
-    grid->setColumnStretch(1, 1);
     return values;
 }
 
@@ -60,9 +74,10 @@ void showLines(const std::vector<QLabel*>& labels, const std::vector<DetailsLine
     }
 }
 
-QDoubleSpinBox* spinBox(double minimum, double maximum, double step, double value,
-                        const QString& suffix) {
+QDoubleSpinBox* spinBox(const char* name, double minimum, double maximum, double step,
+                        double value, const QString& suffix) {
     auto* box = new QDoubleSpinBox;
+    box->setObjectName(QString::fromLatin1(name));
     box->setRange(minimum, maximum);
     box->setDecimals(0);
     box->setSingleStep(step);
@@ -71,15 +86,24 @@ QDoubleSpinBox* spinBox(double minimum, double maximum, double step, double valu
     return box;
 }
 
-// A captioned control of a form: the caption names it for screen readers and explains it in
-// English on hover.
-void addRow(QFormLayout* form, const QString& caption, QWidget* field, const QString& english) {
+// A control with its caption: the caption names it for screen readers and explains it in English
+// on hover.
+void addControl(QGridLayout* grid, const QString& caption, QWidget* field, const QString& english) {
     auto* label = new QLabel(caption);
     label->setBuddy(field);
     label->setToolTip(english);
     field->setToolTip(english);
     field->setAccessibleName(caption);
-    form->addRow(label, field);
+    addPair(grid, label, field);
+}
+
+QLabel* messageLabel(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->hide();
+    return label;
 }
 
 } // namespace
@@ -103,41 +127,25 @@ void DetailsWindow::build() {
     auto* inputs = new QGroupBox(QStringLiteral("主窗口的输入 (read from the main window)"));
     inputs->setToolTip(QStringLiteral("The fields as the main window shows them, read by the "
                                       "leading-number rule"));
-    auto* inputGrid = new QGridLayout(inputs);
-    inputValues_ = addLines(inputGrid, lines.inputs);
+    inputValues_ = addLines(pairGrid(inputs), lines.inputs);
 
     auto* figures = new QGroupBox(QStringLiteral("详情计算 (this window's own figures)"));
     figures->setToolTip(QStringLiteral("Computed here from the fields and the settings; not the "
                                        "main window's results"));
-    auto* figureGrid = new QGridLayout(figures);
+    QGridLayout* figureGrid = pairGrid(figures);
     figureValues_ = addLines(figureGrid, lines.figures);
-    reasons_ = new QLabel;
-    reasons_->setObjectName(QStringLiteral("reasons"));
-    reasons_->setWordWrap(true);
-    reasons_->setTextFormat(Qt::PlainText);
+    reasons_ = messageLabel("reasons");
     reasons_->setStyleSheet(QStringLiteral("color: #c0281e"));
-    figureGrid->addWidget(reasons_, figureGrid->rowCount(), 0, 1, 2);
-    figureGrid->setRowStretch(figureGrid->rowCount(), 1);
+    figureGrid->addWidget(reasons_, figureGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
 
-    auto* section = new QGroupBox(QStringLiteral("截面图 (to-scale half-section)"));
-    section->setToolTip(QStringLiteral("Each turn of the standard wire as a circle, layer by "
-                                       "layer; red: beyond the available depth"));
+    auto* section = new QGroupBox(QStringLiteral("截面图 (to scale; 红色: beyond the depth)"));
+    section->setToolTip(QStringLiteral("Half-section of the winding: each turn of the standard "
+                                       "wire as a circle, layer by layer; red: beyond the "
+                                       "available depth"));
     auto* sectionLayout = new QVBoxLayout(section);
+    sectionLayout->setContentsMargins(6, 4, 6, 6);
     drawing_ = new WindingDrawing;
-    sectionLayout->addWidget(drawing_, 1);
-    auto* legend = new QLabel(QStringLiteral("铜色: 标准线 (standard wire)   红色: 超出可用深度 "
-                                             "(beyond the available depth)"));
-    legend->setWordWrap(true);
-    sectionLayout->addWidget(legend);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(inputs);
-    left->addWidget(buildSettings());
-    left->addWidget(buildCalibration());
-    left->addStretch(1);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 0);
-    columns->addWidget(figures, 1);
+    sectionLayout->addWidget(drawing_);
 
     auto* copy = new QPushButton(QStringLiteral("复制"));
     copy->setObjectName(QStringLiteral("copy"));
@@ -153,14 +161,19 @@ void DetailsWindow::build() {
     buttons->addWidget(close);
 
     auto* root = new QVBoxLayout(this);
-    root->addLayout(columns);
+    root->setContentsMargins(8, 8, 8, 8);
+    root->setSpacing(6);
+    root->addWidget(inputs);
+    root->addWidget(buildSettings());
+    root->addWidget(figures);
     root->addWidget(section, 1);
+    root->addWidget(buildCalibration());
     root->addLayout(buttons);
 }
 
 QWidget* DetailsWindow::buildSettings() {
     auto* group = new QGroupBox(QStringLiteral("设置 (settings)"));
-    auto* form = new QFormLayout(group);
+    QGridLayout* grid = pairGrid(group);
     const DetailsSettings defaults;
     series_ = new QComboBox;
     series_->setObjectName(QStringLiteral("series"));
@@ -170,20 +183,20 @@ QWidget* DetailsWindow::buildSettings() {
             series_->setCurrentIndex(series_->count() - 1);
         }
     }
-    addRow(form, QStringLiteral("线规系列"), series_,
-           QStringLiteral("Series of enamelled copper wire the standard wire is taken from"));
-    temperature_ = spinBox(-60, 250, 5, defaults.temperatureC, QStringLiteral(" °C"));
-    temperature_->setObjectName(QStringLiteral("temperature"));
-    addRow(form, QStringLiteral("工作温度"), temperature_,
-           QStringLiteral("Operating temperature for the hot resistance, °C"));
-    saturationFlux_ = spinBox(10, 2000, 10, defaults.saturationFluxMt, QStringLiteral(" mT"));
-    saturationFlux_->setObjectName(QStringLiteral("saturationFlux"));
-    addRow(form, QStringLiteral("饱和磁通 Bs"), saturationFlux_,
-           QStringLiteral("Saturation flux density of the core material, mT"));
-    alTolerance_ = spinBox(0, 90, 5, defaults.alTolerancePercent, QStringLiteral(" %"));
-    alTolerance_->setObjectName(QStringLiteral("alTolerance"));
-    addRow(form, QStringLiteral("AL 容差 ±"), alTolerance_,
-           QStringLiteral("Tolerance of AL, plus or minus percent"));
+    addControl(grid, QStringLiteral("线规系列"), series_,
+               QStringLiteral("Series of enamelled copper wire the standard wire is taken from"));
+    alTolerance_ = spinBox("alTolerance", 0, 90, 5, defaults.alTolerancePercent,
+                           QStringLiteral(" %"));
+    addControl(grid, QStringLiteral("AL 容差 ±"), alTolerance_,
+               QStringLiteral("Tolerance of AL, plus or minus percent"));
+    temperature_ = spinBox("temperature", -60, 250, 5, defaults.temperatureC,
+                           QStringLiteral(" °C"));
+    addControl(grid, QStringLiteral("工作温度"), temperature_,
+               QStringLiteral("Operating temperature for the hot resistance, °C"));
+    saturationFlux_ = spinBox("saturationFlux", 10, 2000, 10, defaults.saturationFluxMt,
+                              QStringLiteral(" mT"));
+    addControl(grid, QStringLiteral("饱和磁通 Bs"), saturationFlux_,
+               QStringLiteral("Saturation flux density of the core material, mT"));
 
     connect(series_, &QComboBox::currentIndexChanged, this, &DetailsWindow::refresh);
     for (QDoubleSpinBox* box : {temperature_, saturationFlux_, alTolerance_}) {
@@ -193,34 +206,40 @@ QWidget* DetailsWindow::buildSettings() {
 }
 
 QWidget* DetailsWindow::buildCalibration() {
-    auto* group = new QGroupBox(QStringLiteral("校准 AL (test coil)"));
-    group->setToolTip(QStringLiteral("Measured L of a test coil gives AL = 1000 L / N²"));
-    auto* form = new QFormLayout(group);
+    auto* group = new QGroupBox(QStringLiteral("校准 AL (from a test coil: AL = 1000 L / N²)"));
+    auto* row = new QHBoxLayout;
     measured_ = new QLineEdit;
     measured_->setObjectName(QStringLiteral("measured"));
     measured_->setPlaceholderText(QStringLiteral("12.5"));
-    addRow(form, QStringLiteral("实测电感 (uH)"), measured_,
-           QStringLiteral("Inductance measured on the test coil, uH"));
     testTurns_ = new QLineEdit;
     testTurns_->setObjectName(QStringLiteral("testTurns"));
     testTurns_->setPlaceholderText(QStringLiteral("20"));
-    addRow(form, QStringLiteral("测试圈数"), testTurns_,
-           QStringLiteral("Turns of the test coil"));
+    const std::pair<QString, QString> explained[] = {
+        {QStringLiteral("实测电感 (uH)"), QStringLiteral("Inductance measured on the test coil, uH")},
+        {QStringLiteral("圈数"), QStringLiteral("Turns of the test coil")}};
+    QLineEdit* edits[] = {measured_, testTurns_};
+    for (std::size_t i = 0; i < 2; ++i) {
+        auto* label = new QLabel(explained[i].first);
+        label->setBuddy(edits[i]);
+        for (QWidget* widget : {static_cast<QWidget*>(label), static_cast<QWidget*>(edits[i])}) {
+            widget->setToolTip(explained[i].second);
+        }
+        edits[i]->setAccessibleName(explained[i].first);
+        row->addWidget(label);
+        row->addWidget(edits[i], 1);
+        connect(edits[i], &QLineEdit::returnPressed, this, &DetailsWindow::calibrate);
+    }
     auto* apply = new QPushButton(QStringLiteral("用作AL"));
     apply->setObjectName(QStringLiteral("useAsAl"));
     apply->setToolTip(QStringLiteral("Write the AL of the test coil into the main window's AL "
                                      "field (one decimal)"));
-    form->addRow(apply);
-    calibrationMessage_ = new QLabel;
-    calibrationMessage_->setObjectName(QStringLiteral("calibrationMessage"));
-    calibrationMessage_->setWordWrap(true);
-    calibrationMessage_->setTextFormat(Qt::PlainText);
-    form->addRow(calibrationMessage_);
-
     connect(apply, &QPushButton::clicked, this, &DetailsWindow::calibrate);
-    for (QLineEdit* edit : {measured_, testTurns_}) {
-        connect(edit, &QLineEdit::returnPressed, this, &DetailsWindow::calibrate);
-    }
+    row->addWidget(apply);
+    calibrationMessage_ = messageLabel("calibrationMessage");
+    auto* column = new QVBoxLayout(group);
+    column->setContentsMargins(8, 4, 8, 6);
+    column->addLayout(row);
+    column->addWidget(calibrationMessage_);
     return group;
 }
 
@@ -274,6 +293,7 @@ void DetailsWindow::calibrate() {
     const CalibrationOutcome outcome = applyCalibration(
         main_.fieldSet(), measured_->text().toStdString(), testTurns_->text().toStdString());
     calibrationMessage_->setText(QString::fromStdString(outcome.message));
+    calibrationMessage_->show();
     calibrationMessage_->setStyleSheet(outcome.written ? QString()
                                                        : QStringLiteral("color: #c0281e"));
     if (outcome.written) {

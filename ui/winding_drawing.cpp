@@ -79,6 +79,12 @@ void WindingDrawing::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(QPen(text, 1));
     painter.setBrush(kCore);
     painter.drawRect(rectOf(section->core));
+    const QRectF core = rectOf(section->core);
+    const QString coreLabel = QString::fromStdString(section->coreLabel);
+    if (painter.fontMetrics().boundingRect(coreLabel).width() < core.width() &&
+        painter.fontMetrics().height() < core.height()) {
+        painter.drawText(core, Qt::AlignCenter, coreLabel);
+    }
     painter.setBrush(kFlange);
     for (const SectionBox& flange : section->flanges) {
         painter.drawRect(rectOf(flange));
