@@ -30,13 +30,14 @@ TEST(DetailsView, StartUpDrumDesignAndAMissingFigure) {
     ASSERT_TRUE(calculate(fields, "KQ CORE")); // 10.6 turns, 0.761 mm
     const DetailsView view = viewDetails(fields, "KQ CORE", {});
     EXPECT_EQ(view.figures.size(), empty.figures.size()); // always the same lines
-    // Nw = ceil(10.6) = 11; grade 1 0.500 mm (od 0.544 <= 0.761); floor(6.3 / 0.544) = 11 per
-    // layer, one layer, build 0.544 within (8 - 3.5) / 2 = 2.25.
+    // Nw = ceil(10.6) = 11; grade 1 0.630 mm (od 0.679 <= 0.761 < 0.762 of 0.710 mm);
+    // floor(6.3 / 0.679) = 9 per layer, 2 layers, build 1.358 within (8 - 3.5) / 2 = 2.25.
     EXPECT_EQ(figure(view, "whole-turns"), "11");
-    EXPECT_EQ(figure(view, "standard-wire"), "0.500 mm");
-    EXPECT_EQ(figure(view, "wire-diameters"), "0.500 / 0.544");
-    EXPECT_EQ(figure(view, "per-layer"), "11");
-    EXPECT_EQ(figure(view, "build"), "0.544");
+    EXPECT_EQ(figure(view, "standard-wire"), "0.630 mm");
+    EXPECT_EQ(figure(view, "wire-diameters"), "0.630 / 0.679");
+    EXPECT_EQ(figure(view, "per-layer"), "9");
+    EXPECT_EQ(figure(view, "layers"), "2");
+    EXPECT_EQ(figure(view, "build"), "1.358");
     EXPECT_EQ(figure(view, "depth"), "2.250");
     EXPECT_EQ(figure(view, "fits"), "是 (yes)");
     // L = 41.7 x 11^2 / 1000 = 5.0457 uH, range x 0.75 and x 1.25.
@@ -59,7 +60,7 @@ TEST(DesignReport, FieldsAsShownResultsAndDetails) {
          {"core type: KQ CORE\n", "core model (field 0): KQ8*10\n", "maker (field 9): \\\n",
           "AL, nH/N2 (field 18): 41.7\n", "copper weight, g (field 24): 0.779\n",
           "IEC 60317-0-1 grade 1; 100 °C; Bs 300 mT; AL tolerance ±25 %", "整数圈数: 11   [",
-          "标准线规: 0.500 mm"}) {
+          "标准线规: 0.630 mm"}) {
         EXPECT_NE(report.find(expected), std::string::npos) << expected << "\n" << report;
     }
 }

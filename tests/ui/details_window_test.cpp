@@ -63,7 +63,7 @@ private slots:
         QVERIFY(!details(w)->findChild<QLabel*>(QStringLiteral("reasons"))->text().isEmpty());
         w.click("Command1");
         QCOMPARE(figure(w, "whole-turns"), QStringLiteral("11"));
-        QCOMPARE(figure(w, "standard-wire"), QStringLiteral("0.500 mm"));
+        QCOMPARE(figure(w, "standard-wire"), QStringLiteral("0.630 mm"));
         QVERIFY(w.child<QGroupBox>("Frame3")->toolTip().endsWith(QStringLiteral("F2: 绕线详情 "
                                                                                  "(winding details)")));
         // Enter in field 19 after a new wanted inductance runs the turns stage: 40.2 turns.
