@@ -68,8 +68,27 @@ std::string largestFittingText(const WindingDetails& details) {
 std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
                                      const WindingDetails& details) {
     const std::optional<WoundWire>& standard = details.standard;
-    const auto ofStandard = [&](auto format) { return textOf(standard, format); };
-    const auto ofInductance = [&](auto format) { return textOf(details.inductance, format); };
+    const auto ofStandard = [&](double WoundWire::*figure, Pattern pattern) {
+        return textOf(standard, [&](const WoundWire& w) {
+            return figureText(w.*figure, pattern).value_or("?");
+        });
+    };
+    // One figure of the inductance, or two joined by `separator`.
+    const auto ofInductance = [&](double InductanceFigures::*first,
+                                  double InductanceFigures::*second, Pattern pattern,
+                                  std::string_view separator = {}) {
+        return textOf(details.inductance, [&](const InductanceFigures& l) {
+            std::string text = figureText(l.*first, pattern).value_or("?");
+            if (second != nullptr) {
+                text += separator;
+                text += figureText(l.*second, pattern).value_or("?");
+            }
+            return text;
+        });
+    };
+    const auto ofPlan = [&](auto format) {
+        return textOf(standard, [&](const WoundWire& w) { return format(w.plan); });
+    };
     const auto count = [](long long value) { return std::to_string(value); };
 
     std::optional<std::string> depth = textOf(details.availableDepthMm, mmText);
@@ -98,49 +117,35 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
          "standard wire: nominal bare / maximum overall diameter",
          textOf(details.standardWire, diametersText)},
         {"per-layer", "每层圈数", "turns side by side in one layer",
-         ofStandard([&](const WoundWire& w) { return count(w.plan.perLayer); })},
+         ofPlan([&](const LayerPlan& plan) { return count(plan.perLayer); })},
         {"layers", "层数", "layers, all full but the last",
-         ofStandard([&](const WoundWire& w) { return count(w.plan.layers); })},
+         ofPlan([&](const LayerPlan& plan) { return count(plan.layers); })},
         {"build", "绕组厚度 (mm)", "layers x maximum overall diameter",
-         ofStandard([](const WoundWire& w) { return mmText(w.plan.buildMm).value_or("?"); })},
+         ofPlan([](const LayerPlan& plan) { return mmText(plan.buildMm).value_or("?"); })},
         {"depth", "可用深度 (mm)", "drum: (A - B) / 2", depth},
         {"width", "可用宽度 (mm)", "drum: F; rod: B, along the rod",
          textOf(details.availableWidthMm, mmText)},
         {"fits", "绕得下", "whole layers within the available width and depth", fits},
         {"largest-fitting", "可绕最大线规",
-         "largest size of the series that fits, when the standard wire does not: turns per layer x layers",
+         "largest size of the series that fits, when the standard wire does not: turns per "
+         "layer x layers",
          largestFitting},
         {"length", "线长 (m)", "standard wire: turns x pi x mean diameter, layer by layer",
-         ofStandard([](const WoundWire& w) {
-             return figureText(w.lengthM, Pattern::ThreeDecimals).value_or("?");
-         })},
+         ofStandard(&WoundWire::lengthM, Pattern::ThreeDecimals)},
         {"r20", "R20 (Ω)", "resistance at 20 °C, 1/58 ohm mm²/m",
-         ofStandard([](const WoundWire& w) {
-             return figureText(w.r20Ohm, Pattern::FourDecimals).value_or("?");
-         })},
+         ofStandard(&WoundWire::r20Ohm, Pattern::FourDecimals)},
         {"r-hot", "R(T) (Ω)", "resistance at the temperature set above, 0.00393 /K",
-         ofStandard([](const WoundWire& w) {
-             return figureText(w.rHotOhm, Pattern::FourDecimals).value_or("?");
-         })},
+         ofStandard(&WoundWire::rHotOhm, Pattern::FourDecimals)},
         {"mass", "铜重 (g)", "copper mass, 8.89 g/cm³",
-         ofStandard([](const WoundWire& w) {
-             return figureText(w.massG, Pattern::ThreeDecimals).value_or("?");
-         })},
+         ofStandard(&WoundWire::massG, Pattern::ThreeDecimals)},
         {"l-whole", "整数圈电感 (uH)", "AL x whole turns² / 1000",
-         ofInductance([](const InductanceFigures& l) {
-             return figureText(l.wholeTurnsUh, Pattern::ThreeDecimals).value_or("?");
-         })},
+         ofInductance(&InductanceFigures::wholeTurnsUh, {}, Pattern::ThreeDecimals)},
         {"l-range", "电感范围 (uH)", "L at whole turns for AL at the low and the high end",
-         ofInductance([](const InductanceFigures& l) {
-             return figureText(l.minUh, Pattern::ThreeDecimals).value_or("?") + " – " +
-                    figureText(l.maxUh, Pattern::ThreeDecimals).value_or("?");
-         })},
-        {"turns-range", "圈数 AL低/高",
-         "turns the wanted L needs at the low / high end of AL",
-         ofInductance([](const InductanceFigures& l) {
-             return figureText(l.turnsAtAlMinimum, Pattern::OneDecimal).value_or("?") + " / " +
-                    figureText(l.turnsAtAlMaximum, Pattern::OneDecimal).value_or("?");
-         })},
+         ofInductance(&InductanceFigures::minUh, &InductanceFigures::maxUh,
+                      Pattern::ThreeDecimals, " – ")},
+        {"turns-range", "圈数 AL低/高", "turns the wanted L needs at the low / high end of AL",
+         ofInductance(&InductanceFigures::turnsAtAlMinimum, &InductanceFigures::turnsAtAlMaximum,
+                      Pattern::OneDecimal, " / ")},
         {"isat", "饱和电流 (A)", "saturation current Isat = Bs x whole turns x Ae / L at whole turns",
          textOf(details.saturationCurrentA,
                 [](double a) { return figureText(a, Pattern::ThreeDecimals).value_or("?"); })},

@@ -185,18 +185,26 @@ QWidget* DetailsWindow::buildSettings() {
     }
     addControl(grid, QStringLiteral("线规系列"), series_,
                QStringLiteral("Series of enamelled copper wire the standard wire is taken from"));
-    alTolerance_ = spinBox("alTolerance", 0, 90, 5, defaults.alTolerancePercent,
-                           QStringLiteral(" %"));
-    addControl(grid, QStringLiteral("AL 容差 ±"), alTolerance_,
-               QStringLiteral("Tolerance of AL, plus or minus percent"));
-    temperature_ = spinBox("temperature", -60, 250, 5, defaults.temperatureC,
-                           QStringLiteral(" °C"));
-    addControl(grid, QStringLiteral("工作温度"), temperature_,
-               QStringLiteral("Operating temperature for the hot resistance, °C"));
-    saturationFlux_ = spinBox("saturationFlux", 10, 2000, 10, defaults.saturationFluxMt,
-                              QStringLiteral(" mT"));
-    addControl(grid, QStringLiteral("饱和磁通 Bs"), saturationFlux_,
-               QStringLiteral("Saturation flux density of the core material, mT"));
+    struct Setting {
+        QDoubleSpinBox*& box;
+        const char* name;
+        double minimum, maximum, step, value;
+        QString suffix, caption, english;
+    };
+    for (const Setting& setting :
+         {Setting{alTolerance_, "alTolerance", 0, 90, 5, defaults.alTolerancePercent,
+                  QStringLiteral(" %"), QStringLiteral("AL 容差 ±"),
+                  QStringLiteral("Tolerance of AL, plus or minus percent")},
+          Setting{temperature_, "temperature", -60, 250, 5, defaults.temperatureC,
+                  QStringLiteral(" °C"), QStringLiteral("工作温度"),
+                  QStringLiteral("Operating temperature for the hot resistance, °C")},
+          Setting{saturationFlux_, "saturationFlux", 10, 2000, 10, defaults.saturationFluxMt,
+                  QStringLiteral(" mT"), QStringLiteral("饱和磁通 Bs"),
+                  QStringLiteral("Saturation flux density of the core material, mT")}}) {
+        setting.box = spinBox(setting.name, setting.minimum, setting.maximum, setting.step,
+                              setting.value, setting.suffix);
+        addControl(grid, setting.caption, setting.box, setting.english);
+    }
 
     connect(series_, &QComboBox::currentIndexChanged, this, &DetailsWindow::refresh);
     for (QDoubleSpinBox* box : {temperature_, saturationFlux_, alTolerance_}) {
