@@ -5,8 +5,8 @@
 #include "ui/winding_drawing.hpp"
 
 #include <QApplication>
-#include <QEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>

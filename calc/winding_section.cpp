@@ -57,7 +57,8 @@ void addBands(WindingSection& section, const WindingFrame& frame, const LayerPla
         section.bands.push_back({layerBlock(frame, 1, within, plan.perLayer, od), false});
     }
     if (fullLayers > within) {
-        section.bands.push_back({layerBlock(frame, within + 1, fullLayers, plan.perLayer, od), true});
+        section.bands.push_back(
+            {layerBlock(frame, within + 1, fullLayers, plan.perLayer, od), true});
     }
     section.bands.push_back({layerBlock(frame, plan.layers, plan.layers, lastCount, od),
                              beyondDepth(frame, plan.layers, od)});
@@ -87,9 +88,8 @@ void addTurns(WindingSection& section, const WindingFrame& frame, const WindingD
 }
 
 double buildMm(const WindingDetails& details) {
-    return details.standard && details.standard->plan.perLayer >= 1
-               ? details.standard->plan.buildMm
-               : 0.0;
+    return details.standard && details.standard->plan.perLayer >= 1 ? details.standard->plan.buildMm
+                                                                    : 0.0;
 }
 
 std::string lengthLabel(std::string_view name, double mm) {
@@ -101,7 +101,11 @@ SectionMark widthMark(std::string label, double left, double right, double conte
                       const SectionArea& area) {
     const double y = contentTop - kGapPx;
     const double textWidth = area.textWidth(label);
-    return {left, y, right, y, std::move(label),
+    return {left,
+            y,
+            right,
+            y,
+            std::move(label),
             {(left + right - textWidth) / 2, y - 2 - area.textHeight, textWidth, area.textHeight}};
 }
 
@@ -143,14 +147,14 @@ std::optional<WindingSection> layoutDrum(const DesignInputs& design, const Windi
     section.width =
         widthMark(lengthLabel("F", design.fMm), spaceLeft, spaceRight, contentTop, area);
     const double markX = outerLeft - kGapPx;
-    section.depth = SectionMark{markX,
-                                yAt(postR),
-                                markX,
-                                yAt(rimR),
-                                std::move(depthLabel),
-                                {markX - kGapPx - depthTextWidth,
-                                 yAt((postR + rimR) / 2) - area.textHeight / 2, depthTextWidth,
-                                 area.textHeight}};
+    section.depth =
+        SectionMark{markX,
+                    yAt(postR),
+                    markX,
+                    yAt(rimR),
+                    std::move(depthLabel),
+                    {markX - kGapPx - depthTextWidth, yAt((postR + rimR) / 2) - area.textHeight / 2,
+                     depthTextWidth, area.textHeight}};
     addTurns(section, {spaceLeft, yAt(postR), scale, depth}, details);
     return section;
 }
@@ -186,9 +190,8 @@ std::optional<WindingSection> layoutRod(const DesignInputs& design, const Windin
 
 } // namespace
 
-std::optional<WindingSection> layoutSection(const DesignInputs& design,
-                                            const WindingDetails& details,
-                                            const SectionArea& area) {
+std::optional<WindingSection>
+layoutSection(const DesignInputs& design, const WindingDetails& details, const SectionArea& area) {
     return design.core == CoreType::Drum ? layoutDrum(design, details, area)
                                          : layoutRod(design, details, area);
 }

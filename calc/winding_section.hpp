@@ -56,7 +56,7 @@ struct WindingSection {
     std::optional<SectionBox> space; // drum: the available winding space
     std::vector<SectionTurn> turns;
     std::vector<SectionBand> bands;
-    SectionMark width;               // drum: F; rod: B
+    SectionMark width;                // drum: F; rod: B
     std::optional<SectionMark> depth; // drum: (A - B) / 2
 };
 

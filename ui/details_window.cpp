@@ -74,8 +74,8 @@ void showLines(const std::vector<QLabel*>& labels, const std::vector<DetailsLine
     }
 }
 
-QDoubleSpinBox* spinBox(const char* name, double minimum, double maximum, double step,
-                        double value, const QString& suffix) {
+QDoubleSpinBox* spinBox(const char* name, double minimum, double maximum, double step, double value,
+                        const QString& suffix) {
     auto* box = new QDoubleSpinBox;
     box->setObjectName(QString::fromLatin1(name));
     box->setRange(minimum, maximum);
@@ -223,7 +223,8 @@ QWidget* DetailsWindow::buildCalibration() {
     testTurns_->setObjectName(QStringLiteral("testTurns"));
     testTurns_->setPlaceholderText(QStringLiteral("20"));
     const std::pair<QString, QString> explained[] = {
-        {QStringLiteral("实测电感 (uH)"), QStringLiteral("Inductance measured on the test coil, uH")},
+        {QStringLiteral("实测电感 (uH)"),
+         QStringLiteral("Inductance measured on the test coil, uH")},
         {QStringLiteral("圈数"), QStringLiteral("Turns of the test coil")}};
     QLineEdit* edits[] = {measured_, testTurns_};
     for (std::size_t i = 0; i < 2; ++i) {
@@ -292,8 +293,8 @@ void DetailsWindow::refresh() {
 }
 
 void DetailsWindow::copyReport() const {
-    const std::string report = composeDesignReport(
-        main_.fieldSet(), main_.coreTypeText().toStdString(), settings());
+    const std::string report =
+        composeDesignReport(main_.fieldSet(), main_.coreTypeText().toStdString(), settings());
     QGuiApplication::clipboard()->setText(QString::fromStdString(report));
 }
 

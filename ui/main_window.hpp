@@ -81,7 +81,6 @@ private:
     QString pictureFile_;
     bool pictureShownForSelection_ = false;
     DetailsWindow* details_ = nullptr; // made at its first opening
-
 };
 
 } // namespace coilwind::ui

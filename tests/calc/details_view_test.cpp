@@ -73,14 +73,14 @@ TEST(Calibration, WritesFieldEighteenOrSaysWhy) {
         const char* message;
     };
     const Case cases[] = {
-        {"5", "10", "50.0", "已写入"},          // 1000 x 5 / 10^2
-        {" 12.5 ", "20", "31.3", "已写入"},     // 31.25 rounds away from zero
+        {"5", "10", "50.0", "已写入"},      // 1000 x 5 / 10^2
+        {" 12.5 ", "20", "31.3", "已写入"}, // 31.25 rounds away from zero
         {"abc", "10", "", "measured L"},
         {"5uH", "10", "", "measured L"},
         {"-5", "10", "", "measured L"},
         {"5", "0", "", "turns"},
         {"5", "", "", "turns"},
-        {"0.001", "1000", "", "0.0"},            // AL 1e-6 would show as 0.0
+        {"0.001", "1000", "", "0.0"}, // AL 1e-6 would show as 0.0
         {"1e308", "1e-100", "", "beyond the range"},
     };
     for (const Case& c : cases) {
@@ -113,8 +113,8 @@ TEST(WindingSection, DrumWithOverfill) {
     // A = 8, B = 3.5: depth 2.25. F = 1.2 with od 0.544: 2 per layer, 11 turns in 6 layers;
     // layers 5 and 6 (4 x 0.544 = 2.176 <= 2.25 < 2.72) lie beyond the depth: 2 + 1 turns.
     const DesignInputs design{CoreType::Drum, 8, 3.5, 1.2, 41.7, 4.7, 10.6, 0.761};
-    const auto section = layoutSection(design, wound(11, 0.544, {2, 6, 3.264, false}),
-                                       area(400, 300));
+    const auto section =
+        layoutSection(design, wound(11, 0.544, {2, 6, 3.264, false}), area(400, 300));
     ASSERT_TRUE(section && section->space);
     // Left margin: "(A-B)/2 2.250 mm" (96 px) + 18; width room 400 - 114 - 6 - 16 = 264 px for
     // 1.2 mm, height room 300 - 22 - 6 = 272 px for B/2 + build = 5.014 mm: the height decides.
@@ -125,11 +125,11 @@ TEST(WindingSection, DrumWithOverfill) {
               3);
     const SectionBox& space = *section->space;
     const SectionTurn& first = section->turns.front();
-    EXPECT_DOUBLE_EQ(first.x - first.radius, space.left); // against the left flange
+    EXPECT_DOUBLE_EQ(first.x - first.radius, space.left);                // against the left flange
     EXPECT_NEAR(first.y + first.radius, space.top + space.height, 1e-9); // on the post
     EXPECT_EQ(section->flanges.size(), 2U);
-    for (const SectionBox& box : {section->core, space, section->width.labelBox,
-                                  section->depth->labelBox}) {
+    for (const SectionBox& box :
+         {section->core, space, section->width.labelBox, section->depth->labelBox}) {
         EXPECT_TRUE(inside(box, 400, 300));
     }
     EXPECT_EQ(section->depth->label, "(A-B)/2 2.250 mm");
@@ -138,8 +138,8 @@ TEST(WindingSection, DrumWithOverfill) {
 TEST(WindingSection, ManyTurnsAsBandsRodAndNothingToDraw) {
     // 10000 turns, 100 per layer in 100 layers: bands, not circles; a rod has no depth limit.
     const DesignInputs rod{CoreType::Rod, 8, 3.5, 0, 41.7, 4.7, 9999.5, 0.04};
-    const auto section = layoutSection(rod, wound(10000, 0.035, {100, 100, 3.5, true}),
-                                       area(400, 300));
+    const auto section =
+        layoutSection(rod, wound(10000, 0.035, {100, 100, 3.5, true}), area(400, 300));
     ASSERT_TRUE(section);
     EXPECT_TRUE(section->turns.empty());
     ASSERT_EQ(section->bands.size(), 2U); // 99 full layers, the last layer

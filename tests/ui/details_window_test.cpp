@@ -64,8 +64,9 @@ private slots:
         w.click("Command1");
         QCOMPARE(figure(w, "whole-turns"), QStringLiteral("11"));
         QCOMPARE(figure(w, "standard-wire"), QStringLiteral("0.630 mm"));
-        QVERIFY(w.child<QGroupBox>("Frame3")->toolTip().endsWith(QStringLiteral("F2: 绕线详情 "
-                                                                                 "(winding details)")));
+        QVERIFY(
+            w.child<QGroupBox>("Frame3")->toolTip().endsWith(QStringLiteral("F2: 绕线详情 "
+                                                                            "(winding details)")));
         // Enter in field 19 after a new wanted inductance runs the turns stage: 40.2 turns.
         QTest::mouseClick(w->field(19), Qt::LeftButton);
         QTest::keyClicks(w->field(19), QStringLiteral("67"));
@@ -92,7 +93,7 @@ private slots:
         measured->setText(QStringLiteral("5"));
         QTest::mouseClick(details(w)->findChild<QWidget*>(QStringLiteral("useAsAl")),
                           Qt::LeftButton);
-        QCOMPARE(w.text(18), QStringLiteral("50.0")); // 1000 x 5 / 10^2
+        QCOMPARE(w.text(18), QStringLiteral("50.0"));        // 1000 x 5 / 10^2
         QCOMPARE(figure(w, "l-whole"), QStringLiteral("—")); // no turns yet, still no number
     }
 };
