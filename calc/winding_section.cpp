@@ -13,6 +13,9 @@ constexpr double kFlangePx = 8; // the flange thickness is no input, so it is no
 // More turns than this, or turns smaller than this radius, are drawn as bands of layers.
 constexpr long long kMostTurnsDrawn = 4000;
 constexpr double kSmallestTurnRadiusPx = 1.5;
+// A winding is shown at most this many times its room deep (drum: the depth beyond the rim; rod:
+// the rod's radius above its surface); beyond that the section is cut, so the core stays visible.
+constexpr double kShownRooms = 2;
 
 bool positiveFinite(double value) {
     return std::isfinite(value) && value > 0;
@@ -24,6 +27,7 @@ struct WindingFrame {
     double surfaceY = 0; // y of the surface the first layer lies on
     double scale = 0;    // pixels per mm
     std::optional<double> depthMm;
+    double cutY = 0; // nothing above this is shown
 };
 
 bool beyondDepth(const WindingFrame& frame, long long layer, double od) {
@@ -33,9 +37,11 @@ bool beyondDepth(const WindingFrame& frame, long long layer, double od) {
 SectionBox layerBlock(const WindingFrame& frame, long long firstLayer, long long lastLayer,
                       long long turnsWide, double od) {
     const double scaledOd = od * frame.scale;
-    return {frame.left, frame.surfaceY - static_cast<double>(lastLayer) * scaledOd,
-            static_cast<double>(turnsWide) * scaledOd,
-            static_cast<double>(lastLayer - firstLayer + 1) * scaledOd};
+    const double bottom = frame.surfaceY - static_cast<double>(firstLayer - 1) * scaledOd;
+    const double top =
+        std::max(frame.cutY, frame.surfaceY - static_cast<double>(lastLayer) * scaledOd);
+    return {frame.left, top, static_cast<double>(turnsWide) * scaledOd,
+            std::max(0.0, bottom - top)};
 }
 
 // Full layers within the depth, full layers beyond it, and the last layer: at most three blocks.
@@ -79,6 +85,9 @@ void addTurns(WindingSection& section, const WindingFrame& frame, const WindingD
     for (long long layer = 1; layer <= plan.layers; ++layer) {
         const long long count = layer < plan.layers ? plan.perLayer : lastCount;
         const double y = frame.surfaceY - (static_cast<double>(layer) - 0.5) * od * frame.scale;
+        if (y + radius < frame.cutY) {
+            break; // this layer and the ones above it lie beyond the cut
+        }
         const bool overfill = beyondDepth(frame, layer, od);
         for (long long turn = 0; turn < count; ++turn) {
             const double x = frame.left + (static_cast<double>(turn) + 0.5) * od * frame.scale;
@@ -94,6 +103,21 @@ double buildMm(const WindingDetails& details) {
 
 std::string lengthLabel(std::string_view name, double mm) {
     return std::string(name) + " " + figureText(mm, Pattern::ThreeDecimals).value_or("?") + " mm";
+}
+
+// The cut line across the winding when it goes on beyond what is shown, its text beside it on
+// the right.
+void markCut(WindingSection& section, double left, double right, double cutY, double build,
+             const SectionArea& area) {
+    std::string label = lengthLabel("↑ 绕组厚度", build);
+    const double textWidth = area.textWidth(label);
+    const double textLeft = right + kFlangePx + kGapPx;
+    section.cut = SectionMark{left,
+                              cutY,
+                              right,
+                              cutY,
+                              std::move(label),
+                              {textLeft, cutY - area.textHeight / 2, textWidth, area.textHeight}};
 }
 
 // The dimension line above the winding, its text centred over it.
@@ -117,7 +141,8 @@ std::optional<WindingSection> layoutDrum(const DesignInputs& design, const Windi
     if (!positiveFinite(design.bMm) || !positiveFinite(design.fMm) || !positiveFinite(depth)) {
         return std::nullopt;
     }
-    const double topR = std::max(rimR, postR + buildMm(details));
+    const double build = buildMm(details);
+    const double topR = std::max(rimR, std::min(postR + build, rimR + kShownRooms * depth));
     std::string depthLabel = lengthLabel("(A-B)/2", depth);
     const double depthTextWidth = area.textWidth(depthLabel);
     const double marginLeft = depthTextWidth + 3 * kGapPx;
@@ -155,7 +180,10 @@ std::optional<WindingSection> layoutDrum(const DesignInputs& design, const Windi
                     std::move(depthLabel),
                     {markX - kGapPx - depthTextWidth, yAt((postR + rimR) / 2) - area.textHeight / 2,
                      depthTextWidth, area.textHeight}};
-    addTurns(section, {spaceLeft, yAt(postR), scale, depth}, details);
+    if (postR + build > topR) {
+        markCut(section, spaceLeft, spaceRight, contentTop, build, area);
+    }
+    addTurns(section, {spaceLeft, yAt(postR), scale, depth, contentTop}, details);
     return section;
 }
 
@@ -165,7 +193,8 @@ std::optional<WindingSection> layoutRod(const DesignInputs& design, const Windin
     if (!positiveFinite(rodR) || !positiveFinite(design.bMm)) {
         return std::nullopt;
     }
-    const double topR = rodR + buildMm(details);
+    const double build = buildMm(details);
+    const double topR = rodR + std::min(build, kShownRooms * rodR);
     const double marginTop = area.textHeight + 2 * kGapPx;
     const double room = area.width - 2 * kGapPx;
     const double roomHigh = area.height - marginTop - kGapPx;
@@ -184,7 +213,10 @@ std::optional<WindingSection> layoutRod(const DesignInputs& design, const Windin
     section.coreLabel = lengthLabel("磁棒 A", design.aMm);
     section.width =
         widthMark(lengthLabel("B", design.bMm), left, left + design.bMm * scale, contentTop, area);
-    addTurns(section, {left, surfaceY, scale, std::nullopt}, details);
+    if (build > topR - rodR) {
+        markCut(section, left, left + design.bMm * scale, contentTop, build, area);
+    }
+    addTurns(section, {left, surfaceY, scale, std::nullopt, contentTop}, details);
     return section;
 }
 

@@ -58,6 +58,7 @@ struct WindingSection {
     std::vector<SectionBand> bands;
     SectionMark width;                // drum: F; rod: B
     std::optional<SectionMark> depth; // drum: (A - B) / 2
+    std::optional<SectionMark> cut;   // where a winding too deep to show is cut off
 };
 
 struct SectionArea {

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace coilwind::ui {
 namespace {
@@ -153,6 +154,7 @@ void DetailsWindow::build() {
                                     "(Ctrl+C)"));
     connect(copy, &QPushButton::clicked, this, &DetailsWindow::copyReport);
     auto* close = new QPushButton(QStringLiteral("关闭"));
+    close->setObjectName(QStringLiteral("close"));
     close->setToolTip(QStringLiteral("Close the details; nothing changes (Esc)"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
@@ -290,6 +292,19 @@ void DetailsWindow::refresh() {
     reasons_->setText(reasons.join(QLatin1Char('\n')));
     reasons_->setVisible(!reasons.isEmpty());
     drawing_->setWinding(view.design, view.details);
+    growToContents();
+}
+
+void DetailsWindow::growToContents() {
+    layout()->activate();
+    int wanted = layout()->totalHeightForWidth(width());
+    if (const QScreen* screen = this->screen()) {
+        const int frame = frameGeometry().height() - height();
+        wanted = std::min(wanted, screen->availableGeometry().bottom() + 1 - y() - frame);
+    }
+    if (wanted > height()) {
+        resize(width(), wanted);
+    }
 }
 
 void DetailsWindow::copyReport() const {

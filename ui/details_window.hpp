@@ -37,6 +37,9 @@ private:
     QWidget* buildSettings();
     QWidget* buildCalibration();
     void calibrate();
+    // Grows the window to the height its contents want at its width (the drawing, wrapped
+    // reasons) as far as the screen's free area below its top allows; it never shrinks.
+    void growToContents();
 
     MainWindow& main_;
     bool placed_ = false;

@@ -111,6 +111,10 @@ void WindingDrawing::paintEvent(QPaintEvent* /*event*/) {
     if (section->depth) {
         drawMark(painter, *section->depth);
     }
+    if (section->cut) {
+        painter.setPen(QPen(kOverfill, 2, Qt::DashLine));
+        drawMark(painter, *section->cut);
+    }
 }
 
 } // namespace coilwind::ui

@@ -147,6 +147,17 @@ TEST(WindingSection, ManyTurnsAsBandsRodAndNothingToDraw) {
     EXPECT_TRUE(section->flanges.empty() && !section->space && !section->depth);
     EXPECT_EQ(section->width.label, "B 3.500 mm");
 
+    // A drum wound 35 mm deep into 2.25 mm of room: shown up to twice the room above the rim,
+    // the rest cut off, every band below the cut.
+    DesignInputs drum = rod;
+    drum.core = CoreType::Drum;
+    drum.fMm = 6.3;
+    const auto deep =
+        layoutSection(drum, wound(100000, 0.035, {100, 1000, 35, false}), area(400, 300));
+    ASSERT_TRUE(deep && deep->cut);
+    EXPECT_TRUE(std::all_of(deep->bands.begin(), deep->bands.end(),
+                            [&](const SectionBand& b) { return b.box.top >= deep->cut->y1; }));
+
     DesignInputs flat = rod;
     flat.core = CoreType::Drum;
     flat.aMm = 3; // A < B

@@ -19,6 +19,13 @@ QString figure(const Window& w, const char* key) {
     return details(w)->findChild<QLabel*>(QString::fromLatin1(key))->text();
 }
 
+// Opens the details and makes them the active window, as a click into them would.
+DetailsWindow* openDetails(const Window& w) {
+    w->showDetails();
+    QApplication::setActiveWindow(details(w));
+    return details(w);
+}
+
 void pressF2(const Window& w) {
     QTest::keyClick(w.focus(), Qt::Key_F2);
 }
@@ -73,10 +80,24 @@ private slots:
         w.enter();
         QCOMPARE(figure(w, "whole-turns"), QStringLiteral("41"));
 
-        details(w)->copyReport();
+        QTest::keyClick(openDetails(w), Qt::Key_C, Qt::ControlModifier);
         const QString report = QGuiApplication::clipboard()->text();
         QVERIFY(report.contains(QStringLiteral("wanted inductance, uH (field 19): 67\n")));
         QVERIFY(report.contains(QStringLiteral("整数圈数: 41")));
+    }
+
+    void everyControlIsReachedByTab() {
+        Window w;
+        openDetails(w)->findChild<QWidget*>(QStringLiteral("series"))->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            // a spin box's own line edit counts as the spin box
+            visited << (focus->objectName().isEmpty() ? focus->parentWidget() : focus)->objectName();
+        }
+        QCOMPARE(visited, (QStringList{"alTolerance", "temperature", "saturationFlux", "measured",
+                                       "testTurns", "useAsAl", "copy", "close"}));
     }
 
     void calibrationWritesFieldEighteen() {
