@@ -3,9 +3,12 @@
 #include "window_fixture.hpp"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 
 using coilwind::ui::DetailsWindow;
 
@@ -52,6 +55,22 @@ private slots:
         QCOMPARE(w.text(17), QStringLiteral("500")); // F2 types nothing into a field
     }
 
+    void theResultFramesContextMenuOpensIt() {
+        Window w;
+        auto* frame = w.child<QGroupBox>("Frame3");
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            menu->actions().front()->trigger();
+            menu->close();
+        });
+        // A right-click on the frame's own surface, passed up to the window as no control takes it.
+        const QPoint free(4, frame->height() - 4);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, free, frame->mapToGlobal(free));
+        QApplication::sendEvent(frame, &event);
+        QVERIFY(details(w) != nullptr && details(w)->isVisible());
+    }
+
     void placedBesideTheMainWindow() {
         using coilwind::ui::besidePosition;
         const QRect screen(0, 0, 1600, 1000);
@@ -94,7 +113,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
             // a spin box's own line edit counts as the spin box
-            visited << (focus->objectName().isEmpty() ? focus->parentWidget() : focus)->objectName();
+            visited
+                << (focus->objectName().isEmpty() ? focus->parentWidget() : focus)->objectName();
         }
         QCOMPARE(visited, (QStringList{"alTolerance", "temperature", "saturationFlux", "measured",
                                        "testTurns", "useAsAl", "copy", "close"}));
