@@ -1,10 +1,12 @@
 // Time to handle one user action in the real window (offscreen), including the repaint it
-// causes: a keystroke in the core-type box, which reads a picture from disk each time, and a
-// click on the calculate button.
+// causes: a keystroke in the core-type box, which reads a picture from disk each time, a click on
+// the calculate button, and F2 with the details window open.
 #include "ui/main_window.hpp"
+#include "ui/winding_drawing.hpp"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -45,6 +47,48 @@ void BM_CalculateClick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CalculateClick)->Unit(benchmark::kMicrosecond);
+
+// Counts the paints of one widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// From F2 on the main window to the next paint of the details' drawing, after a calculation.
+void BM_DetailsF2(benchmark::State& state) {
+    coilwind::ui::MainWindow& main = window();
+    main.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    main.showDetails();
+    auto* drawing = main.findChild<coilwind::ui::WindingDrawing*>();
+    PaintCounter counter;
+    drawing->installEventFilter(&counter);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QApplication::processEvents();
+        // F2 belongs to the main window; the details took the activation when they opened.
+        QApplication::setActiveWindow(&main);
+        const int before = counter.paints;
+        state.ResumeTiming();
+        QTest::keyClick(&main, Qt::Key_F2);
+        for (int round = 0; counter.paints == before && round < 10000; ++round) {
+            QApplication::processEvents();
+        }
+        if (counter.paints == before) {
+            state.SkipWithError("F2 led to no paint of the details");
+            break;
+        }
+    }
+    drawing->removeEventFilter(&counter);
+}
+BENCHMARK(BM_DetailsF2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

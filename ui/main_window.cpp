@@ -2,13 +2,16 @@
 
 #include "calc/commands.hpp"
 #include "calc/core_type.hpp"
+#include "details_window.hpp"
 #include "field_help.hpp"
 #include "placement.hpp"
 #include "widgets.hpp"
 #include "window_description.hpp"
 
+#include <QAction>
 #include <QColor>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -18,6 +21,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -33,6 +37,10 @@
 
 namespace coilwind::ui {
 namespace {
+
+QString detailsCaption() {
+    return QStringLiteral("绕线详情 (winding details)");
+}
 
 QString qstring(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -102,9 +110,37 @@ MainWindow::MainWindow(Options options) : options_(std::move(options)) {
     }
     fillCoreTypeList();
     calculateButton_->setFocus(Qt::OtherFocusReason);
+
+    auto* details = new QAction(detailsCaption(), this);
+    details->setShortcut(Qt::Key_F2);
+    connect(details, &QAction::triggered, this, &MainWindow::showDetails);
+    addAction(details);
 }
 
 MainWindow::~MainWindow() = default;
+
+const FieldSet& MainWindow::fieldSet() const {
+    return *fieldSet_;
+}
+
+FieldSet& MainWindow::fieldSet() {
+    return *fieldSet_;
+}
+
+void MainWindow::showDetails() {
+    if (details_ == nullptr) {
+        details_ = new DetailsWindow(*this);
+    }
+    details_->present();
+}
+
+// Right-clicks that no control takes (the window's and the frames' own surfaces, captions, the
+// picture) arrive here; the fields keep their editing menus.
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addActions(actions());
+    menu.exec(event->globalPos());
+}
 
 FieldEdit* MainWindow::field(FieldIndex index) const {
     return isField(index) ? fieldEdits_[static_cast<std::size_t>(slotOf(index))] : nullptr;
@@ -270,15 +306,20 @@ void MainWindow::fillCoreTypeList() {
 
 void MainWindow::onCalculate() {
     showSummary(calculate(*fieldSet_, coreTypeText().toStdString()));
+    emit calculated();
 }
 
 void MainWindow::onFieldKeyDown(FieldIndex index, int keyCode, int modifiers) {
     showSummary(handleKeyDown(*fieldSet_, coreTypeText().toStdString(), index, keyCode, modifiers));
+    if (keyCode == kEnterKey) {
+        emit calculated();
+    }
 }
 
 void MainWindow::showSummary(const std::optional<std::string>& summary) {
     if (summary) {
-        resultGroup_->setToolTip(summaryForDisplay(*summary));
+        resultGroup_->setToolTip(summaryForDisplay(*summary) + QStringLiteral("\nF2: ") +
+                                 detailsCaption());
     }
 }
 

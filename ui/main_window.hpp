@@ -19,6 +19,7 @@ class QRadioButton;
 
 namespace coilwind::ui {
 
+class DetailsWindow;
 class FieldEdit;
 struct ControlDescription;
 
@@ -40,6 +41,19 @@ public:
     QString coreTypeText() const;
     // The picture file the last picture event asked for, whether or not it could be read.
     QString pictureFile() const { return pictureFile_; }
+    // The fields as the window shows them, for the details window.
+    const FieldSet& fieldSet() const;
+    FieldSet& fieldSet();
+    // Opens the details window beside this one, or raises it (F2, context menu).
+    void showDetails();
+
+signals:
+    // After every click on the calculate button and every Enter in a field, whether or not a
+    // stage ran to its end.
+    void calculated();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void build();
@@ -67,6 +81,7 @@ private:
     QGroupBox* resultGroup_ = nullptr;
     QLabel* picture_ = nullptr;
     QString pictureFile_;
+    DetailsWindow* details_ = nullptr; // made at its first opening
 };
 
 } // namespace coilwind::ui

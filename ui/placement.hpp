@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 namespace coilwind::ui {
@@ -10,5 +11,10 @@ namespace coilwind::ui {
 // of exact centring; nothing clamps it, so a window larger than the screen gets a negative edge.
 // Half pixels are dropped toward negative infinity.
 QPoint startupPosition(QSize screen, QSize clientArea);
+
+// A companion window's top-left corner: right of the anchor window's frame, or left of it when
+// the screen's free area has no room on the right, its top level with the anchor's; kept within
+// the free area as far as the window's size allows. An empty area places it right of the anchor.
+QPoint besidePosition(const QRect& anchorFrame, QSize frame, const QRect& available);
 
 } // namespace coilwind::ui

@@ -1,0 +1,292 @@
+#include "details_report.hpp"
+
+#include "failure.hpp"
+
+#include <array>
+#include <cmath>
+#include <span>
+#include <utility>
+
+namespace coilwind {
+namespace {
+
+// Beyond this magnitude fixed decimals would spell out hundreds of digits.
+constexpr double kFixedDecimalsLimit = 1e15;
+
+std::optional<std::string> mmText(double value) {
+    return figureText(value, Pattern::ThreeDecimals);
+}
+
+std::string diametersText(const WireSize& wire) {
+    return mmText(wire.bareMm).value_or("?") + " / " + mmText(wire.overallMaxMm).value_or("?");
+}
+
+template <typename T, typename Format>
+std::optional<std::string> textOf(const std::optional<T>& figure, Format format) {
+    if (!figure) {
+        return std::nullopt;
+    }
+    return format(*figure);
+}
+
+std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design) {
+    const auto number = [&](double DesignInputs::*member) {
+        return design ? std::optional(shortestText((*design).*member)) : std::nullopt;
+    };
+    std::optional<std::string> core;
+    if (design) {
+        core = design->core == CoreType::Drum ? "工字 (drum)" : "棒型 (rod)";
+    }
+    return {
+        {"core-type", "磁心类型", "R CORE: rod core; any other text: drum core", core},
+        {"a", "外径A (mm)", "drum: flange diameter; rod: rod diameter", number(&DesignInputs::aMm)},
+        {"b", "中柱B (mm)", "drum: centre-post diameter; rod: rod length",
+         number(&DesignInputs::bMm)},
+        {"f", "幅宽F (mm)", "drum: winding width between the flanges; rod: not used",
+         number(&DesignInputs::fMm)},
+        {"al", "AL (nH/N2)", "inductance factor as shown", number(&DesignInputs::alNh)},
+        {"wanted", "电感量 (uH)", "wanted inductance", number(&DesignInputs::wantedUh)},
+        {"turns", "圈数", "turns as shown, not whole", number(&DesignInputs::turns)},
+        {"wire-max", "最大线径 (mm)", "largest wire diameter that fits, as shown",
+         number(&DesignInputs::wireMaxMm)},
+    };
+}
+
+std::string largestFittingText(const WindingDetails& details) {
+    const WoundWire& wire = *details.largestFitting;
+    return std::string(wire.wire.designation) + ", " + std::to_string(wire.plan.perLayer) +
+           "/层 × " + std::to_string(wire.plan.layers) + " 层";
+}
+
+std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
+                                     const WindingDetails& details) {
+    const std::optional<WoundWire>& standard = details.standard;
+    const auto ofStandard = [&](double WoundWire::*figure, Pattern pattern) {
+        return textOf(standard, [&](const WoundWire& w) {
+            return figureText(w.*figure, pattern).value_or("?");
+        });
+    };
+    // One figure of the inductance, or two joined by `separator`.
+    const auto ofInductance = [&](double InductanceFigures::*first,
+                                  double InductanceFigures::*second, Pattern pattern,
+                                  std::string_view separator = {}) {
+        return textOf(details.inductance, [&](const InductanceFigures& l) {
+            std::string text = figureText(l.*first, pattern).value_or("?");
+            if (second != nullptr) {
+                text += separator;
+                text += figureText(l.*second, pattern).value_or("?");
+            }
+            return text;
+        });
+    };
+    const auto ofPlan = [&](auto format) {
+        return textOf(standard, [&](const WoundWire& w) { return format(w.plan); });
+    };
+    const auto count = [](long long value) { return std::to_string(value); };
+
+    std::optional<std::string> depth = textOf(details.availableDepthMm, mmText);
+    if (!depth && design && design->core == CoreType::Rod) {
+        depth = "不限 (rod)";
+    }
+    std::optional<std::string> fits;
+    if (standard) {
+        fits = standard->plan.fits ? "是 (yes)" : "否 (no)";
+    } else if (details.standardWire) {
+        fits = "否 (no)"; // too wide for a single turn
+    }
+    std::optional<std::string> largestFitting;
+    if (details.largestFitting) {
+        largestFitting = largestFittingText(details);
+    } else if (standard && standard->plan.fits) {
+        largestFitting = "不需要 (not needed)";
+    }
+    return {
+        {"whole-turns", "整数圈数", "turns of field 20 rounded up",
+         textOf(details.wholeTurns, count)},
+        {"standard-wire", "标准线规",
+         "largest size of the series with overall diameter <= field 21",
+         textOf(details.standardWire,
+                [](const WireSize& w) { return std::string(w.designation); })},
+        {"wire-diameters", "裸径/外径 (mm)",
+         "standard wire: nominal bare / maximum overall diameter",
+         textOf(details.standardWire, diametersText)},
+        {"per-layer", "每层圈数", "turns side by side in one layer",
+         ofPlan([&](const LayerPlan& plan) { return count(plan.perLayer); })},
+        {"layers", "层数", "layers, all full but the last",
+         ofPlan([&](const LayerPlan& plan) { return count(plan.layers); })},
+        {"build", "绕组厚度 (mm)", "layers x maximum overall diameter",
+         ofPlan([](const LayerPlan& plan) { return mmText(plan.buildMm).value_or("?"); })},
+        {"depth", "可用深度 (mm)", "drum: (A - B) / 2", depth},
+        {"width", "可用宽度 (mm)", "drum: F; rod: B, along the rod",
+         textOf(details.availableWidthMm, mmText)},
+        {"fits", "绕得下", "whole layers within the available width and depth", fits},
+        {"largest-fitting", "可绕最大线规",
+         "largest size of the series that fits, when the standard wire does not: turns per "
+         "layer x layers",
+         largestFitting},
+        {"length", "线长 (m)", "standard wire: turns x pi x mean diameter, layer by layer",
+         ofStandard(&WoundWire::lengthM, Pattern::ThreeDecimals)},
+        {"r20", "R20 (Ω)", "resistance at 20 °C, 1/58 ohm mm²/m",
+         ofStandard(&WoundWire::r20Ohm, Pattern::FourDecimals)},
+        {"r-hot", "R(T) (Ω)", "resistance at the temperature set above, 0.00393 /K",
+         ofStandard(&WoundWire::rHotOhm, Pattern::FourDecimals)},
+        {"mass", "铜重 (g)", "copper mass, 8.89 g/cm³",
+         ofStandard(&WoundWire::massG, Pattern::ThreeDecimals)},
+        {"l-whole", "整数圈电感 (uH)", "AL x whole turns² / 1000",
+         ofInductance(&InductanceFigures::wholeTurnsUh, {}, Pattern::ThreeDecimals)},
+        {"l-range", "电感范围 (uH)", "L at whole turns for AL at the low and the high end",
+         ofInductance(&InductanceFigures::minUh, &InductanceFigures::maxUh, Pattern::ThreeDecimals,
+                      " – ")},
+        {"turns-range", "圈数 AL低/高", "turns the wanted L needs at the low / high end of AL",
+         ofInductance(&InductanceFigures::turnsAtAlMinimum, &InductanceFigures::turnsAtAlMaximum,
+                      Pattern::OneDecimal, " / ")},
+        {"isat", "饱和电流 (A)",
+         "saturation current Isat = Bs x whole turns x Ae / L at whole turns",
+         textOf(details.saturationCurrentA,
+                [](double a) { return figureText(a, Pattern::ThreeDecimals).value_or("?"); })},
+    };
+}
+
+// A field's text on one line: a control character (the copper weight's line end) shows as a
+// blank, and trailing blanks go.
+std::string shownOnOneLine(std::string text) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            c = ' ';
+        }
+    }
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+struct ReportField {
+    FieldIndex index;
+    std::string_view name;
+};
+
+constexpr std::array<ReportField, 12> kReportInputs{{
+    {field::kCoreModel, "core model"},
+    {field::kA, "A, mm"},
+    {field::kB, "B, mm"},
+    {field::kC, "C, mm"},
+    {field::kD, "D, mm"},
+    {field::kE, "E, mm"},
+    {field::kF, "F, mm"},
+    {field::kPinLength, "pin length, mm"},
+    {field::kPinPitch, "pin pitch, mm"},
+    {field::kMaker, "maker"},
+    {field::kPermeability, "permeability ue"},
+    {field::kInductance, "wanted inductance, uH"},
+}};
+
+constexpr std::array<ReportField, 5> kReportResults{{
+    {field::kAl, "AL, nH/N2"},
+    {field::kTurns, "turns"},
+    {field::kWireDiameter, "largest wire diameter, mm"},
+    {field::kDcr, "DCR-max., ohm"},
+    {field::kCopperWeight, "copper weight, g"},
+}};
+
+void appendFields(std::string& report, const FieldSet& fields, std::span<const ReportField> list) {
+    for (const ReportField& entry : list) {
+        report += "  ";
+        report += entry.name;
+        report += " (field " + std::to_string(entry.index) + "): ";
+        report += shownOnOneLine(fields.text(entry.index));
+        report += '\n';
+    }
+}
+
+void appendLines(std::string& report, const std::vector<DetailsLine>& lines) {
+    for (const DetailsLine& line : lines) {
+        report += "  ";
+        report += line.caption;
+        report += ": ";
+        report += line.value.value_or("—");
+        report += "   [";
+        report += line.english;
+        report += "]\n";
+    }
+}
+
+// A plain decimal number above zero, blanks around it allowed; nothing else.
+std::optional<double> positiveNumber(std::string_view text) {
+    const std::optional<double> value = readPlainNumber(text);
+    return value && *value > 0 ? value : std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> figureText(double value, Pattern pattern) {
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    if (std::fabs(value) >= kFixedDecimalsLimit) {
+        return shortestText(value);
+    }
+    return formatFixed(value, pattern);
+}
+
+DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
+                        const DetailsSettings& settings) {
+    DetailsView view;
+    view.details = computeDetails(fields, coreTypeText, settings); // a read fault is a reason
+    try {
+        view.design = readDesign(fields, coreTypeText);
+    } catch (const CalcFailure&) {
+        view.design = std::nullopt;
+    }
+    view.inputs = inputLines(view.design);
+    view.figures = figureLines(view.design, view.details);
+    return view;
+}
+
+std::string composeDesignReport(const FieldSet& fields, std::string_view coreTypeText,
+                                const DetailsSettings& settings) {
+    const DetailsView view = viewDetails(fields, coreTypeText, settings);
+    std::string report = "coilwind winding design\n\nMain window, fields as shown\n";
+    report += "  core type: " + shownOnOneLine(std::string(coreTypeText)) + '\n';
+    appendFields(report, fields, kReportInputs);
+    report += "\nMain window, results as shown\n";
+    appendFields(report, fields, kReportResults);
+    report += "\nWinding details (figures of their own, computed from the fields above)\n";
+    report += "  settings: " + std::string(seriesTitle(settings.series)) + "; " +
+              shortestText(settings.temperatureC) + " °C; Bs " +
+              shortestText(settings.saturationFluxMt) + " mT; AL tolerance ±" +
+              shortestText(settings.alTolerancePercent) + " %\n";
+    report += " inputs read\n";
+    appendLines(report, view.inputs);
+    report += " figures\n";
+    appendLines(report, view.figures);
+    for (const std::string& reason : view.details.reasons) {
+        report += "  why a figure is missing: " + reason + '\n';
+    }
+    return report;
+}
+
+CalibrationOutcome applyCalibration(FieldSet& fields, std::string_view measuredUhText,
+                                    std::string_view turnsText) {
+    const std::optional<double> measured = positiveNumber(measuredUhText);
+    if (!measured) {
+        return {false, "实测电感须为大于 0 的数 (measured L: a number above 0, in uH, e.g. 12.5)"};
+    }
+    const std::optional<double> turns = positiveNumber(turnsText);
+    if (!turns) {
+        return {false, "圈数须为大于 0 的数 (turns of the test coil: a number above 0, e.g. 20)"};
+    }
+    try {
+        const double al = calibratedAl(*measured, *turns);
+        if (formatFixed(al, Pattern::OneDecimal) == "0.0") {
+            return {false, "AL = " + shortestText(al) +
+                               " nH/N2 显示为 0.0, 未写入 (would show as 0.0; check the entries)"};
+        }
+        writeCalibratedAl(fields, *measured, *turns);
+    } catch (const CalcFailure&) {
+        return {false, "AL 超出范围, 未写入 (AL beyond the range of a number; check the entries)"};
+    }
+    return {true, "AL = " + fields.text(field::kAl) +
+                      " nH/N2 已写入 (written to AL). Enter in 电感量 recomputes the turns; "
+                      "计算 recomputes AL from 磁导率Ue."};
+}
+
+} // namespace coilwind

@@ -1,0 +1,169 @@
+#include "calc/commands.hpp"
+#include "calc/details_report.hpp"
+#include "calc/winding_section.hpp"
+#include "field_texts.hpp"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace coilwind {
+namespace {
+
+std::optional<std::string> figure(const DetailsView& view, std::string_view key) {
+    for (const DetailsLine& line : view.figures) {
+        if (line.key == key) {
+            return line.value;
+        }
+    }
+    ADD_FAILURE() << "no line " << key;
+    return std::nullopt;
+}
+
+TEST(DetailsView, StartUpDrumDesignAndAMissingFigure) {
+    MemoryFieldSet fields;
+    // Before any calculation field 20 and 21 are empty: no whole turns, no wire, never a number.
+    const DetailsView empty = viewDetails(fields, "KQ CORE", {});
+    EXPECT_EQ(figure(empty, "whole-turns"), std::nullopt);
+    EXPECT_EQ(figure(empty, "length"), std::nullopt);
+    EXPECT_FALSE(empty.details.reasons.empty());
+
+    ASSERT_TRUE(calculate(fields, "KQ CORE")); // 10.6 turns, 0.761 mm
+    const DetailsView view = viewDetails(fields, "KQ CORE", {});
+    EXPECT_EQ(view.figures.size(), empty.figures.size()); // always the same lines
+    // Nw = ceil(10.6) = 11; grade 1 0.630 mm (od 0.679 <= 0.761 < 0.762 of 0.710 mm);
+    // floor(6.3 / 0.679) = 9 per layer, 2 layers, build 1.358 within (8 - 3.5) / 2 = 2.25.
+    EXPECT_EQ(figure(view, "whole-turns"), "11");
+    EXPECT_EQ(figure(view, "standard-wire"), "0.630 mm");
+    EXPECT_EQ(figure(view, "wire-diameters"), "0.630 / 0.679");
+    EXPECT_EQ(figure(view, "per-layer"), "9");
+    EXPECT_EQ(figure(view, "layers"), "2");
+    EXPECT_EQ(figure(view, "build"), "1.358");
+    EXPECT_EQ(figure(view, "depth"), "2.250");
+    EXPECT_EQ(figure(view, "fits"), "是 (yes)");
+    // L = 41.7 x 11^2 / 1000 = 5.0457 uH, range x 0.75 and x 1.25.
+    EXPECT_EQ(figure(view, "l-whole"), "5.046");
+    EXPECT_EQ(figure(view, "l-range"), "3.784 – 6.307");
+}
+
+TEST(DetailsView, FigureTextKeepsHugeValuesShort) {
+    EXPECT_EQ(figureText(1.23456, Pattern::ThreeDecimals), "1.235");
+    EXPECT_EQ(figureText(2e300, Pattern::ThreeDecimals), "2e+300");
+    EXPECT_EQ(figureText(std::numeric_limits<double>::infinity(), Pattern::OneDecimal),
+              std::nullopt);
+}
+
+TEST(DesignReport, FieldsAsShownResultsAndDetails) {
+    MemoryFieldSet fields;
+    ASSERT_TRUE(calculate(fields, "KQ CORE"));
+    const std::string report = composeDesignReport(fields, "KQ CORE", {});
+    for (const char* expected :
+         {"core type: KQ CORE\n", "core model (field 0): KQ8*10\n", "maker (field 9): \\\n",
+          "AL, nH/N2 (field 18): 41.7\n", "copper weight, g (field 24): 0.779\n",
+          "IEC 60317-0-1 grade 1; 100 °C; Bs 300 mT; AL tolerance ±25 %", "整数圈数: 11   [",
+          "标准线规: 0.630 mm"}) {
+        EXPECT_NE(report.find(expected), std::string::npos) << expected << "\n" << report;
+    }
+}
+
+TEST(Calibration, WritesFieldEighteenOrSaysWhy) {
+    struct Case {
+        const char* measured;
+        const char* turns;
+        std::string field18; // "" = unchanged
+        const char* message;
+    };
+    const Case cases[] = {
+        {"5", "10", "50.0", "已写入"},      // 1000 x 5 / 10^2
+        {" 12.5 ", "20", "31.3", "已写入"}, // 31.25 rounds away from zero
+        {"abc", "10", "", "measured L"},
+        {"5uH", "10", "", "measured L"},
+        {"-5", "10", "", "measured L"},
+        {"5", "0", "", "turns"},
+        {"5", "", "", "turns"},
+        {"0.001", "1000", "", "0.0"}, // AL 1e-6 would show as 0.0
+        {"1e308", "1e-100", "", "beyond the range"},
+    };
+    for (const Case& c : cases) {
+        MemoryFieldSet fields;
+        const CalibrationOutcome outcome = applyCalibration(fields, c.measured, c.turns);
+        EXPECT_EQ(outcome.written, !c.field18.empty()) << c.measured << " " << c.turns;
+        EXPECT_EQ(fields.text(field::kAl), c.field18) << c.measured << " " << c.turns;
+        EXPECT_NE(outcome.message.find(c.message), std::string::npos) << outcome.message;
+    }
+}
+
+// Six pixels per character, lines ten pixels high.
+SectionArea area(double width, double height) {
+    return {width, height, 10, [](std::string_view text) { return 6.0 * double(text.size()); }};
+}
+
+WindingDetails wound(long long turns, double od, LayerPlan plan) {
+    WindingDetails details;
+    details.wholeTurns = turns;
+    details.standard = WoundWire{WireSize{"test", od - 0.04, od}, plan};
+    return details;
+}
+
+bool inside(const SectionBox& box, double width, double height) {
+    return box.left >= 0 && box.top >= 0 && box.left + box.width <= width &&
+           box.top + box.height <= height;
+}
+
+TEST(WindingSection, DrumWithOverfill) {
+    // A = 8, B = 3.5: depth 2.25. F = 1.2 with od 0.544: 2 per layer, 11 turns in 6 layers;
+    // layers 5 and 6 (4 x 0.544 = 2.176 <= 2.25 < 2.72) lie beyond the depth: 2 + 1 turns.
+    const DesignInputs design{CoreType::Drum, 8, 3.5, 1.2, 41.7, 4.7, 10.6, 0.761};
+    const auto section =
+        layoutSection(design, wound(11, 0.544, {2, 6, 3.264, false}), area(400, 300));
+    ASSERT_TRUE(section && section->space);
+    // Left margin: "(A-B)/2 2.250 mm" (96 px) + 18; width room 400 - 114 - 6 - 16 = 264 px for
+    // 1.2 mm, height room 300 - 22 - 6 = 272 px for B/2 + build = 5.014 mm: the height decides.
+    EXPECT_DOUBLE_EQ(section->pixelsPerMm, 272 / 5.014);
+    ASSERT_EQ(section->turns.size(), 11U);
+    EXPECT_EQ(std::count_if(section->turns.begin(), section->turns.end(),
+                            [](const SectionTurn& t) { return t.overfill; }),
+              3);
+    const SectionBox& space = *section->space;
+    const SectionTurn& first = section->turns.front();
+    EXPECT_DOUBLE_EQ(first.x - first.radius, space.left);                // against the left flange
+    EXPECT_NEAR(first.y + first.radius, space.top + space.height, 1e-9); // on the post
+    EXPECT_EQ(section->flanges.size(), 2U);
+    for (const SectionBox& box :
+         {section->core, space, section->width.labelBox, section->depth->labelBox}) {
+        EXPECT_TRUE(inside(box, 400, 300));
+    }
+    EXPECT_EQ(section->depth->label, "(A-B)/2 2.250 mm");
+}
+
+TEST(WindingSection, ManyTurnsAsBandsRodAndNothingToDraw) {
+    // 10000 turns, 100 per layer in 100 layers: bands, not circles; a rod has no depth limit.
+    const DesignInputs rod{CoreType::Rod, 8, 3.5, 0, 41.7, 4.7, 9999.5, 0.04};
+    const auto section =
+        layoutSection(rod, wound(10000, 0.035, {100, 100, 3.5, true}), area(400, 300));
+    ASSERT_TRUE(section);
+    EXPECT_TRUE(section->turns.empty());
+    ASSERT_EQ(section->bands.size(), 2U); // 99 full layers, the last layer
+    EXPECT_FALSE(section->bands[0].overfill || section->bands[1].overfill);
+    EXPECT_TRUE(section->flanges.empty() && !section->space && !section->depth);
+    EXPECT_EQ(section->width.label, "B 3.500 mm");
+
+    // A drum wound 35 mm deep into 2.25 mm of room: shown up to twice the room above the rim,
+    // the rest cut off, every band below the cut.
+    DesignInputs drum = rod;
+    drum.core = CoreType::Drum;
+    drum.fMm = 6.3;
+    const auto deep =
+        layoutSection(drum, wound(100000, 0.035, {100, 1000, 35, false}), area(400, 300));
+    ASSERT_TRUE(deep && deep->cut);
+    EXPECT_TRUE(std::all_of(deep->bands.begin(), deep->bands.end(),
+                            [&](const SectionBand& b) { return b.box.top >= deep->cut->y1; }));
+
+    DesignInputs flat = rod;
+    flat.core = CoreType::Drum;
+    flat.aMm = 3; // A < B
+    EXPECT_FALSE(layoutSection(flat, {}, area(400, 300)));
+    EXPECT_FALSE(layoutSection(rod, {}, area(10, 10)));
+}
+
+} // namespace
+} // namespace coilwind
