@@ -115,9 +115,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!coilwind::fuzz::isFixedText(text, decimals)) {
         failFor(value, decimals, text, "written text does not have the pattern's shape");
     }
-    if ((text[0] == '-') != (value < 0.0)) {
-        failFor(value, decimals, text, "minus sign written for a value that is not negative, or missing");
-    }
     const std::string expected = referenceText(value, decimals);
     if (text != expected) {
         std::fprintf(stderr, "expected \"%.80s\"\n", expected.c_str());
@@ -135,13 +132,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!back || !sameDouble(*back, nearest)) {
         failFor(value, decimals, text, "written text does not read back as its nearest double");
-    }
-    // Whatever the route, the text stays within half a last decimal (plus the 15-digit
-    // rounding) of the value.
-    const double tolerance =
-        0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + 1e-14 * std::fabs(value);
-    if (!(std::fabs(*back - value) <= tolerance)) {
-        failFor(value, decimals, text, "written text is farther from the value than rounding allows");
     }
     return 0;
 }
