@@ -1,7 +1,10 @@
 #include "calc/commands.hpp"
+#include "calc/field_set.hpp"
 #include "calc/number_text.hpp"
 
 #include <benchmark/benchmark.h>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace coilwind {

@@ -3,6 +3,7 @@
 #include "number_text.hpp"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 

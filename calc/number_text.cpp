@@ -1,8 +1,11 @@
 #include "number_text.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <system_error>
 
 namespace coilwind {

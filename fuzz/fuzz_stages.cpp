@@ -122,11 +122,8 @@ std::array<std::string, kFields.size()> textsOf(const FieldSet& fields) {
 
 void describe(const Operation& op, const std::array<std::string, kFields.size()>& before,
               const std::array<std::string, kFields.size()>& after) {
-    if (op.calculate) {
-        std::fprintf(stderr, "command: calculate\n");
-    } else {
-        std::fprintf(stderr, "command: key %d in field %d\n", op.keyCode, op.index);
-    }
+    std::fprintf(stderr, "command: %s key %d in field %d\n", op.calculate ? "calculate" : "",
+                 op.keyCode, op.index);
     for (std::size_t slot = 0; slot < kFields.size(); ++slot) {
         std::fprintf(stderr, "field %2d: \"%.60s\" -> \"%.60s\"\n", kFields[slot].index,
                      before[slot].c_str(), after[slot].c_str());

@@ -1,9 +1,7 @@
 // Any double (every bit pattern) written with each pattern. formatFixed refuses exactly the
-// infinities and NaNs; otherwise it writes -?[0-9]+\.[0-9]{n}, namely the value's
-// 15-significant-digit form (printf's correctly rounded %.14e here) rounded to n decimals with
-// halves away from zero, a minus sign exactly for a negative value; and that text reads back as
-// the double nearest to it (strtod), or as beyond range when the rounding went past the largest
-// double.
+// infinities and NaNs; otherwise it writes the value's 15-significant-digit form (printf's
+// correctly rounded %.14e here) rounded to n decimals, halves away from zero, as
+// -?[0-9]+\.[0-9]{n}; that text reads back as its nearest double (strtod), or as beyond range.
 //
 // Input: 8 bytes of the double (host order), 1 byte choosing the pattern; shorter inputs are
 // padded with zero bytes.

@@ -2,6 +2,8 @@
 #include "field_texts.hpp"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <tuple>
 #include <vector>
 
 namespace coilwind {
@@ -50,11 +52,16 @@ TEST(EnterKey, WalksTheFieldsAndRunsEachStageInItsTriggerField) {
 }
 
 TEST(EnterKey, UsesTypedOverValues) {
-    MemoryFieldSet fields = fieldsWith({{field::kTurns, "11"}, {field::kWireDiameter, "0.75"}});
-    handleKeyDown(fields, "KQ CORE", 21, kEnterKey, 0);
-    EXPECT_EQ(fields.text(field::kDcr), "0.0081");
-    EXPECT_EQ(fields.text(field::kCopperWeight), "0.785\n\r");
-
+    // 1000 turns make the winding results long enough to show pi/2 to three digits
+    for (const auto& [turns, dcr, weight] :
+         {std::tuple{"11", "0.0081", "0.785\n\r"}, std::tuple{"1000", "0.7319", "71.353\n\r"}}) {
+        MemoryFieldSet fields =
+            fieldsWith({{field::kTurns, turns}, {field::kWireDiameter, "0.75"}});
+        handleKeyDown(fields, "KQ CORE", 21, kEnterKey, 0);
+        EXPECT_EQ(fields.text(field::kDcr), dcr);
+        EXPECT_EQ(fields.text(field::kCopperWeight), weight);
+    }
+    MemoryFieldSet fields;
     fields.setText(field::kAl, "40");
     handleKeyDown(fields, "KQ CORE", 19, kEnterKey, 0);
     EXPECT_EQ(fields.text(field::kTurns), "10.8");
