@@ -1,8 +1,11 @@
 #include "calc/commands.hpp"
+#include "calc/field_set.hpp"
 #include "calc/number_text.hpp"
 #include "calc/winding_details.hpp"
 
 #include <benchmark/benchmark.h>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace coilwind {

@@ -4,6 +4,9 @@
 #include "stages.hpp"
 
 #include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace coilwind {
 namespace {

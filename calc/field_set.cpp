@@ -2,6 +2,10 @@
 
 #include "failure.hpp"
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 namespace coilwind {
 namespace {
 

@@ -3,6 +3,7 @@
 #include "number_text.hpp"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,13 @@ namespace coilwind {
 // The index of a field; 0 to 9, 17 to 21, 23 and 24 name fields, every other value names none.
 using FieldIndex = int;
 
+// The dimension fields carry the letters the captions show; lengths are in mm. What a letter
+// means depends on the core type:
+//   A  drum: outer (flange) diameter       rod: rod diameter
+//   B  drum: centre-post diameter          rod: rod length
+//   D  drum: length                        rod: not used
+//   F  drum: winding width                 rod: not used
+// C, E, the pin length and the pin pitch are shown for reference and take part in no formula.
 namespace field {
 inline constexpr FieldIndex kCoreModel = 0;
 inline constexpr FieldIndex kA = 1;

@@ -1,11 +1,14 @@
 #include "number_text.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <fast_float/fast_float.h>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace coilwind {

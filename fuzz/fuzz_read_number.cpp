@@ -10,49 +10,46 @@
 #include "fuzz/check.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using coilwind::fuzz::fail;
-using coilwind::fuzz::isDigit;
 using coilwind::fuzz::require;
 
 // 0: fuzzing, compare with the reference reading; otherwise how often to read each input.
 long gTimingRepeats = 0;
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
+bool isDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+bool isHexDigit(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
 }
 bool isOctalDigit(char c) {
     return c >= '0' && c <= '7';
 }
-bool isHexDigit(char c) {
-    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
 
-struct Reading {
-    bool inRange = true;
-    double value = 0.0;
-};
+// A reading: the value, or nothing for a number beyond the range of a double.
+using Reading = std::optional<double>;
 
 // strtod on a complete number; an infinity means beyond the range of a double.
 Reading libraryReading(const std::string& number) {
     char* end = nullptr;
     const double value = std::strtod(number.c_str(), &end);
     require(end == number.c_str() + number.size(), "reference: strtod stopped early");
-    if (std::isinf(value)) {
-        return {false, 0.0};
-    }
-    return {true, value};
+    return std::isinf(value) ? Reading() : value;
 }
 
 std::string stripLeadingZeros(const std::string& digits) {
@@ -62,23 +59,17 @@ std::string stripLeadingZeros(const std::string& digits) {
 
 Reading hexReading(const std::string& digits) {
     const std::string significant = stripLeadingZeros(digits);
-    if (significant.empty()) {
-        return {true, 0.0};
-    }
     if (significant.size() > 260) { // at least 16^259
-        return {false, 0.0};
+        return {};
     }
-    return libraryReading("0x" + significant);
+    return significant.empty() ? 0.0 : libraryReading("0x" + significant);
 }
 
 // Octal through a multi-word integer and its hexadecimal spelling.
 Reading octalReading(const std::string& digits) {
     const std::string significant = stripLeadingZeros(digits);
-    if (significant.empty()) {
-        return {true, 0.0};
-    }
     if (significant.size() > 350) { // at least 8^349
-        return {false, 0.0};
+        return {};
     }
     std::vector<std::uint32_t> words; // least significant first
     for (const char digit : significant) {
@@ -99,21 +90,14 @@ Reading octalReading(const std::string& digits) {
                       static_cast<unsigned>(words[i]));
         hex += chunk;
     }
-    if (words.empty()) {
-        hex += '0';
-    }
-    return libraryReading(hex);
+    return words.empty() ? 0.0 : libraryReading(hex);
 }
 
 // Blanks count nowhere, so drop them all first; then pick out sign, whole part, fraction and
 // exponent (e or d) and hand them to strtod in its own syntax.
 Reading referenceReading(std::string_view text) {
-    std::string s;
-    for (const char c : text) {
-        if (!isBlank(c)) {
-            s.push_back(c);
-        }
-    }
+    std::string s(text);
+    std::erase_if(s, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
     std::size_t pos = 0;
     const auto at = [&](std::size_t i) { return i < s.size() ? s[i] : '\0'; };
     const auto run = [&](bool (*accepts)(char)) {
@@ -134,7 +118,7 @@ Reading referenceReading(std::string_view text) {
             ++pos;
             return octalReading(run(isOctalDigit));
         }
-        return {true, 0.0};
+        return 0.0;
     }
 
     std::string number;
@@ -144,14 +128,14 @@ Reading referenceReading(std::string_view text) {
     } else if (at(pos) == '+') {
         ++pos;
     }
-    const std::string whole = run([](char c) { return isDigit(c); });
+    const std::string whole = run(isDigit);
     std::string fraction;
     if (at(pos) == '.') {
         ++pos;
-        fraction = run([](char c) { return isDigit(c); });
+        fraction = run(isDigit);
     }
     if (whole.empty() && fraction.empty()) {
-        return {true, 0.0}; // no digits: no number, and no sign either
+        return 0.0; // no digits: no number, and no sign either
     }
     number += whole.empty() ? "0" : whole;
     number += '.';
@@ -164,7 +148,7 @@ Reading referenceReading(std::string_view text) {
             sign = std::string(1, at(pos));
             ++pos;
         }
-        const std::string exponent = run([](char c) { return isDigit(c); });
+        const std::string exponent = run(isDigit);
         if (!exponent.empty()) {
             number += 'e' + sign + exponent;
         }
@@ -176,18 +160,15 @@ bool sameDouble(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0; // tells -0.0 from 0.0
 }
 
-void report(std::string_view text, const std::optional<double>& got, const Reading& expected) {
+void report(std::string_view text, const Reading& got, const Reading& expected) {
     std::fprintf(stderr, "text (%zu bytes) begins \"%.*s\"\n", text.size(),
                  static_cast<int>(std::min<std::size_t>(text.size(), 120)), text.data());
-    if (got) {
-        std::fprintf(stderr, "read:     %a (%.17g)\n", *got, *got);
-    } else {
-        std::fprintf(stderr, "read:     beyond range\n");
-    }
-    if (expected.inRange) {
-        std::fprintf(stderr, "expected: %a (%.17g)\n", expected.value, expected.value);
-    } else {
-        std::fprintf(stderr, "expected: beyond range\n");
+    for (const auto& [what, reading] : {std::pair{"read:    ", got}, {"expected:", expected}}) {
+        if (reading) {
+            std::fprintf(stderr, "%s %a (%.17g)\n", what, *reading, *reading);
+        } else {
+            std::fprintf(stderr, "%s beyond range\n", what);
+        }
     }
 }
 
@@ -213,8 +194,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const Reading expected = referenceReading(text);
-    if (expected.inRange != value.has_value() ||
-        (expected.inRange && !sameDouble(expected.value, *value))) {
+    if (expected.has_value() != value.has_value() || (expected && !sameDouble(*expected, *value))) {
         report(text, value, expected);
         fail("readLeadingNumber differs from the reference reading");
     }

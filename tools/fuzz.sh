@@ -55,7 +55,8 @@ fi
 # --- build ----------------------------------------------------------------------------------------
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOILWIND_WITH_FUZZERS=ON -DCOILWIND_WITH_UI=OFF \
-    -DBUILD_TESTING=OFF -DCOILWIND_WITH_BENCHMARKS=OFF >"$scratch/configure.log" ||
+    -DBUILD_TESTING=OFF -DCOILWIND_WITH_BENCHMARKS=OFF \
+    -DCOILWIND_WARNINGS_AS_ERRORS=ON >"$scratch/configure.log" ||
     { cat "$scratch/configure.log" >&2; exit 1; }
 cmake --build "$build" --target "${targets[@]}"
 

@@ -18,7 +18,7 @@ install_missing_packages cmake ninja-build clang libc++-dev libc++abi-dev google
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_CXX_FLAGS="-stdlib=libc++" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCOILWIND_WITH_UI=OFF -DCOILWIND_WITH_BENCHMARKS=OFF -DCOILWIND_WITH_FUZZERS=OFF \
-    -DBUILD_TESTING=ON -DCOILWIND_GTEST_SOURCE_DIR="$gtest_sources"
+    -DBUILD_TESTING=ON -DCOILWIND_GTEST_SOURCE_DIR="$gtest_sources" -DCOILWIND_WARNINGS_AS_ERRORS=ON
 cmake --build "$build"
 
 # Every program the build made must run on libc++ alone: a stray libstdc++ would mean the flags

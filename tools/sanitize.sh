@@ -36,7 +36,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYP
     -DCMAKE_CXX_FLAGS="$sanitizers" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
     -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" \
-    -DCOILWIND_WITH_FUZZERS=OFF -DBUILD_TESTING=ON
+    -DCOILWIND_WITH_FUZZERS=OFF -DBUILD_TESTING=ON -DCOILWIND_WARNINGS_AS_ERRORS=ON
 cmake --build "$build"
 
 ctest --test-dir "$build" --output-on-failure --timeout 600 -j "$(nproc)"

@@ -32,7 +32,10 @@ if ! has_apt; then
 fi
 install_missing_packages "${packages[@]}"
 
-cmake -S . -B build -G Ninja
+# COILWIND_CMAKE_ARGS: extra configure options, split at blanks (CI passes
+# -DCOILWIND_WARNINGS_AS_ERRORS=ON).
+read -r -a cmake_args <<<"${COILWIND_CMAKE_ARGS:-}"
+cmake -S . -B build -G Ninja "${cmake_args[@]}"
 cmake --build build
 
 if [[ $mode == run ]]; then

@@ -3,21 +3,18 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <map>
+#include <string>
 
 namespace coilwind {
 namespace {
 
 TEST(FieldSet, StartsWithTheStartupTexts) {
-    const std::map<FieldIndex, std::string> expected{
-        {0, "KQ8*10"}, {1, "8"}, {2, "3.5"}, {3, ""},   {4, "10"},   {5, ""},
-        {6, "6.3"},    {7, ""},  {8, ""},    {9, "\\"}, {17, "500"}, {18, ""},
-        {19, "4.7"},   {20, ""}, {21, ""},   {23, ""},  {24, ""}};
     const MemoryFieldSet fields;
-    for (const auto& [index, text] : expected) {
-        EXPECT_EQ(fields.text(index), text) << "field " << index;
+    std::string texts;
+    for (const FieldIndex index : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 17, 18, 19, 20, 21, 23, 24}) {
+        texts += fields.text(index) + "|";
     }
-    EXPECT_EQ(kFields.size(), expected.size());
+    EXPECT_EQ(texts, "KQ8*10|8|3.5||10||6.3|||\\|500||4.7|||||");
 }
 
 TEST(FieldSet, EveryOperationFailsForAnIndexThatNamesNoField) {
@@ -44,14 +41,12 @@ TEST(FieldSet, NumbersAreReadFromAndWrittenAsText) {
     fields.setText(field::kInductance, "1e400");
     EXPECT_THROW((void)fields.number(field::kInductance), CalculationFault);
     EXPECT_EQ(fields.text(field::kInductance), "1e400"); // reading never changes a field
-}
 
-TEST(FieldSet, RefusesToWriteANonFiniteValue) {
-    MemoryFieldSet fields;
-    fields.setText(field::kTurns, "keep");
-    EXPECT_THROW(fields.setNumber(field::kTurns, INFINITY, Pattern::OneDecimal), CalculationFault);
-    EXPECT_THROW(fields.setNumber(field::kTurns, NAN, Pattern::OneDecimal), CalculationFault);
-    EXPECT_EQ(fields.text(field::kTurns), "keep");
+    for (const double notFinite : {INFINITY, -INFINITY, NAN}) {
+        EXPECT_THROW(fields.setNumber(field::kInductance, notFinite, Pattern::OneDecimal),
+                     CalculationFault);
+    }
+    EXPECT_EQ(fields.text(field::kInductance), "1e400");
 }
 
 } // namespace

@@ -2,84 +2,48 @@
 
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
+
+using namespace std::string_literals;
 
 namespace coilwind {
 namespace {
 
-struct ReadCase {
-    std::string text;
-    double expected;
-    friend void PrintTo(const ReadCase& c, std::ostream* os) {
-        *os << '"' << c.text.substr(0, 40) << '"';
+// clang-format off
+TEST(ReadLeadingNumber, ReadsTheNumberTheTextStartsWith) {
+    for (const auto& [text, expected] : std::vector<std::pair<std::string, double>>{
+             // blanks anywhere, sign, point, exponent letters
+             {"  4.7  ", 4.7}, {"4 .7", 4.7}, {"1 000", 1000}, {"\t\n8", 8}, {"- 3.5", -3.5},
+             {"-3.5", -3.5}, {"+8", 8}, {"2.5e1", 25}, {"1E3", 1000}, {"1d3", 1000},
+             {"1D-3", 0.001}, {"1e+2", 100}, {".5", 0.5}, {"5.", 5},
+             // where the number stops
+             {"4,7", 4}, {"1.2.3", 1.2}, {"500uH", 500}, {"8mm", 8}, {"4.7\r", 4.7}, {"4\r7", 4},
+             {"0.779\n\r", 0.779}, {"1e", 1}, {"1e+", 1}, {"1e5.5", 1e5}, {"+-5", 0}, {"--5", 0},
+             // no digits at all
+             {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"KQ8*10", 0}, {"A8", 0}, {"x1", 0},
+             {"e5", 0}, {"\\", 0}, {"\r5", 0}, {"\0"s + "5", 0},
+             // hexadecimal and octal whole numbers, no 16-bit wrap-around
+             {"&H10", 16}, {"&H1A", 26}, {"&h1a", 26}, {"&O10", 8}, {"&o17", 15},
+             {"&HFFFF", 65535}, {"&HFFFFFFFF", 4294967295.0}, {"&H", 0}, {"&O8", 0}, {"&X1", 0},
+             {"& H 1 0", 16}, {"&H1.5", 1}, {"-&H10", 0},
+             {"&O" + std::string(341, '7'), std::ldexp(1.0, 1023)},
+             // past 53 bits: halves to the even neighbour, a set bit far behind breaks the tie
+             {"&H20000000000001", 0x1p53}, {"&H20000000000003", 0x1.0000000000002p53},
+             {"&H2000000000000100000001", std::ldexp(0x1.0000000000001p53, 32)},
+             // tiny and huge but in range; underflow reads 0
+             {"1e-400", 0}, {"0e400", 0}, {"0.0000e99999", 0}, {"1e-320", 1e-320},
+             {"1.7976931348623157e308", DBL_MAX}}) {
+        EXPECT_EQ(readLeadingNumber(text).value_or(-1234.5), expected) << '"' << text << '"';
     }
-};
-
-class ReadLeadingNumber : public testing::TestWithParam<ReadCase> {};
-
-TEST_P(ReadLeadingNumber, ReadsTheNumberTheTextStartsWith) {
-    const auto& [text, expected] = GetParam();
-    const auto value = readLeadingNumber(text);
-    ASSERT_TRUE(value.has_value()) << '"' << text << '"';
-    EXPECT_EQ(*value, expected) << '"' << text << '"';
 }
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ReadLeadingNumber,
-    testing::Values(
-        // blanks anywhere, sign, point, exponent letters
-        ReadCase{"  4.7  ", 4.7}, ReadCase{"4 .7", 4.7}, ReadCase{"1 000", 1000},
-        ReadCase{"\t\n8", 8}, ReadCase{"- 3.5", -3.5}, ReadCase{"-3.5", -3.5}, ReadCase{"+8", 8},
-        ReadCase{"2.5e1", 25}, ReadCase{"1E3", 1000}, ReadCase{"1d3", 1000},
-        ReadCase{"1D-3", 0.001}, ReadCase{"1e+2", 100}, ReadCase{".5", 0.5}, ReadCase{"5.", 5},
-        // where the number stops
-        ReadCase{"4,7", 4}, ReadCase{"1.2.3", 1.2}, ReadCase{"500uH", 500}, ReadCase{"8mm", 8},
-        ReadCase{"4.7\r", 4.7}, ReadCase{"4\r7", 4}, ReadCase{"0.779\n\r", 0.779},
-        ReadCase{"1e", 1}, ReadCase{"1e+", 1}, ReadCase{"1e5.5", 1e5}, ReadCase{"+-5", 0},
-        ReadCase{"--5", 0},
-        // no digits at all
-        ReadCase{"", 0}, ReadCase{"abc", 0}, ReadCase{"-", 0}, ReadCase{".", 0},
-        ReadCase{"KQ8*10", 0}, ReadCase{"A8", 0}, ReadCase{"x1", 0}, ReadCase{"e5", 0},
-        ReadCase{"\\", 0}, ReadCase{"\r5", 0},
-        ReadCase{std::string("\0"
-                             "5",
-                             2),
-                 0},
-        // hexadecimal and octal whole numbers, no 16-bit wrap-around
-        ReadCase{"&H10", 16}, ReadCase{"&H1A", 26}, ReadCase{"&h1a", 26}, ReadCase{"&O10", 8},
-        ReadCase{"&o17", 15}, ReadCase{"&HFFFF", 65535}, ReadCase{"&HFFFFFFFF", 4294967295.0},
-        ReadCase{"&H", 0}, ReadCase{"&O8", 0}, ReadCase{"&X1", 0}, ReadCase{"& H 1 0", 16},
-        ReadCase{"&H1.5", 1}, ReadCase{"-&H10", 0},
-        ReadCase{"&O" + std::string(341, '7'), std::ldexp(1.0, 1023)},
-        // past 53 bits: halves to the even neighbour, a set bit far behind breaks the tie
-        ReadCase{"&H20000000000001", 0x1p53}, ReadCase{"&H20000000000003", 0x1.0000000000002p53},
-        ReadCase{"&H2000000000000100000001", std::ldexp(0x1.0000000000001p53, 32)},
-        // tiny and huge but in range; underflow reads 0
-        ReadCase{"1e-400", 0}, ReadCase{"0e400", 0}, ReadCase{"0.0000e99999", 0},
-        ReadCase{"1e-320", 1e-320}, ReadCase{"1.7976931348623157e308", DBL_MAX},
-        ReadCase{"4.9406564584124654e-324", 4.9406564584124654e-324}));
-
-TEST(ReadLeadingNumberRounding, ConvertsDigitsCorrectlyRounded) {
-    // Accumulating digits in a double gets these wrong in the last place.
-    EXPECT_EQ(*readLeadingNumber("0.1"), 0.1);
-    EXPECT_EQ(*readLeadingNumber("123456789012345678901234567890"),
-              123456789012345678901234567890.0);
-    EXPECT_EQ(*readLeadingNumber("2.2250738585072011e-308"), 2.2250738585072011e-308);
-    // Halfway between 1 and the next double, pushed up by a digit far past the kept ones.
-    const std::string justAboveHalf =
-        "1.00000000000000011102230246251565404236316680908203125" + std::string(2000, '0') + "1";
-    EXPECT_EQ(*readLeadingNumber(justAboveHalf), std::nextafter(1.0, 2.0));
-    const std::string exactlyHalf =
-        "1.00000000000000011102230246251565404236316680908203125" + std::string(2000, '0');
-    EXPECT_EQ(*readLeadingNumber(exactlyHalf), 1.0);
-    // Many leading zeros before the point and after it.
-    EXPECT_EQ(*readLeadingNumber(std::string(5000, '0') + "4.7"), 4.7);
-    EXPECT_EQ(*readLeadingNumber("0." + std::string(300, '0') + "1e301"), 1.0);
-}
-
-TEST(ReadLeadingNumberRange, BeyondADoubleIsRefused) {
+TEST(ReadLeadingNumber, RefusesNumbersBeyondADouble) {
     for (const std::string& text : std::vector<std::string>{
              "1e400", "-1e400", "1.8e308", "&H" + std::string(400, 'F'),
              "&H1" + std::string(256, '0'), "&O" + std::string(400, '7'), std::string(400, '9'),
@@ -88,60 +52,43 @@ TEST(ReadLeadingNumberRange, BeyondADoubleIsRefused) {
     }
 }
 
-TEST(ReadLeadingNumberRange, LongTextsReadWithoutLosingTheScale) {
+TEST(ReadLeadingNumber, LongTextsReadWithoutLosingTheScale) {
     const std::string million(1'000'000, '1');
     EXPECT_FALSE(readLeadingNumber(million).has_value());
     EXPECT_EQ(*readLeadingNumber("0." + million), 0.11111111111111111);
     EXPECT_EQ(*readLeadingNumber(std::string(1'000'000, ' ') + "7"), 7);
 }
 
-struct WriteCase {
-    double value;
-    Pattern pattern;
-    std::string expected;
-    friend void PrintTo(const WriteCase& c, std::ostream* os) {
-        *os << c.value << " with " << decimalsOf(c.pattern) << " decimals";
+// Settings are whole plain numbers: no leading-number leniency, no hexadecimal, no infinity.
+TEST(ReadPlainNumber, TakesOnlyAWholePlainNumber) {
+    for (const auto& [text, expected] : std::vector<std::pair<std::string, std::optional<double>>>{
+             {"25", 25}, {" -40\t", -40}, {"+0.3", 0.3}, {"3e2", 300}, {".5", 0.5},
+             {"", std::nullopt}, {"  ", std::nullopt}, {"25x", std::nullopt}, {"4,7", std::nullopt},
+             {"+-3", std::nullopt}, {"&H10", std::nullopt}, {"inf", std::nullopt},
+             {"nan", std::nullopt}, {"1e400", std::nullopt}}) {
+        EXPECT_EQ(readPlainNumber(text), expected) << '"' << text << '"';
     }
-};
-
-class FormatFixed : public testing::TestWithParam<WriteCase> {};
-
-TEST_P(FormatFixed, WritesThePatternsDecimals) {
-    const auto& [value, pattern, expected] = GetParam();
-    EXPECT_EQ(formatFixed(value, pattern).value_or("<refused>"), expected) << value;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, FormatFixed,
-    testing::Values(
-        WriteCase{41.68, Pattern::OneDecimal, "41.7"}, WriteCase{0.15, Pattern::OneDecimal, "0.2"},
-        WriteCase{0.04, Pattern::OneDecimal, "0.0"}, WriteCase{0.05, Pattern::OneDecimal, "0.1"},
-        WriteCase{0.7609, Pattern::ThreeDecimals, "0.761"},
-        WriteCase{0.00749, Pattern::FourDecimals, "0.0075"},
-        WriteCase{12345.67, Pattern::OneDecimal, "12345.7"},
-        WriteCase{-2.25, Pattern::OneDecimal, "-2.3"},
-        WriteCase{2.675, Pattern::ThreeDecimals, "2.675"},
-        WriteCase{1.0005, Pattern::ThreeDecimals, "1.001"}, // 1.000499999... as a double
-        WriteCase{9.99995, Pattern::FourDecimals, "10.0000"},
-        WriteCase{99.95, Pattern::OneDecimal, "100.0"}, WriteCase{0.5, Pattern::OneDecimal, "0.5"},
-        WriteCase{0.0, Pattern::OneDecimal, "0.0"},
-        WriteCase{-0.0, Pattern::ThreeDecimals, "0.000"},
-        WriteCase{-0.04, Pattern::OneDecimal, "-0.0"},
-        WriteCase{1e-300, Pattern::FourDecimals, "0.0000"},
-        WriteCase{0.00005, Pattern::FourDecimals, "0.0001"},
-        WriteCase{4.9e-324, Pattern::OneDecimal, "0.0"},
-        WriteCase{7, Pattern::FourDecimals, "7.0000"},
-        WriteCase{123456789012345678.0, Pattern::OneDecimal, "123456789012346000.0"},
-        WriteCase{1e20, Pattern::ThreeDecimals, "100000000000000000000.000"},
-        WriteCase{INFINITY, Pattern::OneDecimal, "<refused>"},
-        WriteCase{-INFINITY, Pattern::OneDecimal, "<refused>"},
-        WriteCase{NAN, Pattern::OneDecimal, "<refused>"}));
-
-TEST(FormatFixedLimits, LargestDoubleIsWrittenInFullWithoutExponent) {
-    const std::string text = *formatFixed(DBL_MAX, Pattern::OneDecimal);
-    EXPECT_EQ(text.size(), 309u + 2u);
-    EXPECT_EQ(text.substr(0, 15), "179769313486232");
-    EXPECT_EQ(text.find_first_not_of("0123456789."), std::string::npos);
+// Rounded to 15 significant digits first, then to the pattern with halves away from zero.
+TEST(FormatFixed, WritesThePatternsDecimals) {
+    constexpr Pattern k1 = Pattern::OneDecimal;
+    constexpr Pattern k3 = Pattern::ThreeDecimals;
+    constexpr Pattern k4 = Pattern::FourDecimals;
+    // clang-format off
+    for (const auto& [value, pattern, expected] :
+         std::vector<std::tuple<double, Pattern, std::string>>{
+             {41.68, k1, "41.7"}, {0.15, k1, "0.2"}, {0.04, k1, "0.0"}, {0.05, k1, "0.1"},
+             {0.7609, k3, "0.761"}, {0.00749, k4, "0.0075"}, {12345.67, k1, "12345.7"},
+             {-2.25, k1, "-2.3"}, {2.675, k3, "2.675"}, {1.0005, k3, "1.001"} /* 1.000499.. */,
+             {9.99995, k4, "10.0000"}, {99.95, k1, "100.0"}, {0.5, k1, "0.5"}, {0.0, k1, "0.0"},
+             {-0.0, k3, "0.000"}, {-0.04, k1, "-0.0"}, {1e-300, k4, "0.0000"},
+             {0.00005, k4, "0.0001"}, {7, k4, "7.0000"},
+             {123456789012345678.0, k1, "123456789012346000.0"},
+             {1e20, k3, "100000000000000000000.000"}}) {
+        EXPECT_EQ(formatFixed(value, pattern).value_or("<refused>"), expected) << value;
+    }
+    // clang-format on
 }
 
 } // namespace
