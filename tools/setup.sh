@@ -14,7 +14,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6
     libgtest-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file # menu entry checks, Debian package
+    desktop-file-utils appstream dpkg-dev file lintian # menu entry checks, Debian package
     xvfb libx11-dev libxdamage-dev             # start-up benchmark (bench/startup)
     fonts-wqy-microhei # Chinese captions in Simplified Chinese forms
 )

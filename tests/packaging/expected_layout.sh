@@ -12,6 +12,9 @@ check_layout() {
         share/applications/io.github.coilwind.coilwind.desktop
         share/metainfo/io.github.coilwind.coilwind.metainfo.xml
         share/icons/hicolor/scalable/apps/coilwind.svg
+        share/man/man1/coilwind.1.gz
+        share/doc/coilwind/copyright
+        share/doc/coilwind/changelog.gz
     )
     for picture in KQCORE RC KQ R; do
         files+=("lib/coilwind/$picture.JPG" "lib/coilwind/$picture@2x.JPG")
