@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <fast_float/fast_float.h>
+#include <limits>
 #include <system_error>
 
 namespace coilwind {
@@ -97,43 +99,59 @@ RunCounts collectDigits(Cursor& cursor, DigitRun& run, std::size_t keep, IsRunDi
     return counts;
 }
 
-std::optional<double> convert(const std::string& canonical, std::chars_format format,
-                              bool beyondMeansOverflow) {
+// Decimal digits to the nearest double through fast_float, the same on every standard library
+// and whatever the locale. A value beyond the range of a double comes back as an infinity, one
+// too small for the least subnormal as zero.
+std::optional<double> convertDecimal(const std::string& canonical) {
     double value = 0.0;
     const char* first = canonical.data();
     const char* last = first + canonical.size();
-    const auto [end, ec] = std::from_chars(first, last, value, format);
-    if (ec == std::errc::result_out_of_range) {
-        if (beyondMeansOverflow) {
-            return std::nullopt;
-        }
-        return 0.0;
-    }
-    if (ec != std::errc{} || end != last) {
-        return std::nullopt; // cannot happen for a canonical string; refuse rather than guess
+    const auto [end, ec] = fast_float::from_chars(first, last, value);
+    if (ec != std::errc{} || end != last || std::isinf(value)) {
+        return std::nullopt; // only an overflow; a canonical string always converts in full
     }
     return value;
 }
 
-// Regroups octal digits' bits into hexadecimal digits, from the low end.
-std::string octalToHex(const std::string& octal) {
-    std::string bits;
-    bits.reserve(octal.size() * 3 + 3);
-    for (const char digit : octal) {
-        const int v = digit - '0';
-        bits.push_back((v & 4) != 0 ? '1' : '0');
-        bits.push_back((v & 2) != 0 ? '1' : '0');
-        bits.push_back((v & 1) != 0 ? '1' : '0');
+constexpr int digitValue(int c) {
+    return isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10;
+}
+
+// A whole number whose digits each carry bitsPerDigit bits (hexadecimal 4, octal 3), rounded to
+// the nearest double from its leading 53 bits, the bit after them and whether any later bit is
+// set; halves go to the even neighbour. Nothing when it rounds beyond the largest double.
+std::optional<double> convertBinaryDigits(const std::string& digits, int bitsPerDigit) {
+    constexpr int kMantissaBits = std::numeric_limits<double>::digits;
+    std::uint64_t mantissa = 0;
+    int keptBits = 0;
+    int droppedBits = 0;
+    bool halfBit = false;
+    bool stickyBit = false;
+    for (const char digit : digits) {
+        const int value = digitValue(digit);
+        for (int bit = bitsPerDigit - 1; bit >= 0; --bit) {
+            const bool set = ((value >> bit) & 1) != 0;
+            if (keptBits == 0 && !set) {
+                continue;
+            }
+            if (keptBits < kMantissaBits) {
+                mantissa = (mantissa << 1) | static_cast<std::uint64_t>(set);
+                ++keptBits;
+            } else if (droppedBits++ == 0) {
+                halfBit = set;
+            } else {
+                stickyBit = stickyBit || set;
+            }
+        }
     }
-    bits.insert(0, (4 - bits.size() % 4) % 4, '0');
-    std::string hex;
-    hex.reserve(bits.size() / 4);
-    for (std::size_t i = 0; i < bits.size(); i += 4) {
-        const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
-                           (bits[i + 3] - '0');
-        hex.push_back("0123456789abcdef"[nibble]);
+    if (halfBit && (stickyBit || (mantissa & 1) != 0)) {
+        ++mantissa; // 2^53 at most, still exact
     }
-    return hex;
+    const double value = std::ldexp(static_cast<double>(mantissa), droppedBits);
+    if (std::isinf(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 enum class Radix { Hexadecimal, Octal };
@@ -154,7 +172,7 @@ std::optional<double> readWholeNumber(Cursor& cursor, Radix radix) {
     if (run.digits.empty()) {
         return 0.0;
     }
-    return convert(hex ? run.digits : octalToHex(run.digits), std::chars_format::hex, true);
+    return convertBinaryDigits(run.digits, hex ? 4 : 3);
 }
 
 std::int64_t readExponent(Cursor& cursor) {
@@ -219,7 +237,7 @@ std::optional<double> readDecimal(Cursor& cursor) {
     }
     canonical += 'e';
     canonical += std::to_string(scale);
-    const auto value = convert(canonical, std::chars_format::general, magnitude > 0);
+    const auto value = convertDecimal(canonical);
     if (value && *value == 0.0) {
         return zero;
     }

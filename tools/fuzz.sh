@@ -14,6 +14,7 @@ if [[ ! $seconds =~ ^[1-9][0-9]*$ ]]; then
     exit 2
 fi
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source tools/packages.sh
 root=$PWD
 build=$root/build-fuzz
 findings=$build/findings
@@ -37,26 +38,13 @@ command -v cmake >/dev/null 2>&1 || missing+=(cmake)
 command -v ninja >/dev/null 2>&1 || missing+=(ninja-build)
 command -v clang++ >/dev/null 2>&1 || missing+=(clang)
 if ((${#missing[@]} > 0)) || ! fuzzer_links; then
-    if ! command -v apt-get >/dev/null 2>&1; then
+    if ! install_missing_packages "${missing[@]}"; then
         echo "Needs CMake, Ninja and clang with its runtime libraries (libFuzzer, ASan, UBSan)." >&2
         exit 1
     fi
-    sudo=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo=(sudo)
-    fi
-    "${sudo[@]}" apt-get update -qq
-    apt_install() {
-        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$@"
-    }
-    if ((${#missing[@]} > 0)); then
-        echo "Installing: ${missing[*]}"
-        apt_install "${missing[@]}"
-    fi
     if ! fuzzer_links; then
         major=$(clang++ -dumpversion | cut -d. -f1)
-        echo "Installing: libclang-rt-$major-dev"
-        apt_install "libclang-rt-$major-dev" || apt_install libclang-rt-dev
+        install_missing_packages "libclang-rt-$major-dev" || install_missing_packages libclang-rt-dev
     fi
     if ! fuzzer_links; then
         echo "clang++ cannot link a libFuzzer target even after installing its runtime." >&2

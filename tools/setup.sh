@@ -9,42 +9,27 @@ if [[ $mode != run && $mode != test ]]; then
     exit 2
 fi
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source tools/packages.sh
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6
+    libfast-float-dev                          # decimal digits to a double (calc/)
     libgtest-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file lintian # menu entry checks, Debian package
     xvfb libx11-dev libxdamage-dev             # start-up benchmark (bench/startup)
     fonts-wqy-microhei # Chinese captions in Simplified Chinese forms
 )
 
-missing=()
-if command -v dpkg-query >/dev/null 2>&1 && command -v apt-get >/dev/null 2>&1; then
-    for package in "${packages[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
-            missing+=("$package")
-        fi
-    done
-else
+if ! has_apt; then
     echo "This script installs with apt-get (Debian 12 / Ubuntu). On this system install:" >&2
     echo "  ${packages[*]}" >&2
     echo "(CMake >= 3.25, Ninja, a C++20 compiler, Qt 6.4 Widgets/Svg/Test, GoogleTest," >&2
-    echo " Google Benchmark, a CJK font), then run:" >&2
+    echo " Google Benchmark, fast_float, a CJK font), then run:" >&2
     echo "  cmake -S . -B build -G Ninja && cmake --build build" >&2
     exit 1
 fi
-
-if ((${#missing[@]} > 0)); then
-    echo "Installing: ${missing[*]}"
-    sudo=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo=(sudo)
-    fi
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
-fi
+install_missing_packages "${packages[@]}"
 
 cmake -S . -B build -G Ninja
 cmake --build build

@@ -53,6 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"&H", 0}, ReadCase{"&O8", 0}, ReadCase{"&X1", 0}, ReadCase{"& H 1 0", 16},
         ReadCase{"&H1.5", 1}, ReadCase{"-&H10", 0},
         ReadCase{"&O" + std::string(341, '7'), std::ldexp(1.0, 1023)},
+        // past 53 bits: halves to the even neighbour, a set bit far behind breaks the tie
+        ReadCase{"&H20000000000001", 0x1p53}, ReadCase{"&H20000000000003", 0x1.0000000000002p53},
+        ReadCase{"&H2000000000000100000001", std::ldexp(0x1.0000000000001p53, 32)},
         // tiny and huge but in range; underflow reads 0
         ReadCase{"1e-400", 0}, ReadCase{"0e400", 0}, ReadCase{"0.0000e99999", 0},
         ReadCase{"1e-320", 1e-320}, ReadCase{"1.7976931348623157e308", DBL_MAX},
