@@ -8,6 +8,8 @@ check_layout() {
     local root=$1
     local files=(
         bin/coilwind
+        bin/coilwind-batch
+        share/man/man1/coilwind-batch.1.gz
         lib/coilwind/coilwind
         share/applications/io.github.coilwind.coilwind.desktop
         share/metainfo/io.github.coilwind.coilwind.metainfo.xml
@@ -26,4 +28,5 @@ check_layout() {
         [[ -e $root/$file || -L $root/$file ]] || fail "missing $file"
     done
     [[ -x $root/lib/coilwind/coilwind ]] || fail "lib/coilwind/coilwind is not executable"
+    [[ -x $root/bin/coilwind-batch ]] || fail "bin/coilwind-batch is not executable"
 }
