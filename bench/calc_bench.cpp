@@ -1,5 +1,6 @@
 #include "calc/commands.hpp"
 #include "calc/number_text.hpp"
+#include "calc/winding_details.hpp"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -34,6 +35,19 @@ void BM_Calculate(benchmark::State& state) {
     state.SetLabel(core);
 }
 BENCHMARK(BM_Calculate)->Arg(0)->Arg(1);
+
+// Every winding detail of one calculated design, read from the fields as the window shows them.
+void BM_WindingDetails(benchmark::State& state) {
+    const char* core = state.range(0) == 0 ? "KQ CORE" : "R CORE";
+    MemoryFieldSet fields;
+    calculate(fields, core);
+    const DetailsSettings settings;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(computeDetails(fields, core, settings));
+    }
+    state.SetLabel(core);
+}
+BENCHMARK(BM_WindingDetails)->Arg(0)->Arg(1);
 
 // A pasted text of n bytes: digits with a point in the middle, the worst case for the scanner.
 void BM_ReadPastedText(benchmark::State& state) {

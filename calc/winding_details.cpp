@@ -4,6 +4,7 @@
 #include "failure.hpp"
 #include "number_text.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -96,18 +97,6 @@ long long wholeTurnsOf(double turns) {
     return whole(std::ceil(turns), "Turns (field 20)");
 }
 
-LayerPlan planLayers(long long turns, const WindingSpace& space, double odMm) {
-    LayerPlan plan;
-    plan.perLayer = stepsWithin(space.widthMm, odMm, "Turns per layer");
-    if (plan.perLayer < 1) {
-        return plan;
-    }
-    plan.layers = turns / plan.perLayer + (turns % plan.perLayer != 0 ? 1 : 0);
-    plan.buildMm = (Value(real(plan.layers)) * odMm).value();
-    plan.fits = !space.depthMm || plan.buildMm <= *space.depthMm + kLengthSlackMm;
-    return plan;
-}
-
 double hotResistanceFactor(double temperatureC) {
     const Value factor = Value(1.0) + Value(kCopperTemperatureCoefficient) *
                                           (Value(temperatureC) - kReferenceTemperatureC);
@@ -118,66 +107,78 @@ double hotResistanceFactor(double temperatureC) {
     return factor.value();
 }
 
-WoundWire wind(const WireSize& wire, long long turns, const WindingSpace& space,
-               double temperatureC) {
-    WoundWire wound{wire, planLayers(turns, space, wire.overallMaxMm)};
-    const LayerPlan& plan = wound.plan;
+// What every size wound on the design shares.
+struct Winding {
+    long long turns = 0;
+    WindingSpace space;
+    double hotResistanceFactor = 1;
+};
+
+LayerPlan planLayers(const Winding& winding, double odMm) {
+    LayerPlan plan;
+    plan.perLayer = stepsWithin(winding.space.widthMm, odMm, "Turns per layer");
     if (plan.perLayer < 1) {
-        refuse(std::string(wire.designation) + " (" + shownMm(wire.overallMaxMm) +
-               " overall) is wider than the winding width of " + shownMm(space.widthMm));
+        return plan;
     }
+    plan.layers = winding.turns / plan.perLayer + (winding.turns % plan.perLayer != 0 ? 1 : 0);
+    plan.buildMm = (Value(real(plan.layers)) * odMm).value();
+    plan.fits = !winding.space.depthMm || plan.buildMm <= *winding.space.depthMm + kLengthSlackMm;
+    return plan;
+}
+
+// `plan` holds at least one turn per layer.
+WoundWire wind(const WireSize& wire, const LayerPlan& plan, const Winding& winding) {
     // Layer k (from 1) has the mean diameter core + (2k - 1) od, and all layers are full but the
     // last. The full layers 1 .. L-1 hold perLayer x ((L-1) core + (L-1)^2 od), since the first n
     // odd numbers add up to n^2; no loop, whatever the number of layers.
     const Value od = wire.overallMaxMm;
-    const Value core = space.coreDiameterMm;
+    const Value core = winding.space.coreDiameterMm;
     const Value fullLayers = real(plan.layers - 1);
-    const Value lastLayerTurns = real(turns - (plan.layers - 1) * plan.perLayer);
+    const Value lastLayerTurns = real(winding.turns - (plan.layers - 1) * plan.perLayer);
     const Value fullLayersSum =
         Value(real(plan.perLayer)) * (fullLayers * core + squared(fullLayers) * od);
     const Value lastLayerSum = lastLayerTurns * (core + (Value(2) * real(plan.layers) - 1.0) * od);
     const Value length = Value(kPi) * (fullLayersSum + lastLayerSum) / kMmPerM;
     const Value area = Value(kPi) / 4 * squared(wire.bareMm);
     const Value r20 = length / area / kCopperConductivity;
-    wound.lengthM = length.value();
-    wound.r20Ohm = r20.value();
-    wound.rHotOhm = (r20 * hotResistanceFactor(temperatureC)).value();
-    wound.massG = (Value(kCopperDensity) * length * area).value();
-    return wound;
+    return {wire,
+            plan,
+            length.value(),
+            r20.value(),
+            (r20 * winding.hotResistanceFactor).value(),
+            (Value(kCopperDensity) * length * area).value()};
 }
 
-std::optional<WireSize> standardWireFor(double wireMaxMm, WireSeries series) {
+WireSize standardWireFor(double wireMaxMm, WireSeries series) {
     if (!(std::isfinite(wireMaxMm) && wireMaxMm > 0)) {
-        refuse("Field 21 (largest wire diameter) is empty, 0 or negative: run the turns stage");
+        refuse("field 21 (largest wire diameter) is empty, 0 or negative: run the turns stage");
     }
     const std::span<const WireSize> sizes = wireSizes(series);
-    std::optional<WireSize> standard;
-    for (const WireSize& size : sizes) {
-        if (size.overallMaxMm <= wireMaxMm + kLengthSlackMm) {
-            standard = size;
-        }
-    }
-    if (!standard) {
-        refuse("No " + std::string(seriesTitle(series)) + " size is as thin as " +
+    const auto thicker = std::ranges::find_if(sizes, [&](const WireSize& size) {
+        return size.overallMaxMm > wireMaxMm + kLengthSlackMm;
+    });
+    if (thicker == sizes.begin()) {
+        refuse("no " + std::string(seriesTitle(series)) + " size is as thin as " +
                shownMm(wireMaxMm) + " (field 21); the thinnest is " +
                std::string(sizes.front().designation) + ", " + shownMm(sizes.front().overallMaxMm) +
                " overall");
     }
-    return standard;
+    return *(thicker - 1);
 }
 
 // The thickest size below `standard` whose layer plan fits.
-WoundWire largestFittingBelow(const WireSize& standard, WireSeries series, long long turns,
-                              const WindingSpace& space, double temperatureC) {
+WoundWire largestFittingBelow(const WireSize& standard, WireSeries series, const Winding& winding) {
     const std::span<const WireSize> sizes = wireSizes(series);
     for (auto size = sizes.rbegin(); size != sizes.rend(); ++size) {
-        if (size->overallMaxMm < standard.overallMaxMm &&
-            planLayers(turns, space, size->overallMaxMm).fits) {
-            return wind(*size, turns, space, temperatureC);
+        if (size->overallMaxMm < standard.overallMaxMm) {
+            const LayerPlan plan = planLayers(winding, size->overallMaxMm);
+            if (plan.fits) {
+                return wind(*size, plan, winding);
+            }
         }
     }
-    refuse("No " + std::string(seriesTitle(series)) + " size fits " + std::to_string(turns) +
-           " turns into the winding space");
+    refuse("no " + std::string(seriesTitle(series)) + " size fits " +
+           std::to_string(winding.turns) + " turns into the winding space");
 }
 
 InductanceFigures inductanceOf(const DesignInputs& design, long long turns,
@@ -245,6 +246,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
     WindingDetails details;
     std::vector<std::string>& reasons = details.reasons;
     std::optional<WindingSpace> space;
+    std::optional<double> hotFactor;
     attempt(reasons, "Whole turns", [&] { details.wholeTurns = wholeTurnsOf(design.turns); });
     attempt(reasons, "Winding space", [&] {
         space = windingSpaceOf(design);
@@ -253,15 +255,23 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
     });
     attempt(reasons, "Standard wire",
             [&] { details.standardWire = standardWireFor(design.wireMaxMm, settings.series); });
-    if (details.wholeTurns && space && details.standardWire) {
-        const long long turns = *details.wholeTurns;
+    attempt(reasons, "Hot resistance",
+            [&] { hotFactor = hotResistanceFactor(settings.temperatureC); });
+    if (details.wholeTurns && space && details.standardWire && hotFactor) {
+        const Winding winding{*details.wholeTurns, *space, *hotFactor};
+        const WireSize& standard = *details.standardWire;
+        std::optional<LayerPlan> plan;
         attempt(reasons, "Standard wire", [&] {
-            details.standard = wind(*details.standardWire, turns, *space, settings.temperatureC);
+            plan = planLayers(winding, standard.overallMaxMm);
+            if (plan->perLayer < 1) {
+                refuse(std::string(standard.designation) + " (" + shownMm(standard.overallMaxMm) +
+                       " overall) is wider than the winding width of " + shownMm(space->widthMm));
+            }
+            details.standard = wind(standard, *plan, winding);
         });
-        if (!details.standard || !details.standard->plan.fits) {
+        if (plan && !plan->fits) {
             attempt(reasons, "Largest fitting wire", [&] {
-                details.largestFitting = largestFittingBelow(*details.standardWire, settings.series,
-                                                             turns, *space, settings.temperatureC);
+                details.largestFitting = largestFittingBelow(standard, settings.series, winding);
             });
         }
     }

@@ -14,10 +14,14 @@ void expectClose(double actual, double expected) {
     EXPECT_NEAR(actual, expected, 1e-12 * std::max(1.0, std::abs(expected)));
 }
 
+constexpr double kPi = 3.141592653589793;
+
+// A wire wound by hand: its layer plan and the sum over the turns of each turn's mean diameter.
 struct Wound {
     std::string wire;
+    double bareMm;
     LayerPlan plan;
-    double lengthM;
+    double diameterSumMm;
 };
 
 struct HandCase {
@@ -25,24 +29,29 @@ struct HandCase {
     DesignInputs design;
     long long wholeTurns;
     Wound standard;
-    double r20Ohm, rHotOhm, massG;
     std::optional<Wound> largestFitting;
-    InductanceFigures inductance;
-    double saturationA;
-    friend void PrintTo(const HandCase& c, std::ostream* os) { *os << c.name; }
+    double inductanceUh, turnsAtAlMinimum, turnsAtAlMaximum, saturationA;
 };
 
 class HandWorkedDesigns : public testing::TestWithParam<HandCase> {};
 
+// length = pi x sum / 1000 m; area = pi/4 x bare^2 mm^2; R20 = length / area / 58
+// = sum x 4 / 1000 / bare^2 / 58; at 100 C x (1 + 0.00393 x 80) = x 1.3144; mass = 8.89 x
+// length x area g.
 void expectWound(const WoundWire& actual, const Wound& expected) {
     EXPECT_EQ(actual.wire.designation, expected.wire);
     EXPECT_EQ(actual.plan.perLayer, expected.plan.perLayer);
     EXPECT_EQ(actual.plan.layers, expected.plan.layers);
     expectClose(actual.plan.buildMm, expected.plan.buildMm);
     EXPECT_EQ(actual.plan.fits, expected.plan.fits);
-    expectClose(actual.lengthM, expected.lengthM);
+    const double bareSquared = expected.bareMm * expected.bareMm;
+    expectClose(actual.lengthM, kPi * expected.diameterSumMm / 1000);
+    expectClose(actual.r20Ohm, expected.diameterSumMm * 4 / 1000 / bareSquared / 58);
+    expectClose(actual.rHotOhm, expected.diameterSumMm * 4 / 1000 / bareSquared / 58 * 1.3144);
+    expectClose(actual.massG, 8.89 * kPi * expected.diameterSumMm / 1000 * kPi / 4 * bareSquared);
 }
 
+// Default settings: IEC grade 1, 100 C, 300 mT, AL +/- 25 % (L x 0.75 and x 1.25).
 TEST_P(HandWorkedDesigns, EveryFigure) {
     const HandCase& c = GetParam();
     const WindingDetails details = computeDetails(c.design, DetailsSettings{});
@@ -50,86 +59,52 @@ TEST_P(HandWorkedDesigns, EveryFigure) {
     EXPECT_EQ(details.wholeTurns, c.wholeTurns);
     ASSERT_TRUE(details.standard);
     expectWound(*details.standard, c.standard);
-    expectClose(details.standard->r20Ohm, c.r20Ohm);
-    expectClose(details.standard->rHotOhm, c.rHotOhm);
-    expectClose(details.standard->massG, c.massG);
     ASSERT_EQ(details.largestFitting.has_value(), c.largestFitting.has_value());
     if (c.largestFitting) {
         expectWound(*details.largestFitting, *c.largestFitting);
     }
     ASSERT_TRUE(details.inductance);
-    expectClose(details.inductance->wholeTurnsUh, c.inductance.wholeTurnsUh);
-    expectClose(details.inductance->minUh, c.inductance.minUh);
-    expectClose(details.inductance->maxUh, c.inductance.maxUh);
-    expectClose(details.inductance->turnsAtAlMinimum, c.inductance.turnsAtAlMinimum);
-    expectClose(details.inductance->turnsAtAlMaximum, c.inductance.turnsAtAlMaximum);
+    expectClose(details.inductance->wholeTurnsUh, c.inductanceUh);
+    expectClose(details.inductance->minUh, c.inductanceUh * 0.75);
+    expectClose(details.inductance->maxUh, c.inductanceUh * 1.25);
+    expectClose(details.inductance->turnsAtAlMinimum, c.turnsAtAlMinimum);
+    expectClose(details.inductance->turnsAtAlMaximum, c.turnsAtAlMaximum);
     expectClose(details.saturationCurrentA.value_or(-1), c.saturationA);
 }
 
-constexpr double kPi = 3.141592653589793;
-// Settings are the defaults: IEC grade 1, 100 C (R factor 1 + 0.00393 x 80 = 1.3144), 300 mT,
-// AL +/- 25 %. R20 = length / area / 58 with length in m = pi x sum / 1000 and area =
-// pi/4 x bare^2, so R20 = sum x 4 / 1000 / bare^2 / 58; mass = 8.89 x length x area.
-// L uses AL x Nw^2 / 1000; Isat = 300 x Nw x (pi/4 x core^2) / L / 1000.
-INSTANTIATE_TEST_SUITE_P(
-    Table, HandWorkedDesigns,
-    testing::Values(
-        // Drum 8 / 3.5 / F 6.3, 10.6 turns -> Nw 11; field 21 0.544 equals the od of 0.500 mm.
-        // 6.3 / 0.544 = 11.58 -> 11 per layer, 1 layer, build 0.544 <= (8 - 3.5) / 2 = 2.25.
-        // sum = 11 x (3.5 + 0.544) = 44.484; R20 = 44.484 x 4 / 1000 / 0.25 / 58.
-        // L = 41.7 x 121 / 1000 = 5.0457, x 0.75 and x 1.25; N = sqrt(4700 / (41.7 x 0.75)),
-        // sqrt(4700 / (41.7 x 1.25)); Isat = 300 x 11 x (pi/4 x 3.5^2) / 5.0457 / 1000.
-        HandCase{"DrumOdEqualsField21",
-                 {CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, 10.6, 0.544},
-                 11,
-                 {"0.500 mm", {11, 1, 0.544, true}, kPi * 44.484 / 1000},
-                 0.711744 / 58,
-                 0.711744 / 58 * 1.3144,
-                 8.89 * kPi * 44.484 / 1000 * kPi / 4 * 0.25,
-                 std::nullopt,
-                 {5.0457, 5.0457 * 0.75, 5.0457 * 1.25, 12.258865207638786, 9.495676158517309},
-                 300 * 11 * (kPi / 4 * 12.25) / 5.0457 / 1000},
-        // The same with 11.2 turns -> Nw 12: exactly one turn more than a layer holds, 2 layers,
-        // build 1.088. sum = 11 x (3.5 + 0.544) + 1 x (3.5 + 3 x 0.544) = 49.616.
-        HandCase{"DrumOneTurnIntoASecondLayer",
-                 {CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, 11.2, 0.544},
-                 12,
-                 {"0.500 mm", {11, 2, 1.088, true}, kPi * 49.616 / 1000},
-                 49.616 * 4 / 1000 / 0.25 / 58,
-                 49.616 * 4 / 1000 / 0.25 / 58 * 1.3144,
-                 8.89 * kPi * 49.616 / 1000 * kPi / 4 * 0.25,
-                 std::nullopt,
-                 {6.0048, 6.0048 * 0.75, 6.0048 * 1.25, 12.258865207638786, 9.495676158517309},
-                 300 * 12 * (kPi / 4 * 12.25) / 6.0048 / 1000},
-        // Shallow drum 4.5 / 3.5 (depth 0.5), F 2, 20 turns, field 21 0.300 -> 0.265 mm (0.297):
-        // 6 per layer, 4 layers, build 1.188 > 0.5. Thinner: 0.212 (0.240) 8 x 3 = 0.72,
-        // 0.200 (0.226) 0.678, 0.190 (0.216) 9 x 3 = 0.648, 0.180 (0.204) 0.612, and 0.170
-        // (0.194) 10 per layer x 2 = 0.388 fits: sum = 10 x (3.5 + 0.194) + 10 x (3.5 + 0.582).
-        // sum (0.265 mm) = 6 x 3.797 + 6 x 4.391 + 6 x 4.985 + 2 x 5.579 = 90.196.
-        HandCase{"DrumStandardOverfillsTheDepth",
-                 {CoreType::Drum, 4.5, 3.5, 2, 41.7, 4.7, 20, 0.3},
-                 20,
-                 {"0.265 mm", {6, 4, 1.188, false}, kPi * 90.196 / 1000},
-                 90.196 * 4 / 1000 / (0.265 * 0.265) / 58,
-                 90.196 * 4 / 1000 / (0.265 * 0.265) / 58 * 1.3144,
-                 8.89 * kPi * 90.196 / 1000 * kPi / 4 * 0.265 * 0.265,
-                 Wound{"0.170 mm", {10, 2, 0.388, true}, kPi * 77.76 / 1000},
-                 {16.68, 16.68 * 0.75, 16.68 * 1.25, 12.258865207638786, 9.495676158517309},
-                 300 * 20 * (kPi / 4 * 12.25) / 16.68 / 1000},
-        // Rod 8 x 3.5 long, AL 902.2, 2.3 turns -> Nw 3, field 21 0.55 -> 0.500 mm:
-        // 3.5 / 0.544 = 6.4 -> 6 per layer, 1 layer, no depth limit. sum = 3 x (8 + 0.544).
-        // L = 902.2 x 9 / 1000 = 8.1198; Ae = pi/4 x 8^2.
-        HandCase{"RodOneLayer",
-                 {CoreType::Rod, 8, 3.5, 0, 902.2, 4.7, 2.3, 0.55},
-                 3,
-                 {"0.500 mm", {6, 1, 0.544, true}, kPi * 25.632 / 1000},
-                 25.632 * 4 / 1000 / 0.25 / 58,
-                 25.632 * 4 / 1000 / 0.25 / 58 * 1.3144,
-                 8.89 * kPi * 25.632 / 1000 * kPi / 4 * 0.25,
-                 std::nullopt,
-                 {8.1198, 8.1198 * 0.75, 8.1198 * 1.25, 2.635523456778339, 2.0414676913283025},
-                 300 * 3 * (kPi / 4 * 64) / 8.1198 / 1000}),
+// Drum A 8 / B 3.5 / F 6.3, AL 41.7, 4.7 uH: turns at the AL ends sqrt(4700 / (41.7 x 0.75))
+// and sqrt(4700 / (41.7 x 1.25)). Isat = 300 x Nw x (pi/4 x core^2) / L / 1000.
+// One hand-worked design a row:
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, HandWorkedDesigns, testing::Values(
+    // 10.6 turns -> Nw 11; field 21 0.544 equals the od of 0.500 mm. 6.3 / 0.544 = 11.58 -> 11
+    // per layer, 1 layer, build 0.544 <= (8 - 3.5) / 2 = 2.25. sum = 11 x (3.5 + 0.544).
+    // L = 41.7 x 11^2 / 1000 = 5.0457.
+    HandCase{"DrumOdEqualsField21", {CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, 10.6, 0.544}, 11,
+             {"0.500 mm", 0.5, {11, 1, 0.544, true}, 11 * 4.044}, std::nullopt,
+             5.0457, 12.258865207638786, 9.495676158517309, 300 * 11 * (kPi / 4 * 12.25) / 5.0457 / 1000},
+    // 11.2 turns -> Nw 12, one turn more than a layer holds: 2 layers, build 1.088.
+    // sum = 11 x (3.5 + 0.544) + 1 x (3.5 + 3 x 0.544). L = 41.7 x 144 / 1000 = 6.0048.
+    HandCase{"DrumOneTurnIntoASecondLayer", {CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, 11.2, 0.544}, 12,
+             {"0.500 mm", 0.5, {11, 2, 1.088, true}, 11 * 4.044 + 5.132}, std::nullopt,
+             6.0048, 12.258865207638786, 9.495676158517309, 300 * 12 * (kPi / 4 * 12.25) / 6.0048 / 1000},
+    // Shallow drum 4.5 / 3.5 (depth 0.5), F 2, 20 turns, field 21 0.300 -> 0.265 mm (0.297):
+    // 6 per layer, 4 layers, build 1.188 > 0.5; sum = 6 x (3.797 + 4.391 + 4.985) + 2 x 5.579.
+    // Thinner: 0.212 (0.240) 8 x 3 layers = 0.72, 0.200 (0.226) 0.678, 0.190 (0.216) 9 x 3 =
+    // 0.648, 0.180 (0.204) 0.612; 0.170 (0.194) 10 x 2 = 0.388 fits:
+    // sum = 10 x (3.5 + 0.194) + 10 x (3.5 + 3 x 0.194). L = 41.7 x 400 / 1000 = 16.68.
+    HandCase{"DrumStandardOverfillsTheDepth", {CoreType::Drum, 4.5, 3.5, 2, 41.7, 4.7, 20, 0.3}, 20,
+             {"0.265 mm", 0.265, {6, 4, 1.188, false}, 6 * (3.797 + 4.391 + 4.985) + 2 * 5.579},
+             Wound{"0.170 mm", 0.17, {10, 2, 0.388, true}, 10 * 3.694 + 10 * 4.082},
+             16.68, 12.258865207638786, 9.495676158517309, 300 * 20 * (kPi / 4 * 12.25) / 16.68 / 1000},
+    // Rod 8 thick, 3.5 long, AL 902.2, 2.3 turns -> Nw 3, field 21 0.55 -> 0.500 mm: 3.5 / 0.544
+    // = 6.4 -> 6 per layer, 1 layer, no depth limit. sum = 3 x (8 + 0.544).
+    // L = 902.2 x 9 / 1000 = 8.1198; turns sqrt(4700 / (902.2 x 0.75)), sqrt(4700 / (902.2 x 1.25)).
+    HandCase{"RodOneLayer", {CoreType::Rod, 8, 3.5, 0, 902.2, 4.7, 2.3, 0.55}, 3,
+             {"0.500 mm", 0.5, {6, 1, 0.544, true}, 3 * 8.544}, std::nullopt,
+             8.1198, 2.635523456778339, 2.0414676913283025, 300 * 3 * (kPi / 4 * 64) / 8.1198 / 1000}),
     [](const testing::TestParamInfo<HandCase>& param) { return param.param.name; });
+// clang-format on
 
 TEST(WindingDetails, WholeTurnsRoundUpButLeaveWholeTurnsAlone) {
     for (const auto& [turns, whole] :
@@ -150,7 +125,6 @@ struct ReasonCase {
     DetailsSettings settings;
     std::string reasonPart;
     std::function<bool(const WindingDetails&)> figureMissing;
-    friend void PrintTo(const ReasonCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ImpossibleDesigns : public testing::TestWithParam<ReasonCase> {};
@@ -172,81 +146,39 @@ DesignInputs drumWith(const std::function<void(DesignInputs&)>& change) {
     return design;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ImpossibleDesigns,
-    testing::Values(ReasonCase{"Field21Empty",
-                               drumWith([](auto& d) { d.wireMaxMm = 0; }),
-                               {},
-                               "Field 21",
-                               [](auto& d) { return !d.standardWire && !d.standard; }},
-                    ReasonCase{"ThinnerThanTheThinnestSize",
-                               drumWith([](auto& d) { d.wireMaxMm = 0.012; }),
-                               {},
-                               "the thinnest is 0.010 mm, 0.013 mm overall",
-                               [](auto& d) { return !d.standardWire && !d.largestFitting; }},
-                    ReasonCase{"PostWiderThanFlange",
-                               drumWith([](auto& d) { d.aMm = 3; }),
-                               {},
-                               "Centre post",
-                               [](auto& d) { return !d.availableDepthMm && !d.standard; }},
-                    ReasonCase{
-                        "ZeroTurns",
-                        drumWith([](auto& d) { d.turns = 0; }),
-                        {},
-                        "Turns (field 20)",
-                        [](auto& d) { return !d.wholeTurns && !d.standard && !d.inductance; }},
-                    ReasonCase{"TurnsBeyondWholeNumbers",
-                               drumWith([](auto& d) { d.turns = 1e19; }),
-                               {},
-                               "beyond the range of whole numbers",
-                               [](auto& d) { return !d.wholeTurns; }},
-                    ReasonCase{"TurnsPerLayerBeyondWholeNumbers",
-                               drumWith([](auto& d) { d.fMm = 1e300; }),
-                               {},
-                               "Turns per layer beyond",
-                               [](auto& d) { return !d.standard; }},
-                    ReasonCase{"WireWiderThanTheRod",
-                               {CoreType::Rod, 8, 0.5, 0, 902.2, 4.7, 2.3, 0.544},
-                               {},
-                               "wider than the winding width of 0.500 mm",
-                               [](auto& d) {
-                                   return d.standardWire && !d.standard &&
-                                          d.largestFitting->wire.designation == "0.450 mm";
-                               }},
-                    ReasonCase{"AlZero",
-                               drumWith([](auto& d) { d.alNh = 0; }),
-                               {},
-                               "AL (field 18)",
-                               [](auto& d) { return !d.inductance && !d.saturationCurrentA; }},
-                    ReasonCase{"InductanceOverflows",
-                               drumWith([](auto& d) {
-                                   d.alNh = 1e300;
-                                   d.turns = 1e10;
-                               }),
-                               {},
-                               "Inductance: result beyond the range of a double",
-                               [](auto& d) { return !d.inductance; }},
-                    ReasonCase{"NegativeWantedInductance",
-                               drumWith([](auto& d) { d.wantedUh = -1; }),
-                               {},
-                               "wanted inductance",
-                               [](auto& d) { return !d.inductance; }},
-                    ReasonCase{"ToleranceOfAHundredPercent",
-                               kDrum,
-                               {.alTolerancePercent = 100},
-                               "AL tolerance",
-                               [](auto& d) { return !d.inductance; }},
-                    ReasonCase{"NoResistanceLawThatCold",
-                               kDrum,
-                               {.temperatureC = -300},
-                               "no resistance at -300.0 C",
-                               [](auto& d) { return !d.standard; }},
-                    ReasonCase{"BsZero",
-                               kDrum,
-                               {.saturationFluxMt = 0},
-                               "Bs",
-                               [](auto& d) { return !d.saturationCurrentA; }}),
+// One impossible design a line:
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, ImpossibleDesigns, testing::Values(
+    ReasonCase{"Field21Empty", drumWith([](auto& d) { d.wireMaxMm = 0; }), {},
+               "field 21 (largest wire diameter)", [](auto& d) { return !d.standardWire && !d.standard; }},
+    ReasonCase{"ThinnerThanTheThinnestSize", drumWith([](auto& d) { d.wireMaxMm = 0.012; }), {},
+               "the thinnest is 0.010 mm, 0.013 mm overall", [](auto& d) { return !d.standardWire; }},
+    ReasonCase{"PostWiderThanFlange", drumWith([](auto& d) { d.aMm = 3; }), {},
+               "Centre post", [](auto& d) { return !d.availableDepthMm && !d.standard; }},
+    ReasonCase{"ZeroTurns", drumWith([](auto& d) { d.turns = 0; }), {},
+               "Turns (field 20)", [](auto& d) { return !d.wholeTurns && !d.standard && !d.inductance; }},
+    ReasonCase{"TurnsBeyondWholeNumbers", drumWith([](auto& d) { d.turns = 1e19; }), {},
+               "beyond the range of whole numbers", [](auto& d) { return !d.wholeTurns; }},
+    ReasonCase{"TurnsPerLayerBeyondWholeNumbers", drumWith([](auto& d) { d.fMm = 1e300; }), {},
+               "Turns per layer beyond", [](auto& d) { return !d.standard && !d.largestFitting; }},
+    // 0.500 mm (0.544) has no room on a 0.5 mm rod; 0.475 (0.519) neither, 0.450 (0.491) has
+    ReasonCase{"WireWiderThanTheRod", {CoreType::Rod, 8, 0.5, 0, 902.2, 4.7, 2.3, 0.544}, {},
+               "wider than the winding width of 0.500 mm", [](auto& d) {
+                   return d.standardWire && !d.standard && d.largestFitting->wire.designation == "0.450 mm"; }},
+    // depth (3.52 - 3.5) / 2 = 0.01 is below the thinnest overall diameter, 0.013
+    ReasonCase{"NoSizeFits", drumWith([](auto& d) { d.aMm = 3.52; }), {},
+               "no IEC 60317-0-1 grade 1 size fits 11 turns", [](auto& d) {
+                   return d.standard && !d.standard->plan.fits && !d.largestFitting; }},
+    ReasonCase{"AlZero", drumWith([](auto& d) { d.alNh = 0; }), {},
+               "AL (field 18)", [](auto& d) { return !d.inductance && !d.saturationCurrentA; }},
+    ReasonCase{"InductanceOverflows", drumWith([](auto& d) { d.alNh = 1e300; d.turns = 1e10; }), {},
+               "Inductance: result beyond the range of a double", [](auto& d) { return !d.inductance; }},
+    ReasonCase{"NoResistanceLawThatCold", kDrum, {.temperatureC = -300},
+               "no resistance at -300.0 C", [](auto& d) { return !d.standard && !d.largestFitting; }},
+    ReasonCase{"BsZero", kDrum, {.saturationFluxMt = 0},
+               "Bs", [](auto& d) { return !d.saturationCurrentA; }}),
     [](const testing::TestParamInfo<ReasonCase>& param) { return param.param.name; });
+// clang-format on
 
 TEST(WindingDetails, FollowTheFieldsAfterACalculation) {
     for (const char* core : {"KQ CORE", "R CORE"}) {
@@ -256,14 +188,9 @@ TEST(WindingDetails, FollowTheFieldsAfterACalculation) {
         EXPECT_EQ(details.reasons, std::vector<std::string>{}) << core;
         const double field21 = fields.number(field::kWireDiameter);
         const auto sizes = wireSizes(WireSeries::IecGrade1);
-        const auto next =
-            std::ranges::find_if(sizes,
-                                 [&](const WireSize& size) {
-                                     return size.designation == details.standardWire->designation;
-                                 }) +
-            1;
-        EXPECT_LE(details.standardWire->overallMaxMm, field21) << core;
-        EXPECT_TRUE(next == sizes.end() || next->overallMaxMm > field21) << core;
+        const auto thinEnough = std::ranges::count_if(
+            sizes, [&](const WireSize& size) { return size.overallMaxMm <= field21; });
+        EXPECT_EQ(details.standardWire->designation, sizes[thinEnough - 1].designation) << core;
     }
     const WindingDetails refused =
         computeDetails(fieldsWith({{field::kA, "1e400"}}), "KQ CORE", {});
@@ -273,7 +200,6 @@ TEST(WindingDetails, FollowTheFieldsAfterACalculation) {
 
 TEST(Calibration, AlFromATestCoil) {
     // 5.0457 uH at 11 turns: 1000 x 5.0457 / 121 = 41.7 nH/N^2
-    expectClose(calibratedAl(5.0457, 11), 41.7);
     MemoryFieldSet fields;
     writeCalibratedAl(fields, 5.0457, 11);
     EXPECT_EQ(fields.text(field::kAl), "41.7");
@@ -283,21 +209,15 @@ TEST(Calibration, AlFromATestCoil) {
     EXPECT_EQ(fields.text(field::kAl), "41.7");
 }
 
-TEST(WireTable, EverySeriesRunsThinnestFirstAndIsNamed) {
+// The build refuses a data file whose rows do not rise; here only what the table must cover.
+TEST(WireTable, SeriesCoverTheirRangeAndAreNamed) {
     for (const WireSeries series : kWireSeries) {
-        const auto sizes = wireSizes(series);
-        ASSERT_FALSE(sizes.empty());
-        for (std::size_t i = 0; i < sizes.size(); ++i) {
-            EXPECT_GT(sizes[i].overallMaxMm, sizes[i].bareMm) << sizes[i].designation;
-            if (i > 0) {
-                EXPECT_GT(sizes[i].bareMm, sizes[i - 1].bareMm) << sizes[i].designation;
-                EXPECT_GT(sizes[i].overallMaxMm, sizes[i - 1].overallMaxMm);
-            }
-        }
         EXPECT_EQ(seriesFromKey(seriesKey(series)), series);
     }
     EXPECT_EQ(seriesFromKey("iec"), std::nullopt);
-    EXPECT_LE(wireSizes(WireSeries::IecGrade2).front().bareMm, 0.020);
+    for (const WireSeries series : {WireSeries::IecGrade1, WireSeries::IecGrade2}) {
+        EXPECT_LE(wireSizes(series).front().bareMm, 0.020);
+    }
     EXPECT_EQ(wireSizes(WireSeries::AwgHeavy).front().designation, "AWG 44");
 }
 
