@@ -1,10 +1,9 @@
 #include "batch/command_line.hpp"
 
 #include "batch/batch.hpp"
+#include "calc/number_text.hpp"
 #include "calc/wire_table.hpp"
 
-#include <charconv>
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -23,19 +22,9 @@ std::string seriesKeys() {
     return keys;
 }
 
-// The whole text as a finite number, or nothing.
-std::optional<double> numberOf(std::string_view text) {
-    double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 double settingOf(std::string_view option, std::string_view text, std::string_view wanted,
                  bool (*acceptable)(double)) {
-    const auto value = numberOf(text);
+    const auto value = readDecimalNumber(text);
     if (!value || !acceptable(*value)) {
         throw UsageError(std::string(option) + " needs " + std::string(wanted) + ", not \"" +
                          std::string(text) + "\"");

@@ -1,6 +1,7 @@
 #include "calc/number_text.hpp"
 
 #include <cfloat>
+#include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -93,6 +94,39 @@ TEST(ReadLeadingNumberRange, LongTextsReadWithoutLosingTheScale) {
     EXPECT_FALSE(readLeadingNumber(million).has_value());
     EXPECT_EQ(*readLeadingNumber("0." + million), 0.11111111111111111);
     EXPECT_EQ(*readLeadingNumber(std::string(1'000'000, ' ') + "7"), 7);
+}
+
+TEST(ReadDecimalNumber, TakesAWholeTextThatIsOneNumberOnly) {
+    EXPECT_EQ(readDecimalNumber("85.5"), 85.5);
+    EXPECT_EQ(readDecimalNumber("-273.15"), -273.15);
+    EXPECT_EQ(readDecimalNumber("1e3"), 1000.0);
+    EXPECT_EQ(readDecimalNumber("2.2250738585072011e-308"), 2.2250738585072011e-308);
+    for (const std::string_view text :
+         {"", " 1", "1 ", "+1", "1,5", "1x", "inf", "nan", "1e400", "&H10", "0x10"}) {
+        EXPECT_FALSE(readDecimalNumber(text).has_value()) << '"' << text << '"';
+    }
+}
+
+// A C locale with a decimal comma (Windows has one on every system) must not change how numbers
+// are read or written: strtod and printf would follow it.
+TEST(NumberTextLocale, DecimalPointStaysAPointInAnyCLocale) {
+    struct RestoreLocale {
+        std::string saved = std::setlocale(LC_ALL, nullptr);
+        ~RestoreLocale() { std::setlocale(LC_ALL, saved.c_str()); }
+    } restore;
+    bool commaLocale = false;
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "German_Germany.1252"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr && *std::localeconv()->decimal_point == ',') {
+            commaLocale = true;
+            break;
+        }
+    }
+    if (!commaLocale) {
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    }
+    EXPECT_EQ(readLeadingNumber("2.5 mm"), 2.5);
+    EXPECT_EQ(readDecimalNumber("2.5"), 2.5);
+    EXPECT_EQ(formatFixed(2.5, Pattern::ThreeDecimals), "2.500");
 }
 
 struct WriteCase {
