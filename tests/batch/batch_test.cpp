@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <numbers>
 #include <sstream>
@@ -187,6 +190,28 @@ TEST(Batch, ColumnsByNameInAnyOrderAndCaseUnknownOnesPassed) {
     ASSERT_EQ(result.rows.size(), 1U);
     EXPECT_EQ(result.rows[0].at("Note"), "two\nlines");
     EXPECT_EQ(resultsOf(result.rows[0]), kRodResults);
+}
+
+// A named file is read byte for byte (a Ctrl-Z ends a file only in Windows' text mode) and its
+// UTF-8 name is found on every system, also outside Windows' ANSI code page.
+TEST(Batch, FileWithAChineseNameIsReadByteForByte) {
+    const std::string name = "\xE7\xA3\x81\xE8\x8A\xAF \xC2\xB5.csv"; // "磁芯 µ.csv"
+    const std::u8string utf8Name(name.begin(), name.end());
+    const auto path = std::filesystem::temp_directory_path() / utf8Name;
+    std::ofstream(path, std::ios::binary) << "model,core,A,B,D,F,mu,L\r\n\"KQ\x1A\r\n8\""
+                                          << kDrum.substr(kDrum.find(',')) << kRod;
+    std::ostringstream out;
+    std::ostringstream err;
+    std::istringstream none;
+    const std::u8string utf8Path = path.u8string();
+    const std::string argument(utf8Path.begin(), utf8Path.end());
+    const int status = runCommandLine(std::vector<std::string_view>{argument}, none, out, err);
+    std::filesystem::remove(path);
+    EXPECT_EQ(status, kEveryRowComputed) << err.str();
+    const std::string written = out.str();
+    const std::string firstRow = "\"KQ\x1A\r\n8\",KQ CORE,8,";
+    EXPECT_EQ(written.substr(written.find('\n') + 1, firstRow.size()), firstRow);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 4) << written;
 }
 
 TEST(Batch, ExitStatusAndMessages) {
