@@ -90,7 +90,8 @@ cp "$root/LICENSE" "$staging/LICENSE.txt"
 
 # --- the packed program writes the same bytes as the Linux build ---------------------------------
 # The two start-up designs, with CR LF, a byte-order mark and a quoted name as spreadsheets write
-# them, and a row that faults; read from a file, from standard input, and with every option.
+# them, and a row that faults; read from a file, from standard input, from a file with a Chinese
+# name, and with every option.
 designs=start-up-designs.csv
 printf '\xEF\xBB\xBFmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n"R8x3.5, long",R CORE,8,3.5,10,6.3,500,4.7\r\nKQ5*5,KQ CORE,5,2,5,3,0,10\r\n' \
     >"$build/$designs"
@@ -108,6 +109,8 @@ compare_with_linux() { # arguments
 }
 compare_with_linux "$designs"
 compare_with_linux
+cp "$build/$designs" "$build/磁芯.csv" # outside the ANSI code page of a Western Windows
+compare_with_linux 磁芯.csv
 compare_with_linux --series awg-heavy --temperature 85.5 --bs 300 --tolerance 7.5 "$designs"
 
 (
