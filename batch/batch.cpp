@@ -65,8 +65,9 @@ constexpr std::array<Step, 5> kSteps{{
 }};
 
 constexpr std::array<std::string_view, 15> kDetailsColumns{
-    "wire",   "bare_mm", "od_max_mm", "turns_whole", "per_layer",  "layers",     "build_mm", "fits",
-    "fit_wire", "length_m", "r20_ohm", "rt_ohm",    "mass_g",     "l_whole_uh", "isat_a"};
+    "wire",    "bare_mm",  "od_max_mm", "turns_whole", "per_layer",
+    "layers",  "build_mm", "fits",      "fit_wire",    "length_m",
+    "r20_ohm", "rt_ohm",   "mass_g",    "l_whole_uh",  "isat_a"};
 
 constexpr std::string_view kErrorColumn = "error";
 
@@ -186,15 +187,17 @@ FaultCause causeOf(StepId step, const FieldSet& fields, CoreType core) {
             return {"L / AL is negative"};
         }
         break;
-    case StepId::WireMax:
+    case StepId::WireMax: {
         if (value(field::kTurns) == 0) {
             return {"turns is 0"};
         }
-        if (drum && sign(value(field::kA) - value(field::kB)) * sign(value(field::kF)) *
-                            sign(value(field::kTurns)) < 0) {
+        const int windowSign = sign(value(field::kA) - value(field::kB)) * sign(value(field::kF)) *
+                               sign(value(field::kTurns));
+        if (drum && windowSign < 0) {
             return {"(A - B) x F / turns is negative"};
         }
         break;
+    }
     case StepId::Dcr:
         if (value(field::kWireDiameter) == 0) {
             return {"wire_max is 0"};
@@ -214,10 +217,18 @@ std::string_view withoutCopperSuffix(std::string_view text) {
     return text;
 }
 
+// Shortest round-trip text, written without a string of its own: most details take 17 digits,
+// beyond the small-string buffer.
+void appendShortest(std::string& text, double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    text.append(buffer.data(), result.ptr);
+}
+
 void appendNumberCell(std::string& row, std::optional<double> value) {
     row += ',';
     if (value) {
-        row += shortestText(*value);
+        appendShortest(row, *value);
     }
 }
 
@@ -303,7 +314,8 @@ bool appendDesignRow(std::string& row, const std::vector<std::string>& cells, co
     const std::string& coreText = cells[map.required[kCoreTypeSlot]];
     const CoreType core = coreTypeOf(coreText);
 
-    // An AL given stands in field 18 as typed; the steps from the turns on run as after Enter in 19.
+    // An AL given stands in field 18 as typed; the steps from the turns on run as after Enter
+    // in 19.
     const bool alGiven = map.al && !cells[*map.al].empty();
     if (alGiven) {
         fields.setText(kAlColumn.field, cells[*map.al]);
@@ -332,9 +344,8 @@ bool appendDesignRow(std::string& row, const std::vector<std::string>& cells, co
     // Fields the steps did not reach hold their empty start-up text.
     for (const Step& step : kSteps) {
         row += ',';
-        appendCell(row, step.id == StepId::CopperG
-                            ? withoutCopperSuffix(fields.text(step.writes))
-                            : std::string_view(fields.text(step.writes)));
+        appendCell(row, step.id == StepId::CopperG ? withoutCopperSuffix(fields.text(step.writes))
+                                                   : std::string_view(fields.text(step.writes)));
     }
     if (error.empty()) {
         error = appendDetails(row, fields, coreText, settings);
@@ -379,7 +390,18 @@ bool appendRecordRow(std::string& row, const CsvRecord& record, const ColumnMap&
 // Records read together and computed side by side. Bounded in records and in bytes, so memory
 // stays flat whatever the input.
 constexpr std::size_t kBatchRecords = 4096;
-constexpr std::size_t kBatchBytes = 1024 * 1024;
+constexpr std::size_t kBatchBytes = std::size_t{1024} * 1024;
+// A slot keeps its storage from batch to batch unless a huge record grew it past this: otherwise
+// every slot could end up holding the largest record's storage.
+constexpr std::size_t kSlotKeptBytes = 4096;
+
+std::size_t storageOf(const CsvRecord& record, const std::string& row) {
+    std::size_t bytes = record.cells.capacity() * sizeof(std::string) + row.capacity();
+    for (const std::string& cell : record.cells) {
+        bytes += cell.capacity();
+    }
+    return bytes;
+}
 
 struct Batch {
     std::vector<CsvRecord> records;
@@ -396,12 +418,16 @@ struct Batch {
                 rows.emplace_back();
                 failed.push_back(0);
             }
-            const CsvRecord& record = records[count];
-            if (!reader.next(records[count])) {
+            CsvRecord& record = records[count];
+            if (storageOf(record, rows[count]) > kSlotKeptBytes) {
+                record = CsvRecord{};
+                rows[count] = std::string{};
+            }
+            if (!reader.next(record)) {
                 break;
             }
             for (const std::string& cell : record.cells) {
-                bytes += cell.size() + 1;
+                bytes += sizeof cell + cell.size();
             }
             ++count;
         }
@@ -416,13 +442,14 @@ struct Batch {
     }
 };
 
-// A batch's rows computed on every hardware thread, started on construction. Where the standard
-// library has no threads (MinGW's win32 thread model), it computes them in place.
+// A batch's rows computed on every hardware thread while the caller goes on. Where the standard
+// library has no threads (MinGW's win32 thread model), start computes them in place.
 class Computation {
 public:
-    Computation(Batch& batch, const ColumnMap& map, const DetailsSettings& settings) {
+    void start(Batch& batch, const ColumnMap& map, const DetailsSettings& settings) {
 #ifdef COILWIND_BATCH_HAS_THREADS
-        const std::size_t parts = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+        const std::size_t parts =
+            std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
         for (std::size_t part = 0; part < parts; ++part) {
             const std::size_t first = batch.count * part / parts;
             const std::size_t last = batch.count * (part + 1) / parts;
@@ -438,7 +465,9 @@ public:
     // Rethrows what a part threw.
     void wait() {
 #ifdef COILWIND_BATCH_HAS_THREADS
-        for (std::future<void>& part : parts_) {
+        std::vector<std::future<void>> parts;
+        parts.swap(parts_);
+        for (std::future<void>& part : parts) {
             part.get();
         }
 #endif
@@ -453,9 +482,9 @@ private:
 } // namespace
 
 std::string shortestText(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+    std::string text;
+    appendShortest(text, value);
+    return text;
 }
 
 int runBatch(std::istream& in, std::ostream& out, const DetailsSettings& settings) {
@@ -484,22 +513,31 @@ int runBatch(std::istream& in, std::ostream& out, const DetailsSettings& setting
     row += '\n';
     out.write(row.data(), static_cast<std::streamsize>(row.size()));
 
-    // While the batch in hand is computed, the next one is read.
+    // Two batches take turns: while one is computed, the main thread writes the other's rows and
+    // reads the next records into it.
     int status = kEveryRowComputed;
-    Batch current;
-    Batch next;
-    current.read(reader);
-    while (current.count > 0) {
-        Computation computation(current, map, settings);
+    std::array<Batch, 2> batches;
+    std::size_t current = 0;
+    Computation computation;
+    batches[current].read(reader);
+    if (batches[current].count > 0) {
+        computation.start(batches[current], map, settings);
+    }
+    while (batches[current].count > 0) {
+        Batch& done = batches[current];
+        Batch& next = batches[current ^ 1];
         next.read(reader);
         computation.wait();
-        for (std::size_t i = 0; i < current.count; ++i) {
-            out.write(current.rows[i].data(), static_cast<std::streamsize>(current.rows[i].size()));
-            if (current.failed[i] != 0) {
+        if (next.count > 0) {
+            computation.start(next, map, settings);
+        }
+        for (std::size_t i = 0; i < done.count; ++i) {
+            out.write(done.rows[i].data(), static_cast<std::streamsize>(done.rows[i].size()));
+            if (done.failed[i] != 0) {
                 status = kSomeRowFailed;
             }
         }
-        std::swap(current, next);
+        current ^= 1;
     }
     return status;
 }

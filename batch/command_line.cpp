@@ -83,9 +83,8 @@ Options parseOptions(std::span<const std::string_view> args) {
             }
             settings.series = *series;
         } else if (name == "--temperature") {
-            settings.temperatureC =
-                settingOf(name, value(), "a temperature in C not below -273.15",
-                          [](double c) { return c >= kAbsoluteZeroC; });
+            settings.temperatureC = settingOf(name, value(), "a temperature in C not below -273.15",
+                                              [](double c) { return c >= kAbsoluteZeroC; });
         } else if (name == "--bs") {
             settings.saturationFluxMt = settingOf(name, value(), "a flux density in mT above 0",
                                                   [](double mt) { return mt > 0; });

@@ -10,8 +10,8 @@ namespace coilwind::batch {
 
 // A design takes a few dozen bytes; notes passed through in extra columns may take more. A record
 // beyond this is no design, and the bound keeps the reader's memory constant whatever it reads.
-inline constexpr std::size_t kMaxRecordBytes = 64 * 1024;
-inline constexpr std::size_t kReadChunkBytes = 64 * 1024;
+inline constexpr std::size_t kMaxRecordBytes = std::size_t{64} * 1024;
+inline constexpr std::size_t kReadChunkBytes = std::size_t{64} * 1024;
 
 struct CsvRecord {
     std::vector<std::string> cells;
@@ -54,7 +54,7 @@ private:
     std::size_t chunkEnd_ = 0;
     std::string replay_; // bytes read again before the chunk's, after an unclosed quote
     std::size_t replayPos_ = 0;
-    std::string tail_;   // the current record's bytes after its first line end
+    std::string tail_; // the current record's bytes after its first line end
     long long line_ = 1;
     bool started_ = false;
     bool readFailed_ = false;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Throughput and peak memory of coilwind-batch: generates a CSV of drum and rod designs, runs the
 # tool over it from a pipe with the output thrown away, and prints rows per second and the peak
-# resident set (GNU time). Ten times the rows at the same peak memory shows that it streams.
+# resident set (GNU time). Ten times the rows at the same peak memory shows that it streams. The
+# CPU time (user + system) and the load average beside it tell how much of the two cores the run
+# had: on a busy machine rows per CPU second is the steadier figure.
 #
 #   bench/batch_throughput.sh [rows, default 1000000] [build dir, default build]
 set -euo pipefail
@@ -37,12 +39,14 @@ measure() { # rows
     # The tool reads the designs from a pipe: nothing can map the whole file.
     /usr/bin/time -v -o "$scratch/time.log" sh -c "cat '$input' | '$tool' >/dev/null" ||
         [[ $? -eq 1 ]] # rows with an error are part of the load
-    local seconds kib
+    local seconds cpu kib
     seconds=$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$scratch/time.log" |
         awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
+    cpu=$(awk -F': ' '/(User|System) time \(seconds\)/ { s += $2 } END { print s }' "$scratch/time.log")
     kib=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$scratch/time.log")
-    awk -v n="$1" -v s="$seconds" -v k="$kib" \
-        'BEGIN { printf "%9d rows  %6.2f s  %9.0f rows/s  peak RSS %.1f MiB\n", n, s, n / s, k / 1024 }'
+    awk -v n="$1" -v s="$seconds" -v c="$cpu" -v k="$kib" -v load="$(cut -d' ' -f1 /proc/loadavg)" \
+        'BEGIN { printf "%9d rows  %6.2f s  %8.0f rows/s  CPU %6.2f s (%7.0f rows per CPU s)  peak RSS %.1f MiB  load %s\n",
+                 n, s, n / s, c, n / c, k / 1024, load }'
 }
 
 measure $((rows / 10))

@@ -154,6 +154,9 @@ WireSize standardWireFor(double wireMaxMm, WireSeries series) {
         refuse("field 21 (largest wire diameter) is empty, 0 or negative: run the turns stage");
     }
     const std::span<const WireSize> sizes = wireSizes(series);
+    if (sizes.empty()) {
+        refuse("the wire series has no sizes");
+    }
     const auto thicker = std::ranges::find_if(sizes, [&](const WireSize& size) {
         return size.overallMaxMm > wireMaxMm + kLengthSlackMm;
     });

@@ -69,7 +69,7 @@ struct WindingDetails {
     std::optional<double> availableDepthMm;    // drum: (A - B) / 2; rod: none
     std::optional<double> availableWidthMm;    // drum: F; rod: B, along the rod
     std::optional<WireSize> standardWire;      // the largest size with od <= field 21
-    std::optional<WoundWire> standard;         // that size wound, when it can be wound at all
+    std::optional<WoundWire> standard;         // that size wound, when one turn fits across
     std::optional<WoundWire> largestFitting;   // only when the standard wire does not fit
     std::optional<InductanceFigures> inductance;
     std::optional<double> saturationCurrentA;  // Bs x Nw x Ae / L at whole turns
@@ -82,8 +82,8 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
 WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeText,
                               const DetailsSettings& settings);
 
-// AL in nH/N^2 from a test coil: 1000 x L / N^2 with L in uH. Throws CalculationFault for zero
-// turns or a result beyond the range of a double.
+// AL in nH/N^2 from a test coil: 1000 x L / N^2 with L in uH. Throws CalculationFault when L or
+// the turns are not above 0 or the result lies beyond the range of a double.
 double calibratedAl(double measuredUh, double turns);
 // Writes that AL into field 18 with the AL stage's pattern ("0.0"); throws as calibratedAl.
 void writeCalibratedAl(FieldSet& fields, double measuredUh, double turns);

@@ -18,6 +18,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file lintian # menu entry checks, Debian package
     xvfb libx11-dev libxdamage-dev             # start-up benchmark (bench/startup)
+    time                                       # coilwind-batch throughput (bench/batch_throughput.sh)
     fonts-wqy-microhei # Chinese captions in Simplified Chinese forms
 )
 

@@ -2,12 +2,11 @@
 #include "batch/command_line.hpp"
 #include "batch/csv.hpp"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <numbers>
 #include <sstream>
@@ -71,12 +70,13 @@ void PrintTo(const Results& r, std::ostream* os) {
 const Results kDrumResults{"41.7", "10.6", "0.761", "0.0075", "0.779", ""};
 const Results kRodResults{"902.2", "2.3", "1.323", "0.0008", "0.710", ""};
 
-// The start-up designs give the window's results, whatever the line ends and byte-order mark.
+// The start-up designs give the window's results, whatever the line ends and byte-order mark; an
+// empty line is no record.
 TEST(Batch, StartUpDesignsGiveTheWindowsResults) {
-    for (const std::string& input :
-         std::vector<std::string>{std::string(kHeader) + kDrum + kRod,
-          "\xEF\xBB\xBFmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n"
-          "\"R8, long\",R CORE,8,3.5,10,6.3,500,4.7"}) {
+    for (const std::string& input : std::vector<std::string>{
+             std::string(kHeader) + kDrum + kRod,
+             "\xEF\xBB\xBFmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n\r\n"
+             "\"R8, long\",R CORE,8,3.5,10,6.3,500,4.7"}) {
         const Outcome result = runTool(input);
         EXPECT_EQ(result.status, kEveryRowComputed) << result.err;
         ASSERT_EQ(result.rows.size(), 2U);
@@ -87,8 +87,9 @@ TEST(Batch, StartUpDesignsGiveTheWindowsResults) {
     }
 }
 
-// Drum start-up design, 11 whole turns of 0.500 mm (od 0.544 <= 0.761): floor(6.3 / 0.544) = 11
-// per layer, one layer 0.544 deep; mean diameter 3.5 + 0.544, so 11 x pi x 4.044 mm of wire;
+// Drum start-up design, 11 whole turns of IEC grade 1 0.630 mm (od 0.679 <= 0.761, the next size
+// is thicker): floor(6.3 / 0.679) = 9 per layer, 2 layers, build 1.358 <= (8 - 3.5) / 2. Mean
+// diameters 3.5 + 0.679 and 3.5 + 3 x 0.679: 9 x pi x 4.179 + 2 x pi x 5.537 mm of wire.
 // L = 41.7 x 11^2 / 1000 uH.
 TEST(Batch, EveryDetailsColumnInShortestForm) {
     const Outcome result = runTool(std::string(kHeader) + kDrum);
@@ -96,24 +97,26 @@ TEST(Batch, EveryDetailsColumnInShortestForm) {
     const Row& row = result.rows[0];
     EXPECT_EQ(row.size(), 8U + 5 + 15 + 1);
     const std::map<std::string, std::string> expected{
-        {"wire", "0.500 mm"}, {"bare_mm", "0.5"}, {"od_max_mm", "0.544"}, {"turns_whole", "11"},
-        {"per_layer", "11"},  {"layers", "1"},    {"build_mm", "0.544"},  {"fits", "yes"},
+        {"wire", "0.630 mm"}, {"bare_mm", "0.63"}, {"od_max_mm", "0.679"}, {"turns_whole", "11"},
+        {"per_layer", "9"},   {"layers", "2"},     {"build_mm", "1.358"},  {"fits", "yes"},
         {"fit_wire", ""},     {"error", ""}};
     for (const auto& [column, text] : expected) {
         EXPECT_EQ(row.at(column), text) << column;
     }
-    EXPECT_DOUBLE_EQ(std::stod(row.at("length_m")), 11 * std::numbers::pi * 4.044 / 1000);
+    EXPECT_DOUBLE_EQ(std::stod(row.at("length_m")),
+                     (9 * std::numbers::pi * 4.179 + 2 * std::numbers::pi * 5.537) / 1000);
     EXPECT_EQ(row.at("l_whole_uh"), shortestText(41.7 * 121 / 1000));
     for (const char* column : {"r20_ohm", "rt_ohm", "mass_g", "isat_a"}) {
         const std::string& text = row.at(column);
         double value = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-        ASSERT_TRUE(ec == std::errc{} && end == text.data() + text.size()) << column << ": " << text;
+        ASSERT_TRUE(ec == std::errc{} && end == text.data() + text.size())
+            << column << ": " << text;
         EXPECT_EQ(shortestText(value), text) << column;
     }
     // The options reach the details.
-    const Outcome awg = runTool(std::string(kHeader) + kDrum, {"--series", "awg-heavy",
-                                                               "--temperature=20"});
+    const Outcome awg =
+        runTool(std::string(kHeader) + kDrum, {"--series", "awg-heavy", "--temperature=20"});
     ASSERT_EQ(awg.rows.size(), 1U);
     EXPECT_EQ(awg.rows[0].at("wire").substr(0, 4), "AWG ");
     EXPECT_EQ(awg.rows[0].at("rt_ohm"), awg.rows[0].at("r20_ohm"));
@@ -126,7 +129,8 @@ TEST(Batch, FaultingRowNamesItsStep) {
         std::string design;
         Results expected;
     } cases[] = {
-        {"m,KQ CORE,8,3.5,10,6.3,0,4.7", {"0.0", "", "", "", "", "turns: division by zero (AL is 0)"}},
+        {"m,KQ CORE,8,3.5,10,6.3,0,4.7",
+         {"0.0", "", "", "", "", "turns: division by zero (AL is 0)"}},
         {"m,KQ CORE,8,3.5,10,6.3,500,-4.7",
          {"41.7", "", "", "", "", "turns: square root of a negative number (L / AL is negative)"}},
         {"m,KQ CORE,8,3.5,10,6.3,500,",
@@ -153,8 +157,9 @@ TEST(Batch, FaultingRowNamesItsStep) {
 
 // A given AL stands in field 18; only the turns and winding stages run.
 TEST(Batch, AlCellReplacesTheAlStage) {
-    const Outcome result = runTool("model,core,A,B,D,F,mu,L,AL\n" + kDrum.substr(0, kDrum.size() - 1) +
-                           ",40\n" + kDrum.substr(0, kDrum.size() - 1) + ",\n");
+    const Outcome result =
+        runTool("model,core,A,B,D,F,mu,L,AL\n" + kDrum.substr(0, kDrum.size() - 1) + ",40\n" +
+                kDrum.substr(0, kDrum.size() - 1) + ",\n");
     ASSERT_EQ(result.rows.size(), 2U);
     const Row& given = result.rows[0];
     EXPECT_EQ(given.at("turns"), "10.8");
@@ -186,7 +191,8 @@ TEST(Batch, MalformedLinesGetAnErrorRow) {
 }
 
 TEST(Batch, ColumnsByNameInAnyOrderAndCaseUnknownOnesPassed) {
-    const Outcome result = runTool("Note,l,MU,f,d,b,a,CORE,Model\n\"two\nlines\",4.7,500,6.3,10,3.5,8,R CORE,R8\n");
+    const Outcome result =
+        runTool("Note,l,MU,f,d,b,a,CORE,Model\n\"two\nlines\",4.7,500,6.3,10,3.5,8,R CORE,R8\n");
     ASSERT_EQ(result.rows.size(), 1U);
     EXPECT_EQ(result.rows[0].at("Note"), "two\nlines");
     EXPECT_EQ(resultsOf(result.rows[0]), kRodResults);
@@ -222,24 +228,48 @@ TEST(Batch, ExitStatusAndMessages) {
         std::string errStart; // first line of the error output
         bool usage = false;   // the usage follows
     } cases[] = {
-        {{}, "model,core,A,B,D,F\n", kUsageOrInputOutputError,
+        {{},
+         "model,core,A,B,D,F\n",
+         kUsageOrInputOutputError,
          "coilwind-batch: standard input: missing column mu, L in the header line"},
-        {{}, "model,a,core,A,B,D,F,mu,L\n", kUsageOrInputOutputError,
+        {{},
+         "model,a,core,A,B,D,F,mu,L\n",
+         kUsageOrInputOutputError,
          "coilwind-batch: standard input: column A appears twice (columns 2 and 4)"},
-        {{}, "", kUsageOrInputOutputError,
+        {{},
+         "",
+         kUsageOrInputOutputError,
          "coilwind-batch: standard input: no header line: the input is empty"},
-        {{"/nonexistent/designs.csv"}, "", kUsageOrInputOutputError,
+        {{"/nonexistent/designs.csv"},
+         "",
+         kUsageOrInputOutputError,
          "coilwind-batch: /nonexistent/designs.csv: no such file"},
-        {{"--bogus"}, "", kUsageOrInputOutputError, "coilwind-batch: unknown option \"--bogus\"", true},
-        {{"--tolerance=100"}, "", kUsageOrInputOutputError,
-         "coilwind-batch: --tolerance needs a percentage from 0 to below 100, not \"100\"", true},
-        {{"--series", "awg"}, "", kUsageOrInputOutputError,
-         "coilwind-batch: --series needs one of iec-grade1, iec-grade2, awg-heavy, not \"awg\"", true},
+        {{"/"}, "", kUsageOrInputOutputError, "coilwind-batch: /: a directory, not a file"},
+        {{"--bogus"},
+         "",
+         kUsageOrInputOutputError,
+         "coilwind-batch: unknown option \"--bogus\"",
+         true},
+        {{"--tolerance=100"},
+         "",
+         kUsageOrInputOutputError,
+         "coilwind-batch: --tolerance needs a percentage from 0 to below 100, not \"100\"",
+         true},
+        {{"--series", "awg"},
+         "",
+         kUsageOrInputOutputError,
+         "coilwind-batch: --series needs one of iec-grade1, iec-grade2, awg-heavy, not \"awg\"",
+         true},
         {{"--bs"}, "", kUsageOrInputOutputError, "coilwind-batch: --bs needs a value", true},
-        {{"a.csv", "b.csv"}, "", kUsageOrInputOutputError,
-         "coilwind-batch: one input at the most, not \"a.csv\" and \"b.csv\"", true},
+        {{"a.csv", "b.csv"},
+         "",
+         kUsageOrInputOutputError,
+         "coilwind-batch: one input at the most, not \"a.csv\" and \"b.csv\"",
+         true},
         {{"--series=awg-heavy", "--temperature", "20", "--bs", "350", "--tolerance", "10", "-"},
-         std::string(kHeader) + kDrum, kEveryRowComputed, ""},
+         std::string(kHeader) + kDrum,
+         kEveryRowComputed,
+         ""},
     };
     for (const auto& c : cases) {
         const Outcome result = runTool(c.input, c.args);
@@ -252,7 +282,8 @@ TEST(Batch, ExitStatusAndMessages) {
         std::ostringstream out;
         std::ostringstream err;
         EXPECT_EQ(runCommandLine(std::vector{option}, none, out, err), kEveryRowComputed);
-        EXPECT_EQ(out.str().substr(0, 15), option == "--help" ? "usage: coilwind" : "coilwind-batch ");
+        EXPECT_EQ(out.str().substr(0, 15),
+                  option == "--help" ? "usage: coilwind" : "coilwind-batch ");
     }
 }
 
