@@ -1,9 +1,9 @@
 #include "batch/batch.hpp"
 #include "batch/command_line.hpp"
 #include "batch/csv.hpp"
+#include "calc/number_text.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -108,11 +108,9 @@ TEST(Batch, EveryDetailsColumnInShortestForm) {
     EXPECT_EQ(row.at("l_whole_uh"), shortestText(41.7 * 121 / 1000));
     for (const char* column : {"r20_ohm", "rt_ohm", "mass_g", "isat_a"}) {
         const std::string& text = row.at(column);
-        double value = 0;
-        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-        ASSERT_TRUE(ec == std::errc{} && end == text.data() + text.size())
-            << column << ": " << text;
-        EXPECT_EQ(shortestText(value), text) << column;
+        const auto value = readDecimalNumber(text);
+        ASSERT_TRUE(value.has_value()) << column << ": " << text;
+        EXPECT_EQ(shortestText(*value), text) << column;
     }
     // The options reach the details.
     const Outcome awg =
