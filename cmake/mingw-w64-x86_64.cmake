@@ -11,8 +11,8 @@ set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(COILWIND_MINGW_TRIPLE x86_64-w64-mingw32)
 find_program(CMAKE_C_COMPILER NAMES ${COILWIND_MINGW_TRIPLE}-gcc-posix ${COILWIND_MINGW_TRIPLE}-gcc
              REQUIRED)
-find_program(CMAKE_CXX_COMPILER NAMES ${COILWIND_MINGW_TRIPLE}-g++-posix ${COILWIND_MINGW_TRIPLE}-g++
-             REQUIRED)
+find_program(CMAKE_CXX_COMPILER
+             NAMES ${COILWIND_MINGW_TRIPLE}-g++-posix ${COILWIND_MINGW_TRIPLE}-g++ REQUIRED)
 find_program(CMAKE_RC_COMPILER NAMES ${COILWIND_MINGW_TRIPLE}-windres)
 
 # Libraries, headers and CMake packages come from the target system's tree only; programs that

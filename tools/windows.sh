@@ -19,7 +19,7 @@ triple=x86_64-w64-mingw32
 install_missing_packages cmake ninja-build g++ g++-mingw-w64-x86-64-posix wine wine64 googletest \
     libfast-float-dev groff-base zip
 
-# --- Wine: headless, quiet, its own prefix ---------------------------------------------------------
+# --- Wine: headless, quiet, its own prefix ------------------------------------------------------
 unset DISPLAY WAYLAND_DISPLAY
 export WINEPREFIX=$build/wine-prefix WINEARCH=win64 WINEDEBUG=-all
 # No .NET or HTML engine: without them Wine asks for neither (it would open a dialog).
@@ -44,7 +44,7 @@ for program in "$build"/*.exe; do
     [[ -e $program ]] || break
     dlls=$("$triple-objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p')
     if grep -qiE '^lib|mingw' <<<"$dlls"; then
-        echo "$program needs MinGW's runtime DLLs:" $dlls >&2
+        echo "$program needs MinGW's runtime DLLs: ${dlls//$'\n'/ }" >&2
         exit 1
     fi
     programs=$((programs + 1))
@@ -61,9 +61,9 @@ wineserver -p
 wineboot --init </dev/null >"$build/wineboot.log" 2>&1 || { cat "$build/wineboot.log" >&2; exit 1; }
 
 # --- tests under Wine -----------------------------------------------------------------------------
-ctest --test-dir "$build" --output-on-failure --timeout 600
+ctest --test-dir "$build" --output-on-failure --timeout 600 --no-tests=error
 
-# --- the same CSV as on Linux ---------------------------------------------------------------------
+# --- the Linux build to compare with ------------------------------------------------------------
 # The Linux reference: the README's build when there is one, else a small build of the tool only.
 linux_build=$root/build
 if [[ ! -f $linux_build/CMakeCache.txt ]]; then
@@ -93,19 +93,24 @@ cp "$root/LICENSE" "$staging/LICENSE.txt"
 # them, and a row that faults; read from a file, from standard input, from a file with a Chinese
 # name, and with every option.
 designs=start-up-designs.csv
-printf '\xEF\xBB\xBFmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n"R8x3.5, long",R CORE,8,3.5,10,6.3,500,4.7\r\nKQ5*5,KQ CORE,5,2,5,3,0,10\r\n' \
-    >"$build/$designs"
+{
+    printf '\xEF\xBB\xBF'
+    printf '%s\r\n' 'model,core,A,B,D,F,mu,L' 'KQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7' \
+        '"R8x3.5, long",R CORE,8,3.5,10,6.3,500,4.7' 'KQ5*5,KQ CORE,5,2,5,3,0,10'
+} >"$build/$designs"
 compare_with_linux() { # arguments
     local linux_status=0 windows_status=0
     (cd "$build" && "$linux_build/coilwind-batch" "$@" <"$designs" >linux.csv) || linux_status=$?
     (cd "$build" && wine "$staging/coilwind-batch.exe" "$@" <"$designs" >windows.csv) ||
         windows_status=$?
     if ! cmp "$build/linux.csv" "$build/windows.csv" || ((linux_status != windows_status)); then
-        echo "coilwind-batch.exe $* differs from the Linux build (exit $windows_status, $linux_status):" >&2
+        echo "coilwind-batch.exe $* differs from the Linux build" \
+            "(exit $windows_status, on Linux $linux_status):" >&2
         diff <(od -c "$build/linux.csv") <(od -c "$build/windows.csv") | head -n 20 >&2 || true
         exit 1
     fi
-    echo "coilwind-batch.exe ${*:-< $designs}: the same $(wc -c <"$build/linux.csv") bytes as on Linux"
+    echo "coilwind-batch.exe ${*:-< $designs}:" \
+        "the same $(wc -c <"$build/linux.csv") bytes as on Linux"
 }
 compare_with_linux "$designs"
 compare_with_linux
