@@ -57,6 +57,7 @@ fi
 # One persistent Wine server, its services started here with their output in a log: each test
 # program then starts in milliseconds, and no service lingers holding ctest's output pipe open.
 [[ -f $WINEPREFIX/system.reg ]] || echo "Creating the Wine prefix $WINEPREFIX"
+mkdir -p "$WINEPREFIX"
 wineserver -p
 wineboot --init </dev/null >"$build/wineboot.log" 2>&1 || { cat "$build/wineboot.log" >&2; exit 1; }
 
