@@ -4,7 +4,6 @@
 #include "calc/number_text.hpp"
 #include "calc/wire_table.hpp"
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -146,7 +145,10 @@ int runCommandLine(std::span<const std::string_view> args, std::istream& standar
     std::ifstream file;
     if (options.input != "-") {
         inputName = options.input;
-        const std::filesystem::path path(options.input);
+        // The name is UTF-8 on every system; from a plain string, Windows would read it in its
+        // ANSI code page.
+        const std::u8string utf8Name(options.input.begin(), options.input.end());
+        const std::filesystem::path path(utf8Name);
         std::error_code ignored;
         const char* problem = nullptr;
         if (!std::filesystem::exists(path, ignored)) {

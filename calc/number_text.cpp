@@ -103,42 +103,6 @@ RunCounts collectDigits(Cursor& cursor, DigitRun& run, std::size_t keep, IsRunDi
     return counts;
 }
 
-// Decimal digits to the nearest double through fast_float, the same on every standard library
-// and whatever the locale. A value beyond the range of a double comes back as an infinity, one
-// too small for the least subnormal as zero.
-std::optional<double> convertDecimal(const std::string& canonical) {
-    double value = 0.0;
-    const char* first = canonical.data();
-    const char* last = first + canonical.size();
-    const auto [end, ec] = fast_float::from_chars(first, last, value);
-    if (ec != std::errc{} || end != last || std::isinf(value)) {
-        return std::nullopt; // only an overflow; a canonical string always converts in full
-    }
-    return value;
-}
-
-} // namespace
-
-std::optional<double> readPlainNumber(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
-        text.remove_prefix(1); // the parser takes a minus sign only
-    }
-    double value = 0.0;
-    const char* last = text.data() + text.size();
-    const auto [end, ec] = fast_float::from_chars(text.data(), last, value);
-    if (ec != std::errc{} || end != last || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-namespace {
-
 constexpr int digitValue(int c) {
     return isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10;
 }
@@ -263,7 +227,7 @@ std::optional<double> readDecimal(Cursor& cursor) {
     }
     canonical += 'e';
     canonical += std::to_string(scale);
-    const auto value = convertDecimal(canonical);
+    const auto value = readDecimalNumber(canonical);
     if (value && *value == 0.0) {
         return zero;
     }
@@ -271,6 +235,31 @@ std::optional<double> readDecimal(Cursor& cursor) {
 }
 
 } // namespace
+
+// fast_float rather than std::from_chars: libc++ has no from_chars for double, and a fallback on
+// strtod would follow the process locale's decimal point. Beyond the range of a double it gives an
+// infinity, below the least subnormal zero.
+std::optional<double> readDecimalNumber(std::string_view text) {
+    double value = 0.0;
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = fast_float::from_chars(text.data(), last, value);
+    if (ec != std::errc{} || end != last || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> readPlainNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
+        text.remove_prefix(1); // a plus sign, as people type it
+    }
+    return readDecimalNumber(text);
+}
 
 std::optional<double> readLeadingNumber(std::string_view text) {
     Cursor cursor(text);

@@ -12,6 +12,11 @@ namespace coilwind {
 // for a double reads 0. Runs in time linear in the length of the text.
 std::optional<double> readLeadingNumber(std::string_view text);
 
+// Reads a whole text that is one decimal number ("85", "-0.5", "1e3"; no blanks, no sign "+"),
+// correctly rounded, the same on every standard library and in every locale. Returns nothing for
+// any other text and for a number beyond the range of a double.
+std::optional<double> readDecimalNumber(std::string_view text);
+
 // Reads a setting typed as a plain decimal number ("25", "-40", "+0.3", "3e2"): blanks (space,
 // tab) may stand around it, nothing else may follow it. Returns nothing for any other text and
 // for a value that is not finite. "." is the decimal point whatever the locale.

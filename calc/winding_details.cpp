@@ -157,7 +157,8 @@ WireSize standardWireFor(double wireMaxMm, WireSeries series) {
     if (sizes.empty()) {
         refuse("the wire series has no sizes");
     }
-    const auto thicker = std::ranges::find_if(sizes, [&](const WireSize& size) {
+    // std::find_if, not std::ranges::find_if: libc++ before 15 has no ranges algorithms.
+    const auto thicker = std::find_if(sizes.begin(), sizes.end(), [&](const WireSize& size) {
         return size.overallMaxMm > wireMaxMm + kLengthSlackMm;
     });
     if (thicker == sizes.begin()) {

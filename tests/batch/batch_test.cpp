@@ -1,8 +1,11 @@
 #include "batch/batch.hpp"
 #include "batch/command_line.hpp"
 #include "batch/csv.hpp"
+#include "calc/number_text.hpp"
 
-#include <charconv>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <numbers>
@@ -105,11 +108,9 @@ TEST(Batch, EveryDetailsColumnInShortestForm) {
     EXPECT_EQ(row.at("l_whole_uh"), shortestText(41.7 * 121 / 1000));
     for (const char* column : {"r20_ohm", "rt_ohm", "mass_g", "isat_a"}) {
         const std::string& text = row.at(column);
-        double value = 0;
-        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-        ASSERT_TRUE(ec == std::errc{} && end == text.data() + text.size())
-            << column << ": " << text;
-        EXPECT_EQ(shortestText(value), text) << column;
+        const auto value = readDecimalNumber(text);
+        ASSERT_TRUE(value.has_value()) << column << ": " << text;
+        EXPECT_EQ(shortestText(*value), text) << column;
     }
     // The options reach the details.
     const Outcome awg =
@@ -193,6 +194,28 @@ TEST(Batch, ColumnsByNameInAnyOrderAndCaseUnknownOnesPassed) {
     ASSERT_EQ(result.rows.size(), 1U);
     EXPECT_EQ(result.rows[0].at("Note"), "two\nlines");
     EXPECT_EQ(resultsOf(result.rows[0]), kRodResults);
+}
+
+// A named file is read byte for byte (a Ctrl-Z ends a file only in Windows' text mode) and its
+// UTF-8 name is found on every system, also outside Windows' ANSI code page.
+TEST(Batch, FileWithAChineseNameIsReadByteForByte) {
+    const std::string name = "\xE7\xA3\x81\xE8\x8A\xAF \xC2\xB5.csv"; // "磁芯 µ.csv"
+    const std::u8string utf8Name(name.begin(), name.end());
+    const auto path = std::filesystem::temp_directory_path() / utf8Name;
+    std::ofstream(path, std::ios::binary) << "model,core,A,B,D,F,mu,L\r\n\"KQ\x1A\r\n8\""
+                                          << kDrum.substr(kDrum.find(',')) << kRod;
+    std::ostringstream out;
+    std::ostringstream err;
+    std::istringstream none;
+    const std::u8string utf8Path = path.u8string();
+    const std::string argument(utf8Path.begin(), utf8Path.end());
+    const int status = runCommandLine(std::vector<std::string_view>{argument}, none, out, err);
+    std::filesystem::remove(path);
+    EXPECT_EQ(status, kEveryRowComputed) << err.str();
+    const std::string written = out.str();
+    const std::string firstRow = "\"KQ\x1A\r\n8\",KQ CORE,8,";
+    EXPECT_EQ(written.substr(written.find('\n') + 1, firstRow.size()), firstRow);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 4) << written;
 }
 
 TEST(Batch, ExitStatusAndMessages) {

@@ -1,6 +1,7 @@
 #include "calc/number_text.hpp"
 
 #include <cfloat>
+#include <clocale>
 #include <cmath>
 #include <optional>
 #include <gtest/gtest.h>
@@ -68,6 +69,39 @@ TEST(ReadPlainNumber, TakesOnlyAWholePlainNumber) {
              {"nan", std::nullopt}, {"1e400", std::nullopt}}) {
         EXPECT_EQ(readPlainNumber(text), expected) << '"' << text << '"';
     }
+}
+
+TEST(ReadDecimalNumber, TakesAWholeTextThatIsOneNumberOnly) {
+    EXPECT_EQ(readDecimalNumber("85.5"), 85.5);
+    EXPECT_EQ(readDecimalNumber("-273.15"), -273.15);
+    EXPECT_EQ(readDecimalNumber("1e3"), 1000.0);
+    EXPECT_EQ(readDecimalNumber("2.2250738585072011e-308"), 2.2250738585072011e-308);
+    for (const std::string_view text :
+         {"", " 1", "1 ", "+1", "1,5", "1x", "inf", "nan", "1e400", "&H10", "0x10"}) {
+        EXPECT_FALSE(readDecimalNumber(text).has_value()) << '"' << text << '"';
+    }
+}
+
+// A C locale with a decimal comma (Windows has one on every system) must not change how numbers
+// are read or written: strtod and printf would follow it.
+TEST(NumberTextLocale, DecimalPointStaysAPointInAnyCLocale) {
+    struct RestoreLocale {
+        std::string saved = std::setlocale(LC_ALL, nullptr);
+        ~RestoreLocale() { std::setlocale(LC_ALL, saved.c_str()); }
+    } restore;
+    bool commaLocale = false;
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "German_Germany.1252"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr && *std::localeconv()->decimal_point == ',') {
+            commaLocale = true;
+            break;
+        }
+    }
+    if (!commaLocale) {
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    }
+    EXPECT_EQ(readLeadingNumber("2.5 mm"), 2.5);
+    EXPECT_EQ(readDecimalNumber("2.5"), 2.5);
+    EXPECT_EQ(formatFixed(2.5, Pattern::ThreeDecimals), "2.500");
 }
 
 // Rounded to 15 significant digits first, then to the pattern with halves away from zero.

@@ -132,9 +132,10 @@ class ImpossibleDesigns : public testing::TestWithParam<ReasonCase> {};
 TEST_P(ImpossibleDesigns, GiveAReasonInsteadOfTheFigure) {
     const ReasonCase& c = GetParam();
     const WindingDetails details = computeDetails(c.design, c.settings);
-    EXPECT_TRUE(std::ranges::any_of(details.reasons, [&](const std::string& reason) {
+    const auto& reasons = details.reasons;
+    EXPECT_TRUE(std::any_of(reasons.begin(), reasons.end(), [&](const std::string& reason) {
         return reason.find(c.reasonPart) != std::string::npos;
-    })) << testing::PrintToString(details.reasons);
+    })) << testing::PrintToString(reasons);
     EXPECT_TRUE(c.figureMissing(details));
 }
 
