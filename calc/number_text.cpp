@@ -234,6 +234,34 @@ std::optional<double> readDecimal(Cursor& cursor) {
     return value;
 }
 
+// Most field texts are a short plain number ("41.7", "-3.5", "500"). Such a text converts
+// directly, to the same correctly rounded double as the general path, at a fraction of its cost;
+// at 32 characters it can neither overflow nor underflow.
+bool isShortPlainDecimal(std::string_view text) {
+    constexpr std::size_t kShortLength = 32;
+    if (text.empty() || text.size() > kShortLength) {
+        return false;
+    }
+    std::size_t i = text.front() == '-' ? 1 : 0;
+    const auto skipDigits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && isDigit(static_cast<unsigned char>(text[i]))) {
+            ++i;
+        }
+        return i > start;
+    };
+    if (!skipDigits()) {
+        return false;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        if (!skipDigits()) {
+            return false;
+        }
+    }
+    return i == text.size();
+}
+
 } // namespace
 
 // fast_float rather than std::from_chars: libc++ has no from_chars for double, and a fallback on
@@ -262,6 +290,9 @@ std::optional<double> readPlainNumber(std::string_view text) {
 }
 
 std::optional<double> readLeadingNumber(std::string_view text) {
+    if (isShortPlainDecimal(text)) {
+        return readDecimalNumber(text);
+    }
     Cursor cursor(text);
     if (cursor.take('&')) {
         if (cursor.takeEither('H', 'h')) {
