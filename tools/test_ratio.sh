@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-count_lines() { # pathspec... -> total lines of the matching tracked files
+count_lines() { # folders... -> total lines of the matching tracked files
     git ls-files -z -- "$@" |
         grep -zE '(\.(cpp|hpp|h|cc|cmake|sh)|(^|/)CMakeLists\.txt)$' |
         xargs -0 -r cat | wc -l
