@@ -3,6 +3,7 @@
 #include "batch/csv.hpp"
 #include "calc/failure.hpp"
 #include "calc/field_set.hpp"
+#include "calc/formulas.hpp"
 #include "calc/number_text.hpp"
 #include "calc/stages.hpp"
 
@@ -126,6 +127,17 @@ int sign(double x) {
     return (x > 0) - (x < 0);
 }
 
+// The drum's magnetic path as the AL step computes it; an overflow is no zero path.
+bool drumPathIsZero(const FieldSet& fields) {
+    try {
+        return drumPathLengthMm(fields.number(field::kA), fields.number(field::kD),
+                                fields.number(field::kB))
+                   .value() == 0;
+    } catch (const CalculationFault&) {
+        return false;
+    }
+}
+
 // What made a step fault, in the columns' names: a number beyond the range of a double in one of
 // the step's inputs, or the quantity that came out zero or negative. Empty when nothing explains
 // more than the fault itself (an overflow deep in a formula).
@@ -164,14 +176,17 @@ FaultCause causeOf(StepId step, const FieldSet& fields, CoreType core) {
         break;
     }
     for (const Input& input : inputs) {
-        if (!readLeadingNumber(fields.text(input.field))) {
+        try {
+            fields.number(input.field);
+        } catch (const CalculationFault&) {
             return {std::string(input.name) + " holds a number beyond the range of a double", true};
         }
     }
-    const auto value = [&](FieldIndex index) { return *readLeadingNumber(fields.text(index)); };
+    // Every input reads now: the faults above were the only ones reading can raise.
+    const auto value = [&](FieldIndex index) { return fields.number(index); };
     switch (step) {
     case StepId::Al:
-        if (drum && value(field::kA) + value(field::kD) - value(field::kB) == 0) {
+        if (drum && drumPathIsZero(fields)) {
             return {"A + D - B is 0"};
         }
         if (!drum && value(field::kB) == 0) {
