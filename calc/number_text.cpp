@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <fast_float/fast_float.h>
+#include <fmt/compile.h>
+#include <fmt/format.h>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -315,14 +318,16 @@ std::optional<std::string> formatFixed(double value, Pattern pattern) {
     if (value != 0.0) {
         constexpr int kSignificant = 15;
         char buffer[32];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                          std::chars_format::scientific, kSignificant - 1);
+        // {fmt} rather than std::to_chars: libc++ before 14 has no to_chars for double. Both
+        // round correctly, ties to even (bench/number_text_identity compares them).
+        const auto result =
+            fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.14e}"), std::fabs(value));
         // buffer holds "d.dddddddddddddde±x…": 15 digits, then the decimal exponent.
         std::string digits(1, buffer[0]);
         digits.append(buffer + 2, buffer + 2 + (kSignificant - 1));
         const char* exponentSign = buffer + kSignificant + 2; // past the digits and the 'e'
         int exponent = 0;
-        std::from_chars(exponentSign + 1, result.ptr, exponent);
+        std::from_chars(exponentSign + 1, result.out, exponent);
         if (*exponentSign == '-') {
             exponent = -exponent;
         }
@@ -355,10 +360,74 @@ std::optional<std::string> formatFixed(double value, Pattern pattern) {
     return text;
 }
 
+// The form of std::to_chars(value) with no format: the shortest digits that read back to the
+// value (Dragonbox, from {fmt}: libc++ before 14 has no to_chars for double, and {fmt} gives the
+// same digits everywhere), written fixed or in exponent form, whichever is shorter, fixed on a
+// tie. A fixed integer of 2^53 and beyond is written exactly, as to_chars does, not as its
+// shortest digits followed by zeros. bench/number_text_identity compares the two.
 void appendShortest(std::string& text, double value) {
-    std::array<char, 32> buffer{}; // the longest shortest form of a double is 24 characters
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    text.append(buffer.data(), result.ptr);
+    if (std::signbit(value)) {
+        text += '-';
+    }
+    if (std::isnan(value)) {
+        text += "nan";
+        return;
+    }
+    const double magnitude = std::fabs(value);
+    if (std::isinf(magnitude)) {
+        text += "inf";
+        return;
+    }
+    if (magnitude == 0.0) {
+        text += '0';
+        return;
+    }
+    const auto decimal = fmt::detail::dragonbox::to_decimal(magnitude);
+    std::array<char, 24> digitBuffer{};
+    const char* digitsEnd =
+        std::to_chars(digitBuffer.data(), digitBuffer.data() + digitBuffer.size(),
+                      decimal.significand)
+            .ptr;
+    const std::string_view digits(digitBuffer.data(),
+                                  static_cast<std::size_t>(digitsEnd - digitBuffer.data()));
+    const auto count = static_cast<int>(digits.size());
+    const int scale = decimal.exponent;     // value = digits × 10^scale
+    const int exponent = scale + count - 1; // value = d.ddd × 10^exponent
+    const int exponentDigits = std::abs(exponent) >= 100 ? 3 : 2;
+    const int exponentLength = count + (count > 1 ? 1 : 0) + 2 + exponentDigits;
+    const int fixedLength = scale >= 0      ? count + scale
+                            : exponent >= 0 ? count + 1
+                                            : count + 1 - exponent;
+    if (fixedLength > exponentLength) {
+        text += digits.front();
+        if (count > 1) {
+            text += '.';
+            text.append(digits.substr(1));
+        }
+        text += exponent < 0 ? "e-" : "e+";
+        const int absolute = std::abs(exponent);
+        if (absolute < 10) {
+            text += '0';
+        }
+        text += std::to_string(absolute);
+    } else if (scale >= 0) {
+        constexpr double kExactIntegers = 9007199254740992.0; // 2^53
+        if (magnitude < kExactIntegers) {
+            text.append(digits);
+            text.append(static_cast<std::size_t>(scale), '0');
+        } else {
+            fmt::format_to(std::back_inserter(text), FMT_COMPILE("{:.0f}"), magnitude);
+        }
+    } else if (exponent >= 0) {
+        const auto whole = static_cast<std::size_t>(exponent + 1);
+        text.append(digits.substr(0, whole));
+        text += '.';
+        text.append(digits.substr(whole));
+    } else {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text.append(digits);
+    }
 }
 
 std::string shortestText(double value) {

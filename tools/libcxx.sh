@@ -13,7 +13,7 @@ build=$root/build-libcxx
 gtest_sources=/usr/src/googletest
 
 install_missing_packages cmake ninja-build clang libc++-dev libc++abi-dev googletest \
-    libfast-float-dev
+    libfast-float-dev libfmt-dev
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_CXX_FLAGS="-stdlib=libc++" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -14,7 +14,7 @@ source tools/packages.sh
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6
-    libfast-float-dev                          # decimal digits to a double (calc/)
+    libfast-float-dev libfmt-dev               # decimal text to a double and back (calc/)
     libgtest-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file lintian # menu entry checks, Debian package
     xvfb libx11-dev libxdamage-dev             # start-up benchmark (bench/startup)

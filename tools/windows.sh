@@ -17,7 +17,7 @@ toolchain=$root/cmake/mingw-w64-x86_64.cmake
 triple=x86_64-w64-mingw32
 
 install_missing_packages cmake ninja-build g++ g++-mingw-w64-x86-64-posix wine wine64 googletest \
-    libfast-float-dev groff-base zip
+    libfast-float-dev libfmt-dev groff-base zip
 
 # --- Wine: headless, quiet, its own prefix ------------------------------------------------------
 unset DISPLAY WAYLAND_DISPLAY
@@ -27,15 +27,18 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 # --- build ----------------------------------------------------------------------------------------
-# fast_float is header-only and the same for every target: the build machine's copy serves, linked
-# into a folder of its own so that the build machine's C library headers stay out of sight.
+# fast_float and {fmt} are header-only and the same for every target: the build machine's copies
+# serve, linked into a folder of their own so that the build machine's C library headers stay out
+# of sight.
 host_headers=$build/host-headers
 mkdir -p "$host_headers"
 ln -sfn /usr/include/fast_float "$host_headers/fast_float"
+ln -sfn /usr/include/fmt "$host_headers/fmt"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOILWIND_WITH_UI=OFF -DCOILWIND_WITH_BENCHMARKS=OFF \
     -DCOILWIND_WITH_FUZZERS=OFF -DBUILD_TESTING=ON -DCOILWIND_GTEST_SOURCE_DIR="$gtest_sources" \
-    -DCOILWIND_FAST_FLOAT_INCLUDE_DIR="$host_headers" -DCOILWIND_WARNINGS_AS_ERRORS=ON
+    -DCOILWIND_FAST_FLOAT_INCLUDE_DIR="$host_headers" -DCOILWIND_FMT_INCLUDE_DIR="$host_headers" \
+    -DCOILWIND_WARNINGS_AS_ERRORS=ON
 cmake --build "$build"
 
 # Every program must run on its own: only DLLs that come with Windows, none of MinGW's runtime.
