@@ -14,7 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#if !defined(__GLIBCXX__) || defined(_GLIBCXX_HAS_GTHREADS)
+// Threads where the standard library has them: not in MinGW's win32 thread model, nor in a
+// WebAssembly build without pthreads (there std::async never runs its task).
+#if (!defined(__GLIBCXX__) || defined(_GLIBCXX_HAS_GTHREADS)) &&                                   \
+    (!defined(__EMSCRIPTEN__) || defined(__EMSCRIPTEN_PTHREADS__))
 #define COILWIND_BATCH_HAS_THREADS 1
 #include <future>
 #include <thread>

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints how much of the project is test code: the lines of tests/ and fuzz/ against all lines the
-# project tracks in git, counting C++ sources and headers, CMake files and shell scripts. Exits 1
-# when tests are more than a third.
+# project tracks in git, counting C++ sources and headers, CMake files, shell scripts and
+# JavaScript (the page's and, under tests/, its browser tests). Exits 1 when tests are more than a
+# third.
 #
 #   tools/test_ratio.sh
 set -euo pipefail
@@ -9,7 +10,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 count_lines() { # folders... -> total lines of the matching tracked files
     git ls-files -z -- "$@" |
-        grep -zE '(\.(cpp|hpp|h|cc|cmake|sh)|(^|/)CMakeLists\.txt)$' |
+        grep -zE '(\.(cpp|hpp|h|cc|cmake|sh|js|mjs)|(^|/)CMakeLists\.txt)$' |
         xargs -0 -r cat | wc -l
 }
 
