@@ -5,9 +5,6 @@
 
 namespace coilwind::ui {
 
-// The one address every link control opens: "about:blank" and four blanks, passed on unchanged.
-inline constexpr char kLinkAddress[] = "about:blank    ";
-
 // Hands an address, in the system's 8-bit encoding, to whatever opens it; the result is ignored.
 using LinkOpener = std::function<void(const QByteArray& address)>;
 

@@ -10,20 +10,11 @@
 namespace coilwind::ui {
 
 CorePicture corePictureFor(PictureMode mode, CoreType core) {
-    const bool rod = core == CoreType::Rod;
-    if (mode == PictureMode::Core) {
-        return rod ? CorePicture{QStringLiteral("RC.JPG"),
-                                 QStringLiteral("棒形磁心：直径A，长度B (rod core: diameter A, "
-                                                "length B)")}
-                   : CorePicture{QStringLiteral("KQCORE.JPG"),
-                                 QStringLiteral("工字磁心：外径A，中柱B，长D，幅宽F (drum core: "
-                                                "outer diameter A, centre post B, length D, "
-                                                "winding width F)")};
-    }
-    return rod ? CorePicture{QStringLiteral("R.JPG"),
-                             QStringLiteral("棒形电感 (wound rod-core inductor)")}
-               : CorePicture{QStringLiteral("KQ.JPG"),
-                             QStringLiteral("工字电感 (wound drum-core inductor)")};
+    const coilwind::CorePicture chosen = coilwind::corePictureFor(mode, core);
+    const auto qstring = [](std::string_view text) {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    return {qstring(chosen.name) + QStringLiteral(".JPG"), qstring(chosen.description)};
 }
 
 namespace {

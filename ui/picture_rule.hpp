@@ -1,15 +1,16 @@
 #pragma once
 
 #include "calc/core_type.hpp"
+#include "view/core_picture.hpp"
 
 #include <QImage>
 #include <QString>
 
 namespace coilwind::ui {
 
-// CORE shows the bare core, INDUCTANCE the wound inductor.
-enum class PictureMode { Core, Inductance };
+using coilwind::PictureMode;
 
+// The desktop's picture: the rendered JPEG of the chosen drawing.
 struct CorePicture {
     QString file;        // "KQCORE.JPG", "RC.JPG", "KQ.JPG" or "R.JPG"
     QString description; // what it shows, for screen readers

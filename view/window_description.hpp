@@ -46,6 +46,8 @@ struct ControlDescription {
 };
 
 inline constexpr std::string_view kWindowName = "Form1";
+// The one address every link control opens: "about:blank" and four blanks, passed on unchanged.
+inline constexpr char kLinkAddress[] = "about:blank    ";
 inline constexpr int kClientWidthTwips = 8385;
 inline constexpr int kClientHeightTwips = 9015;
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "calc/core_type.hpp"
+
+#include <string_view>
+
+namespace coilwind {
+
+// CORE shows the bare core, INDUCTANCE the wound inductor.
+enum class PictureMode { Core, Inductance };
+
+struct CorePicture {
+    std::string_view name;        // "KQCORE", "RC", "KQ" or "R": assets/<name>.svg
+    std::string_view description; // what it shows, for screen readers
+};
+
+CorePicture corePictureFor(PictureMode mode, CoreType core);
+
+} // namespace coilwind

@@ -1,0 +1,578 @@
+// The calculator's page: builds the window from the window description the module hands over,
+// passes texts, key presses and focus to the calculator (WebAssembly) and shows what comes back.
+// Plain script, no framework; no field text ever goes through innerHTML.
+'use strict';
+
+(() => {
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+  const QT_MODIFIERS = { shiftKey: 0x02000000, ctrlKey: 0x04000000, altKey: 0x08000000, metaKey: 0x10000000 };
+  const DETAILS_CAPTION = '绕线详情 (winding details)';
+
+  let module = null;
+  let description = null;
+  const texts = new Map(); // field index -> exact text, line breaks included
+  const fieldElements = new Map();
+  const elements = new Map(); // control name -> element
+  let summary = null;
+
+  // --- talking to the module --------------------------------------------------------------------
+  function textOf(pointer) {
+    return decoder.decode(module.HEAPU8.subarray(pointer, pointer + module._coilwind_result_size()));
+  }
+  function withTexts(strings, run) {
+    const pointers = strings.map((text) => {
+      const bytes = encoder.encode(text);
+      const pointer = module._malloc(bytes.length + 1);
+      module.HEAPU8.set(bytes, pointer);
+      return [pointer, bytes.length];
+    });
+    try {
+      return run(...pointers.flat());
+    } finally {
+      pointers.forEach(([pointer]) => module._free(pointer));
+    }
+  }
+
+  // --- fields: the exact text behind each input -------------------------------------------------
+  // An <input> drops line feeds and carriage returns; the model keeps them, and an edit in the
+  // input is applied to the model at the same place, so the characters it cannot show survive.
+  const hidden = /[\r\n]/g;
+  function shown(text) {
+    return text.replace(hidden, '');
+  }
+  function applyEdit(index, value) {
+    const before = texts.get(index);
+    const was = shown(before);
+    let start = 0;
+    while (start < was.length && start < value.length && was[start] === value[start]) start++;
+    let end = 0;
+    while (end < was.length - start && end < value.length - start &&
+           was[was.length - 1 - end] === value[value.length - 1 - end]) end++;
+    // Where the shown characters stand in the model (and its end).
+    const places = [];
+    for (let i = 0; i < before.length; i++) if (before[i] !== '\r' && before[i] !== '\n') places.push(i);
+    places.push(before.length);
+    const replaced = was.length - end - start;
+    const from = places[start];
+    const to = replaced > 0 ? places[start + replaced - 1] + 1 : from;
+    texts.set(index, before.slice(0, from) + value.slice(start, value.length - end) + before.slice(to));
+  }
+  function handOverTexts() {
+    for (const [index, text] of texts) withTexts([text], (p, n) => module._coilwind_set_text(index, p, n));
+  }
+  function takeTexts() {
+    for (const [index, element] of fieldElements) {
+      const text = textOf(module._coilwind_text(index));
+      if (text !== texts.get(index)) {
+        texts.set(index, text);
+        element.value = shown(text);
+        element.setSelectionRange(0, 0); // a narrow field shows a result's leading digits
+        element.scrollLeft = 0;
+      }
+    }
+  }
+  function coreTypeText() {
+    return elements.get('CORETYPE').value;
+  }
+
+  // --- focus: selected on Tab, Backtab, a click and the calculator's move -----------------------
+  let returningWithWindow = null;
+  let pressed = null;
+  function bindFocus(element) {
+    element.addEventListener('blur', () => {
+      // The window lost the focus, not the field: coming back is no move to the field.
+      returningWithWindow = document.hasFocus() ? null : element;
+    });
+    element.addEventListener('mousedown', () => {
+      pressed = document.activeElement === element ? null : element;
+    });
+    element.addEventListener('focus', () => {
+      if (returningWithWindow === element) {
+        returningWithWindow = null;
+        return;
+      }
+      element.select();
+    });
+    element.addEventListener('mouseup', (event) => {
+      if (pressed === element) {
+        pressed = null;
+        event.preventDefault();
+        element.select();
+      }
+    });
+  }
+
+  // --- commands ----------------------------------------------------------------------------------
+  function showSummary(text) {
+    if (!text) return;
+    summary = text.split('\n').map((line) => line.trim()).filter((line) => line).join('\n');
+    elements.get('Frame3').title = summary + '\nF2: ' + DETAILS_CAPTION;
+  }
+  function afterCommand(summaryText) {
+    takeTexts();
+    showSummary(summaryText);
+    const move = module._coilwind_focus_move();
+    if (move >= 0 && fieldElements.has(move)) fieldElements.get(move).focus();
+    details.refresh();
+  }
+  function onCalculate() {
+    performance.mark('coilwind-calculate');
+    handOverTexts();
+    afterCommand(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_calculate(p, n))));
+    requestAnimationFrame(() => setTimeout(() => {
+      performance.measure('coilwind-calculate-painted', 'coilwind-calculate');
+    }));
+  }
+  function onFieldKey(index, event) {
+    const enter = event.key === 'Enter';
+    if (enter) event.preventDefault();
+    let modifiers = 0;
+    for (const [key, flag] of Object.entries(QT_MODIFIERS)) if (event[key]) modifiers |= flag;
+    handOverTexts();
+    const keyCode = enter ? 13 : event.keyCode;
+    afterCommand(withTexts([coreTypeText()],
+      (p, n) => textOf(module._coilwind_key_down(index, keyCode, modifiers, p, n))));
+  }
+
+  // --- the picture rule and the field help -------------------------------------------------------
+  let pictureData = {};
+  function coreName() {
+    return withTexts([coreTypeText()], (p, n) => module._coilwind_core_type(p, n)) ? 'rod' : 'drum';
+  }
+  function showPicture(mode) {
+    const core = coreName();
+    const picture = description.pictures.find((p) => p.mode === mode && p.core === core);
+    const image = elements.get('fig');
+    image.src = pictureData[picture.name];
+    image.alt = picture.description + ' — ' + picture.name + '.svg';
+    image.dataset.picture = picture.name;
+  }
+  function applyPictureRule() {
+    if (elements.get('Option2').checked) showPicture('inductance');
+    else if (elements.get('Option1').checked) showPicture('core');
+  }
+  function applyFieldHelp() {
+    const help = description.help[coreName()];
+    for (const [index, element] of fieldElements) {
+      element.title = help[index];
+      element.setAttribute('aria-description', help[index]);
+    }
+    for (const label of document.querySelectorAll('label.caption')) {
+      label.title = help[label.dataset.field];
+    }
+  }
+
+  function openLink() {
+    window.open(description.linkAddress, '_blank', 'noopener');
+  }
+
+  // --- building the window -----------------------------------------------------------------------
+  function place(element, control) {
+    element.style.left = control.left + 'px';
+    element.style.top = control.top + 'px';
+    if (!control.fitsCaption) {
+      element.style.width = control.width + 'px';
+      element.style.height = control.height + 'px';
+    }
+  }
+  function create(control) {
+    let element;
+    let focusTarget = null;
+    switch (control.kind) {
+      case 'frame': {
+        element = document.createElement('div');
+        element.className = control.ownBackground ? 'frame own-background' : 'frame';
+        element.setAttribute('role', 'group');
+        if (control.caption) {
+          const legend = document.createElement('span');
+          legend.className = 'legend';
+          legend.textContent = control.caption;
+          element.append(legend);
+          element.setAttribute('aria-label', control.caption);
+        }
+        element.title = control.toolTip;
+        break;
+      }
+      case 'button':
+        element = document.createElement('button');
+        element.type = 'button';
+        element.textContent = control.caption;
+        focusTarget = element;
+        break;
+      case 'option': {
+        element = document.createElement('label');
+        element.className = 'option';
+        const radio = document.createElement('input');
+        radio.type = 'radio';
+        radio.name = 'picture-mode';
+        radio.checked = control.checked;
+        radio.id = control.name;
+        element.append(radio, document.createTextNode(control.caption));
+        focusTarget = radio;
+        break;
+      }
+      case 'combo': {
+        element = document.createElement('input');
+        element.setAttribute('list', 'core-types');
+        element.className = 'combo';
+        element.spellcheck = false;
+        element.autocomplete = 'off';
+        element.setAttribute('aria-label', '磁心类型 (core type)');
+        const list = document.createElement('datalist');
+        list.id = 'core-types';
+        for (const text of [description.drumCore, description.rodCore]) {
+          const option = document.createElement('option');
+          option.value = text;
+          list.append(option);
+        }
+        document.body.append(list);
+        element.value = description.drumCore;
+        focusTarget = element;
+        break;
+      }
+      case 'field': {
+        element = document.createElement('input');
+        element.className = 'field';
+        element.spellcheck = false;
+        element.autocomplete = 'off';
+        texts.set(control.arrayIndex, control.startupText);
+        element.value = shown(control.startupText);
+        fieldElements.set(control.arrayIndex, element);
+        element.addEventListener('input', () => applyEdit(control.arrayIndex, element.value));
+        element.addEventListener('keydown', (event) => onFieldKey(control.arrayIndex, event));
+        bindFocus(element);
+        focusTarget = element;
+        break;
+      }
+      case 'caption':
+        element = document.createElement('label');
+        element.className = 'caption';
+        element.textContent = control.caption;
+        element.dataset.field = control.captionOf;
+        element.htmlFor = 'Text1_' + control.captionOf;
+        break;
+      case 'link':
+        element = document.createElement('span');
+        element.className = 'link';
+        element.textContent = control.caption;
+        element.addEventListener('click', (event) => {
+          if (event.button === 0) openLink();
+        });
+        break;
+      case 'line':
+        element = document.createElement('div');
+        element.className = 'line';
+        element.style.left = control.left + 'px';
+        element.style.top = control.top + 'px';
+        element.style.width = control.width - control.left + 1 + 'px';
+        break;
+      case 'picture':
+        element = document.createElement('img');
+        element.decoding = 'sync';
+        break;
+      default:
+        throw new Error('unknown control kind ' + control.kind);
+    }
+    if (control.kind !== 'option') element.id = control.name;
+    if (control.kind !== 'line') place(element, control);
+    if (focusTarget && control.tabIndex >= 0) focusTarget.tabIndex = control.tabIndex + 1;
+    return element;
+  }
+
+  function build() {
+    const window_ = document.getElementById('Form1');
+    window_.style.width = description.width + 'px';
+    window_.style.height = description.height + 'px';
+    elements.set('Form1', window_);
+    for (const control of description.controls) {
+      const element = create(control);
+      elements.set(control.name, control.kind === 'option' ? element.firstChild : element);
+      elements.get(control.container).append(element);
+    }
+    // A frame's tooltip shows over its own surface only, not over the controls inside it.
+    for (const control of description.controls) {
+      const frame = description.controls.find((c) => c.name === control.container);
+      const element = elements.get(control.name);
+      if (frame && frame.toolTip && !element.title) {
+        (control.kind === 'option' ? element.parentElement : element).title = '';
+      }
+    }
+    elements.get('Command1').addEventListener('click', onCalculate);
+    elements.get('Command2').addEventListener('click', openLink);
+    elements.get('CORETYPE').addEventListener('input', () => {
+      applyPictureRule();
+      applyFieldHelp();
+    });
+    elements.get('Option1').addEventListener('click', () => showPicture('core'));
+    elements.get('Option2').addEventListener('click', () => showPicture('inductance'));
+    applyPictureRule();
+    applyFieldHelp();
+  }
+
+  // --- the winding details -----------------------------------------------------------------------
+  const details = (() => {
+    const panel = document.getElementById('details');
+    const inputs = document.getElementById('details-inputs');
+    const figures = document.getElementById('details-figures');
+    const reasons = document.getElementById('details-reasons');
+    const section = document.getElementById('details-section');
+    const series = document.getElementById('series');
+    const numbers = ['temperature', 'saturationFlux', 'alTolerance'].map((id) => document.getElementById(id));
+    const measured = document.getElementById('measured');
+    const testTurns = document.getElementById('testTurns');
+    const message = document.getElementById('calibrationMessage');
+    let charWidth = 7;
+    let lineHeight = 14;
+
+    function settings() {
+      return [series.selectedIndex, ...numbers.map((input) => Number(input.value))];
+    }
+    function fillLines(grid, lines) {
+      if (grid.childElementCount !== lines.length * 2) {
+        grid.replaceChildren();
+        for (const line of lines) {
+          const caption = document.createElement('span');
+          caption.textContent = line.caption;
+          caption.title = line.english;
+          const value = document.createElement('output');
+          value.id = 'detail-' + line.key;
+          value.title = line.english;
+          grid.append(caption, value);
+        }
+      }
+      lines.forEach((line, i) => {
+        const value = grid.children[2 * i + 1];
+        value.textContent = line.value === undefined ? '—' : line.value;
+        value.setAttribute('aria-label', line.caption + ': ' + value.textContent);
+      });
+    }
+    function refresh() {
+      if (panel.hidden) return;
+      const view = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_details(
+        p, n, ...settings(), section.clientWidth || 380, 260, charWidth, lineHeight))));
+      fillLines(inputs, view.inputs);
+      fillLines(figures, view.figures);
+      reasons.textContent = view.reasons.map((reason) => '• ' + reason).join('\n');
+      reasons.hidden = view.reasons.length === 0;
+      if (view.svg) {
+        // The module's own SVG, parsed as XML into nodes: its labels are escaped there.
+        const svg = new DOMParser().parseFromString(view.svg, 'image/svg+xml').documentElement;
+        section.replaceChildren(document.importNode(svg, true));
+      } else {
+        section.textContent = '无截面图 (nothing to draw: see why above)';
+      }
+    }
+    function report() {
+      return withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_report(p, n, ...settings())));
+    }
+    async function copy() {
+      const text = report();
+      try {
+        await navigator.clipboard.writeText(text);
+      } catch {
+        const area = document.createElement('textarea');
+        area.value = text;
+        document.body.append(area);
+        area.select();
+        document.execCommand('copy');
+        area.remove();
+      }
+    }
+    function calibrate() {
+      handOverTexts();
+      const text = withTexts([measured.value, testTurns.value],
+        (a, b, c, d) => textOf(module._coilwind_calibrate(a, b, c, d)));
+      const written = module._coilwind_calibration_written() === 1;
+      message.textContent = text;
+      message.hidden = false;
+      message.classList.toggle('fault', !written);
+      if (written) {
+        takeTexts();
+        refresh();
+      }
+    }
+    function show() {
+      panel.hidden = false;
+      document.getElementById('details-toggle').setAttribute('aria-expanded', 'true');
+      refresh();
+    }
+    function hide() {
+      panel.hidden = true;
+      document.getElementById('details-toggle').setAttribute('aria-expanded', 'false');
+    }
+    function setUp(defaults) {
+      const probe = document.createElement('span');
+      probe.className = 'section-probe';
+      probe.textContent = '0123456789';
+      document.body.append(probe);
+      charWidth = probe.getBoundingClientRect().width / 10 || charWidth;
+      lineHeight = probe.getBoundingClientRect().height || lineHeight;
+      probe.remove();
+      defaults.series.forEach((title) => series.add(new Option(title)));
+      numbers.forEach((input) => {
+        const limit = defaults[input.id + 'Limit'];
+        input.min = limit.lowest;
+        input.max = limit.highest;
+        input.value = defaults[input.id];
+        input.addEventListener('input', refresh);
+      });
+      series.addEventListener('change', refresh);
+      document.getElementById('copy').addEventListener('click', copy);
+      document.getElementById('close').addEventListener('click', hide);
+      document.getElementById('useAsAl').addEventListener('click', calibrate);
+      for (const input of [measured, testTurns]) {
+        input.addEventListener('keydown', (event) => {
+          if (event.key === 'Enter') calibrate();
+        });
+      }
+      panel.addEventListener('keydown', (event) => {
+        if (event.key === 'Escape') hide();
+        const inText = event.target instanceof HTMLInputElement && event.target.type === 'text';
+        if ((event.ctrlKey || event.metaKey) && event.key === 'c' && !inText) {
+          event.preventDefault();
+          copy();
+        }
+      });
+      document.getElementById('details-toggle').addEventListener('click', () => (panel.hidden ? show() : hide()));
+    }
+    return { refresh, report, show, setUp, settingsArguments() {
+      const [index, temperature, saturationFlux, alTolerance] = settings();
+      return ['--series', ['iec-grade1', 'iec-grade2', 'awg-heavy'][index], '--temperature', String(temperature),
+        '--bs', String(saturationFlux), '--tolerance', String(alTolerance)];
+    } };
+  })();
+
+  // --- the context menu and F2 -------------------------------------------------------------------
+  function setUpMenu() {
+    const menu = document.getElementById('menu');
+    document.getElementById('menu-details').addEventListener('click', () => {
+      menu.hidden = true;
+      details.show();
+    });
+    elements.get('Form1').addEventListener('contextmenu', (event) => {
+      if (event.target instanceof HTMLInputElement) return; // fields keep their editing menu
+      event.preventDefault();
+      menu.style.left = event.pageX + 'px';
+      menu.style.top = event.pageY + 'px';
+      menu.hidden = false;
+      document.getElementById('menu-details').focus();
+    });
+    document.addEventListener('pointerdown', (event) => {
+      if (!menu.contains(event.target)) menu.hidden = true;
+    });
+    document.addEventListener('keydown', (event) => {
+      if (event.key === 'F2') {
+        event.preventDefault();
+        details.show();
+      } else if (event.key === 'Escape') {
+        menu.hidden = true;
+      }
+    });
+  }
+
+  // --- CSV through the worker --------------------------------------------------------------------
+  const csv = (() => {
+    let worker = null;
+    let next = 1;
+    const pending = new Map();
+    function start() {
+      if (worker) return worker;
+      const inline = document.getElementById('csv-module');
+      if (inline) {
+        const source = new Blob([inline.textContent, '\n', document.getElementById('csv-worker').textContent],
+          { type: 'text/javascript' });
+        worker = new Worker(URL.createObjectURL(source));
+      } else {
+        worker = new Worker('worker.js');
+      }
+      worker.onmessage = ({ data }) => {
+        const job = pending.get(data.id);
+        if (data.type === 'progress') {
+          job.progress(data.done, data.total);
+          return;
+        }
+        pending.delete(data.id);
+        if (data.type === 'done') job.resolve(data);
+        else job.reject(new Error(data.message));
+      };
+      return worker;
+    }
+    function run(input, args, progress = () => {}) {
+      const id = next++;
+      return new Promise((resolve, reject) => {
+        pending.set(id, { resolve, reject, progress });
+        start().postMessage({ id, input, args });
+      });
+    }
+    async function runFile(file) {
+      const bar = document.getElementById('csv-progress');
+      const status = document.getElementById('csv-status');
+      const link = document.getElementById('csv-download');
+      bar.hidden = false;
+      bar.value = 0;
+      link.hidden = true;
+      status.textContent = file.name + ' …';
+      const started = performance.now();
+      try {
+        const result = await run(file, details.settingsArguments(), (done, total) => {
+          bar.value = total ? done / total : 0;
+        });
+        if (result.status === 2) {
+          status.textContent = result.message;
+          return;
+        }
+        URL.revokeObjectURL(link.href);
+        link.href = URL.createObjectURL(result.output);
+        link.download = file.name.replace(/(\.csv)?$/i, '-coilwind.csv');
+        link.hidden = false;
+        status.textContent = `${result.rows} rows in ${((performance.now() - started) / 1000).toFixed(1)} s` +
+          (result.status === 1 ? '; some rows have an error' : '');
+      } catch (error) {
+        status.textContent = String(error.message || error);
+      } finally {
+        bar.hidden = true;
+      }
+    }
+    function setUp() {
+      const chooser = document.getElementById('csv-file');
+      chooser.addEventListener('change', () => chooser.files[0] && runFile(chooser.files[0]));
+      document.addEventListener('dragover', (event) => event.preventDefault());
+      document.addEventListener('drop', (event) => {
+        event.preventDefault();
+        const file = event.dataTransfer.files[0];
+        if (file) runFile(file);
+      });
+    }
+    return { run, setUp };
+  })();
+
+  // --- start-up and the public API ---------------------------------------------------------------
+  const ready = (async () => {
+    module = await createCoilwindPage();
+    description = JSON.parse(textOf(module._coilwind_window()));
+    pictureData = JSON.parse(document.getElementById('pictures').textContent);
+    build();
+    details.setUp(description.settings);
+    setUpMenu();
+    csv.setUp();
+    elements.get('Command1').focus();
+    performance.mark('coilwind-ready');
+  })();
+
+  window.coilwind = Object.freeze({
+    ready,
+    fieldText: (index) => texts.get(index),
+    detailsText: () => details.report(),
+    // options: {series, temperature, bs, tolerance} as coilwind-batch takes them; input: a text,
+    // a Blob or a File. Resolves to the result CSV (a text), rejects with the tool's message.
+    async runCsv(input, options = {}) {
+      const args = [];
+      for (const [name, value] of Object.entries(options)) args.push('--' + name, String(value));
+      const result = await csv.run(input, args);
+      if (result.status === 2) throw new Error(result.message);
+      return typeof input === 'string' ? result.output.text() : result.output;
+    },
+    runCsvDetailed: (input, args) => csv.run(input, args),
+  });
+})();

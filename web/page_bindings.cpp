@@ -1,0 +1,496 @@
+// The window's way into the calculator: a plain C interface over calc/ and view/, called from
+// web/page.js. Texts cross as UTF-8 bytes (web/result_text.hpp).
+
+#include "calc/commands.hpp"
+#include "calc/core_type.hpp"
+#include "calc/field_set.hpp"
+#include "calc/settings_limits.hpp"
+#include "calc/wire_table.hpp"
+#include "view/core_picture.hpp"
+#include "view/details_report.hpp"
+#include "view/field_help.hpp"
+#include "view/winding_section.hpp"
+#include "view/window_description.hpp"
+#include "web/result_text.hpp"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdio>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace coilwind;
+using web::give;
+
+// --- JSON ----------------------------------------------------------------------------------------
+
+void appendJsonString(std::string& json, std::string_view text) {
+    json += '"';
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            json += "\\\"";
+            break;
+        case '\\':
+            json += "\\\\";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                std::array<char, 8> escape{};
+                std::snprintf(escape.data(), escape.size(), "\\u%04x", c);
+                json += escape.data();
+            } else {
+                json += c;
+            }
+        }
+    }
+    json += '"';
+}
+
+// {"key": value, ...} built member by member.
+class JsonObject {
+public:
+    JsonObject& text(std::string_view key, std::string_view value) {
+        appendJsonString(member(key), value);
+        return *this;
+    }
+    JsonObject& number(std::string_view key, double value) {
+        appendShortest(member(key), value);
+        return *this;
+    }
+    JsonObject& raw(std::string_view key, std::string_view json) {
+        member(key) += json;
+        return *this;
+    }
+    std::string done() { return json_.empty() ? "{}" : json_ + '}'; }
+
+private:
+    std::string& member(std::string_view key) {
+        json_ += json_.empty() ? '{' : ',';
+        appendJsonString(json_, key);
+        json_ += ':';
+        return json_;
+    }
+    std::string json_;
+};
+
+template <typename Items, typename ToJson>
+std::string jsonArray(const Items& items, ToJson toJson) {
+    std::string json = "[";
+    for (const auto& item : items) {
+        json += json.size() > 1 ? "," : "";
+        json += toJson(item);
+    }
+    return json + ']';
+}
+
+// --- the window ----------------------------------------------------------------------------------
+
+// The field set of the page: the texts the page shows, handed over before each command and read
+// back after it, and the field the calculator moved the focus to.
+class PageFieldSet final : public FieldSet {
+public:
+    PageFieldSet() {
+        for (std::size_t slot = 0; slot < kFields.size(); ++slot) {
+            texts_[slot] = kFields[slot].startupText;
+        }
+    }
+    FieldIndex takeFocusMove() { return std::exchange(focusMove_, -1); }
+
+protected:
+    std::string fieldText(FieldIndex index) const override { return texts_[slotFor(index)]; }
+    void setFieldText(FieldIndex index, std::string_view text) override {
+        texts_[slotFor(index)] = text;
+    }
+    void focusField(FieldIndex index) override { focusMove_ = index; }
+
+private:
+    static std::size_t slotFor(FieldIndex index) { return static_cast<std::size_t>(slotOf(index)); }
+    std::array<std::string, kFields.size()> texts_;
+    FieldIndex focusMove_ = -1;
+};
+
+PageFieldSet& fields() {
+    static PageFieldSet instance;
+    return instance;
+}
+
+std::string_view kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Frame:
+        return "frame";
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::OptionButton:
+        return "option";
+    case ControlKind::ComboBox:
+        return "combo";
+    case ControlKind::Field:
+        return "field";
+    case ControlKind::Caption:
+        return "caption";
+    case ControlKind::LinkLabel:
+        return "link";
+    case ControlKind::Line:
+        return "line";
+    case ControlKind::Picture:
+        return "picture";
+    }
+    return "";
+}
+
+std::string controlJson(const ControlDescription& control) {
+    JsonObject json;
+    json.text("kind", kindName(control.kind))
+        .text("name", control.name)
+        .text("container", control.container)
+        .text("caption", control.caption)
+        .number("left", toPixels(control.left))
+        .number("top", toPixels(control.top))
+        .number("width", toPixels(control.width))
+        .number("height", toPixels(control.height))
+        .number("tabIndex", control.tabIndex)
+        .raw("fitsCaption", (control.flags & kFitsCaption) != 0U ? "true" : "false")
+        .raw("checked", (control.flags & kChecked) != 0U ? "true" : "false")
+        .raw("ownBackground", (control.flags & kOwnBackground) != 0U ? "true" : "false")
+        .number("arrayIndex", control.arrayIndex)
+        .text("toolTip", control.toolTip)
+        .number("captionOf", control.captionOf);
+    if (control.kind == ControlKind::Field) {
+        json.text("startupText",
+                  kFields[static_cast<std::size_t>(slotOf(control.arrayIndex))].startupText);
+    }
+    return json.done();
+}
+
+std::string helpJson(CoreType core) {
+    JsonObject json;
+    for (const FieldInfo& info : kFields) {
+        json.text(std::to_string(info.index), fieldHelp(info.index, core));
+    }
+    return json.done();
+}
+
+std::string picturesJson() {
+    std::string json = "[";
+    for (const PictureMode mode : {PictureMode::Core, PictureMode::Inductance}) {
+        for (const CoreType core : {CoreType::Drum, CoreType::Rod}) {
+            const CorePicture picture = corePictureFor(mode, core);
+            json += json.size() > 1 ? "," : "";
+            json += JsonObject{}
+                        .text("mode", mode == PictureMode::Core ? "core" : "inductance")
+                        .text("core", core == CoreType::Rod ? "rod" : "drum")
+                        .text("name", picture.name)
+                        .text("description", picture.description)
+                        .done();
+        }
+    }
+    return json + ']';
+}
+
+std::string limitJson(const SettingLimit& limit) {
+    return JsonObject{}
+        .text("name", limit.name)
+        .text("unit", limit.unit)
+        .number("lowest", limit.lowest)
+        .number("highest", limit.highest)
+        .done();
+}
+
+std::string settingsJson() {
+    const DetailsSettings defaults;
+    return JsonObject{}
+        .raw("series", jsonArray(kWireSeries,
+                                 [](WireSeries series) {
+                                     std::string json;
+                                     appendJsonString(json, seriesTitle(series));
+                                     return json;
+                                 }))
+        .number("temperature", defaults.temperatureC)
+        .number("saturationFlux", defaults.saturationFluxMt)
+        .number("alTolerance", defaults.alTolerancePercent)
+        .raw("temperatureLimit", limitJson(kTemperatureLimit))
+        .raw("saturationFluxLimit", limitJson(kSaturationFluxLimit))
+        .raw("alToleranceLimit", limitJson(kAlToleranceLimit))
+        .done();
+}
+
+DetailsSettings settingsOf(int series, double temperature, double saturationFlux,
+                           double alTolerance) {
+    DetailsSettings settings;
+    if (series >= 0 && static_cast<std::size_t>(series) < kWireSeries.size()) {
+        settings.series = kWireSeries[static_cast<std::size_t>(series)];
+    }
+    settings.temperatureC = temperature;
+    settings.saturationFluxMt = saturationFlux;
+    settings.alTolerancePercent = alTolerance;
+    return settings;
+}
+
+// --- the winding section as SVG ------------------------------------------------------------------
+
+void appendXmlText(std::string& svg, std::string_view text) {
+    for (const char c : text) {
+        switch (c) {
+        case '<':
+            svg += "&lt;";
+            break;
+        case '>':
+            svg += "&gt;";
+            break;
+        case '&':
+            svg += "&amp;";
+            break;
+        case '"':
+            svg += "&quot;";
+            break;
+        default:
+            svg += c;
+        }
+    }
+}
+
+class Svg {
+public:
+    Svg(double width, double height) {
+        svg_ = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"section\"";
+        attribute("width", width).attribute("height", height);
+        svg_ += " viewBox=\"0 0 ";
+        appendShortest(svg_, width);
+        svg_ += ' ';
+        appendShortest(svg_, height);
+        svg_ += "\">";
+    }
+    Svg& open(std::string_view element, std::string_view cssClass) {
+        svg_ += '<';
+        svg_ += element;
+        svg_ += " class=\"";
+        svg_ += cssClass;
+        svg_ += '"';
+        return *this;
+    }
+    Svg& attribute(std::string_view name, double value) {
+        svg_ += ' ';
+        svg_ += name;
+        svg_ += "=\"";
+        appendShortest(svg_, value);
+        svg_ += '"';
+        return *this;
+    }
+    void close() { svg_ += "/>"; }
+    void box(const SectionBox& box, std::string_view cssClass) {
+        open("rect", cssClass)
+            .attribute("x", box.left)
+            .attribute("y", box.top)
+            .attribute("width", box.width)
+            .attribute("height", box.height)
+            .close();
+    }
+    void line(double x1, double y1, double x2, double y2, std::string_view cssClass) {
+        open("line", cssClass)
+            .attribute("x1", x1)
+            .attribute("y1", y1)
+            .attribute("x2", x2)
+            .attribute("y2", y2)
+            .close();
+    }
+    void text(const SectionBox& box, std::string_view text, std::string_view cssClass) {
+        open("text", cssClass)
+            .attribute("x", box.left + box.width / 2)
+            .attribute("y", box.top + box.height / 2);
+        svg_ += '>';
+        appendXmlText(svg_, text);
+        svg_ += "</text>";
+    }
+    void mark(const SectionMark& mark, std::string_view cssClass) {
+        line(mark.x1, mark.y1, mark.x2, mark.y2, cssClass);
+        // Short end ticks across the line, as on the desktop drawing.
+        const double dx = mark.x2 - mark.x1;
+        const double dy = mark.y2 - mark.y1;
+        const double length = std::hypot(dx, dy);
+        if (length > 0) {
+            const double tx = -dy / length * 4;
+            const double ty = dx / length * 4;
+            line(mark.x1 - tx, mark.y1 - ty, mark.x1 + tx, mark.y1 + ty, cssClass);
+            line(mark.x2 - tx, mark.y2 - ty, mark.x2 + tx, mark.y2 + ty, cssClass);
+        }
+        text(mark.labelBox, mark.label, "label");
+    }
+    std::string done() { return svg_ + "</svg>"; }
+
+private:
+    std::string svg_;
+};
+
+// The drawing of the design in an area of width x height pixels; labels are measured with a
+// monospaced font of that character width and line height.
+std::string sectionSvg(const DetailsView& view, double width, double height, double charWidth,
+                       double lineHeight) {
+    std::optional<WindingSection> section;
+    if (view.design) {
+        const SectionArea area{width, height, lineHeight, [charWidth](std::string_view label) {
+                                   std::size_t characters = 0;
+                                   for (const char c : label) {
+                                       characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+                                   }
+                                   return static_cast<double>(characters) * charWidth;
+                               }};
+        section = layoutSection(*view.design, view.details, area);
+    }
+    if (!section) {
+        return {};
+    }
+    Svg svg(width, height);
+    svg.line(0, section->axisY, width, section->axisY, "axis");
+    svg.box(section->core, "core");
+    if (static_cast<double>(section->coreLabel.size()) * charWidth < section->core.width &&
+        lineHeight < section->core.height) {
+        svg.text(section->core, section->coreLabel, "label");
+    }
+    for (const SectionBox& flange : section->flanges) {
+        svg.box(flange, "flange");
+    }
+    if (section->space) {
+        svg.box(*section->space, "space");
+    }
+    for (const SectionBand& band : section->bands) {
+        svg.box(band.box, band.overfill ? "band overfill" : "band");
+    }
+    for (const SectionTurn& turn : section->turns) {
+        svg.open("circle", turn.overfill ? "turn overfill" : "turn")
+            .attribute("cx", turn.x)
+            .attribute("cy", turn.y)
+            .attribute("r", turn.radius)
+            .close();
+    }
+    svg.mark(section->width, "mark");
+    if (section->depth) {
+        svg.mark(*section->depth, "mark");
+    }
+    if (section->cut) {
+        svg.mark(*section->cut, "mark cut");
+    }
+    return svg.done();
+}
+
+std::string linesJson(const std::vector<DetailsLine>& lines) {
+    return jsonArray(lines, [](const DetailsLine& line) {
+        JsonObject json;
+        json.text("key", line.key).text("caption", line.caption).text("english", line.english);
+        if (line.value) {
+            json.text("value", *line.value);
+        }
+        return json.done();
+    });
+}
+
+} // namespace
+
+extern "C" {
+
+// {"controls": [...], "fields": [...], "help": {"drum": {...}, "rod": {...}}, "pictures": [...],
+//  "settings": {...}, "drumCore": "KQ CORE", "rodCore": "R CORE", "width": px, "height": px}
+const char* coilwind_window() {
+    return give(JsonObject{}
+                    .raw("controls", jsonArray(windowDescription(), controlJson))
+                    .raw("fields", jsonArray(kFields,
+                                             [](const FieldInfo& info) {
+                                                 return std::to_string(info.index);
+                                             }))
+                    .raw("help", JsonObject{}
+                                     .raw("drum", helpJson(CoreType::Drum))
+                                     .raw("rod", helpJson(CoreType::Rod))
+                                     .done())
+                    .raw("pictures", picturesJson())
+                    .raw("settings", settingsJson())
+                    .text("linkAddress", kLinkAddress)
+            .text("drumCore", kDrumCoreText)
+                    .text("rodCore", kRodCoreText)
+                    .number("width", toPixels(kClientWidthTwips))
+                    .number("height", toPixels(kClientHeightTwips))
+                    .done());
+}
+
+// 1 when the text selects the rod core, 0 for the drum core.
+int coilwind_core_type(const char* text, int size) {
+    return coreTypeOf(std::string_view(text, static_cast<std::size_t>(size))) == CoreType::Rod ? 1 : 0;
+}
+
+// The page's text of a field, before a command reads it.
+void coilwind_set_text(int index, const char* text, int size) {
+    if (isField(index)) {
+        fields().setText(index, std::string_view(text, static_cast<std::size_t>(size)));
+    }
+}
+
+const char* coilwind_text(int index) {
+    return give(isField(index) ? fields().text(index) : std::string());
+}
+
+// The commands return the winding summary, or an empty text when there is none; afterwards
+// coilwind_focus_move names the field the focus moves to (-1: it stays).
+const char* coilwind_calculate(const char* coreType, int size) {
+    return give(calculate(fields(), std::string_view(coreType, static_cast<std::size_t>(size)))
+                    .value_or(std::string()));
+}
+
+const char* coilwind_key_down(int index, int keyCode, int modifiers, const char* coreType,
+                              int size) {
+    return give(handleKeyDown(fields(), std::string_view(coreType, static_cast<std::size_t>(size)),
+                              index, keyCode, modifiers)
+                    .value_or(std::string()));
+}
+
+int coilwind_focus_move() {
+    return fields().takeFocusMove();
+}
+
+// {"inputs": [...], "figures": [...], "reasons": [...], "svg": "<svg…>" or ""}
+const char* coilwind_details(const char* coreType, int size, int series, double temperature,
+                             double saturationFlux, double alTolerance, double width, double height,
+                             double charWidth, double lineHeight) {
+    const DetailsView view =
+        viewDetails(fields(), std::string_view(coreType, static_cast<std::size_t>(size)),
+                    settingsOf(series, temperature, saturationFlux, alTolerance));
+    return give(JsonObject{}
+                    .raw("inputs", linesJson(view.inputs))
+                    .raw("figures", linesJson(view.figures))
+                    .raw("reasons", jsonArray(view.details.reasons,
+                                              [](const std::string& reason) {
+                                                  std::string json;
+                                                  appendJsonString(json, reason);
+                                                  return json;
+                                              }))
+                    .text("svg", sectionSvg(view, width, height, charWidth, lineHeight))
+                    .done());
+}
+
+const char* coilwind_report(const char* coreType, int size, int series, double temperature,
+                            double saturationFlux, double alTolerance) {
+    return give(composeDesignReport(fields(),
+                                    std::string_view(coreType, static_cast<std::size_t>(size)),
+                                    settingsOf(series, temperature, saturationFlux, alTolerance)));
+}
+
+// Returns the message; coilwind_calibration_written says whether field 18 was written.
+int calibrationWritten = 0;
+const char* coilwind_calibrate(const char* measured, int measuredSize, const char* turns,
+                               int turnsSize) {
+    const CalibrationOutcome outcome = applyCalibration(
+        fields(), std::string_view(measured, static_cast<std::size_t>(measuredSize)),
+        std::string_view(turns, static_cast<std::size_t>(turnsSize)));
+    calibrationWritten = outcome.written ? 1 : 0;
+    return give(outcome.message);
+}
+int coilwind_calibration_written() {
+    return calibrationWritten;
+}
+
+} // extern "C"
