@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds the calculator for the browser with Debian's emscripten into build-web/: the calculation
 # core, coilwind-batch's library and their GoogleTest suites (GoogleTest compiled from Debian's
-# sources with the same toolchain), run under node; then the page. Fails on any failure.
+# sources with the same toolchain), run under node, and the page: build-web/site/ for any static
+# web server and the self-contained build-web/coilwind.html. Then the browser tests drive Debian's
+# chromium, headless, through puppeteer-core (installed with npm ci from tests/web's lock file)
+# against both. Fails on any failure.
 #
 #   tools/web.sh
 set -euo pipefail
@@ -11,13 +14,15 @@ root=$PWD
 build=$root/build-web
 gtest_sources=/usr/src/googletest
 
-install_missing_packages cmake ninja-build emscripten nodejs googletest libfast-float-dev \
-    libfmt-dev
+install_missing_packages cmake ninja-build g++ emscripten nodejs googletest libfast-float-dev \
+    libfmt-dev chromium fonts-wqy-microhei
+if ! command -v npm >/dev/null; then
+    install_missing_packages npm # nodesource's nodejs brings its own npm
+fi
 
 # Debian's emscripten finds its JavaScript modules (acorn, terser, ...) through NODE_PATH; the
 # 3.1.6 loader needs node's experimental fetch off (node 18 and later have it on).
 export NODE_PATH=/usr/share/nodejs
-node=(node --no-experimental-fetch)
 
 # --- build ----------------------------------------------------------------------------------------
 # fast_float and {fmt} are header-only and the same for every target: copies of the build
@@ -36,3 +41,17 @@ cmake --build "$build" -j2
 
 # --- the core's tests under node ------------------------------------------------------------------
 ctest --test-dir "$build" --output-on-failure --timeout 600 --no-tests=error -j2
+
+# --- the native coilwind-batch, whose bytes the page's CSV run must match ----------------------
+linux_build=$root/build
+if [[ ! -f $linux_build/CMakeCache.txt ]]; then
+    linux_build=$build/linux-reference
+    cmake -S "$root" -B "$linux_build" -G Ninja -DCOILWIND_WITH_UI=OFF \
+        -DCOILWIND_WITH_BENCHMARKS=OFF -DBUILD_TESTING=OFF >/dev/null
+fi
+cmake --build "$linux_build" --target coilwind-batch
+
+# --- the page in headless chromium ---------------------------------------------------------------
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+(cd tests/web && COILWIND_WEB_BUILD="$build" COILWIND_BATCH="$linux_build/coilwind-batch" \
+    node --test --test-reporter=spec)

@@ -10,7 +10,7 @@
 namespace coilwind::ui {
 
 CorePicture corePictureFor(PictureMode mode, CoreType core) {
-    const coilwind::CorePicture chosen = coilwind::corePictureFor(mode, core);
+    const coilwind::CorePicture chosen = coilwind::corePictureOf(mode, core);
     const auto qstring = [](std::string_view text) {
         return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     };

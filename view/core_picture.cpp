@@ -2,7 +2,7 @@
 
 namespace coilwind {
 
-CorePicture corePictureFor(PictureMode mode, CoreType core) {
+CorePicture corePictureOf(PictureMode mode, CoreType core) {
     const bool rod = core == CoreType::Rod;
     if (mode == PictureMode::Core) {
         return rod ? CorePicture{"RC", "棒形磁心：直径A，长度B (rod core: diameter A, length B)"}

@@ -14,6 +14,6 @@ struct CorePicture {
     std::string_view description; // what it shows, for screen readers
 };
 
-CorePicture corePictureFor(PictureMode mode, CoreType core);
+CorePicture corePictureOf(PictureMode mode, CoreType core);
 
 } // namespace coilwind

@@ -63,7 +63,7 @@ const csvModule = inlined(read(moduleDir, 'coilwind_csv_module_inline.js'), 'the
 const executed = [pageModule, inlined(pageJs, 'page.js')];
 fs.writeFileSync(path.join(outDir, 'coilwind.html'), page({
   csp: `default-src 'none'; script-src ${executed.map(hash).join(' ')} 'wasm-unsafe-eval'; ` +
-    `style-src ${hash(css)}; img-src data:; worker-src blob:; base-uri 'none'; form-action 'none'`,
+    `style-src ${hash(css)}; img-src data:; connect-src data:; worker-src blob:; base-uri 'none'; form-action 'none'`,
   style: `<style>${inlined(css, 'page.css')}</style>`,
   // The CSV worker is made from the two text blocks below (its module, then worker.js).
   scripts: executed.map((text) => `<script>${text}</script>`).join('\n') +

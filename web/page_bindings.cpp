@@ -182,7 +182,7 @@ std::string picturesJson() {
     std::string json = "[";
     for (const PictureMode mode : {PictureMode::Core, PictureMode::Inductance}) {
         for (const CoreType core : {CoreType::Drum, CoreType::Rod}) {
-            const CorePicture picture = corePictureFor(mode, core);
+            const CorePicture picture = corePictureOf(mode, core);
             json += json.size() > 1 ? "," : "";
             json += JsonObject{}
                         .text("mode", mode == PictureMode::Core ? "core" : "inductance")

@@ -1,0 +1,238 @@
+// The page in Debian's chromium, headless, driven by puppeteer-core: served from 127.0.0.1 (the
+// site folder) and opened from the file system (the single file), each behaving as the desktop
+// window does. tools/web.sh runs it with COILWIND_WEB_BUILD (build-web/) and COILWIND_BATCH (the
+// native coilwind-batch, whose bytes the page's CSV run must match).
+'use strict';
+
+const { after, before, describe, test } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const path = require('node:path');
+const { pathToFileURL } = require('node:url');
+const puppeteer = require('puppeteer-core');
+const { serve } = require('./serve');
+
+const build = process.env.COILWIND_WEB_BUILD;
+const nativeBatch = process.env.COILWIND_BATCH;
+const STARTUP = { 0: 'KQ8*10', 1: '8', 2: '3.5', 3: '', 4: '10', 5: '', 6: '6.3', 7: '', 8: '', 9: '\\',
+  17: '500', 18: '', 19: '4.7', 20: '', 21: '', 23: '', 24: '' };
+const DRUM = { 18: '41.7', 20: '10.6', 21: '0.761', 23: '0.0075', 24: '0.779\n\r' };
+const ROD = { 18: '902.2', 20: '2.3', 21: '1.323', 23: '0.0008', 24: '0.710\n\r' };
+
+let browser;
+let server;
+before(async () => {
+  server = await serve(path.join(build, 'site'));
+  browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--allow-file-access-from-files=false', '--lang=zh-CN'],
+  });
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+const targets = [
+  ['the site from 127.0.0.1', () => server.url + 'index.html'],
+  ['the single file over file://', () => pathToFileURL(path.join(build, 'coilwind.html')).href],
+];
+
+for (const [name, address] of targets) {
+  describe(name, () => {
+    let page;
+    let requestsAfterLoad;
+    let problems;
+    async function open() {
+      if (page) {
+        assert.deepEqual(problems, []);
+        await page.close();
+      }
+      page = await browser.newPage();
+      problems = [];
+      page.on('pageerror', (error) => problems.push(String(error)));
+      page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
+      page.on('request', (request) => {
+        const url = request.url();
+        if (requestsAfterLoad && !url.startsWith('blob:') && !url.startsWith('data:')) requestsAfterLoad.push(url);
+      });
+      requestsAfterLoad = null;
+      await page.goto(address(), { waitUntil: 'load' });
+      await page.evaluate(() => window.coilwind.ready);
+      requestsAfterLoad = [];
+    }
+    const texts = () => page.evaluate((indexes) => Object.fromEntries(indexes.map(
+      (i) => [i, window.coilwind.fieldText(Number(i))])), Object.keys(STARTUP));
+    const focused = () => page.evaluate(() => {
+      const element = document.activeElement;
+      return { id: element.id, selected: element.value !== undefined &&
+        element.selectionStart === 0 && element.selectionEnd === element.value.length };
+    });
+    const click = (id) => page.click('#' + id);
+    async function typeCoreType(text) {
+      await page.click('#CORETYPE', { clickCount: 3 });
+      await page.keyboard.press('Backspace');
+      await page.type('#CORETYPE', text);
+    }
+
+    after(async () => {
+      assert.deepEqual(problems, []);
+      await page.close();
+    });
+
+    test('start-up texts, the focus on the calculate button, every control at its place', async () => {
+      await open();
+      assert.deepEqual(await texts(), STARTUP);
+      assert.equal((await focused()).id, 'Command1');
+      const boxes = await page.evaluate(() => Object.fromEntries(['Command1', 'Text1_18', 'Frame3', 'fig'].map(
+        (id) => { const r = document.getElementById(id).getBoundingClientRect(); return [id, [r.width, r.height]]; })));
+      assert.deepEqual(boxes.Command1, [65, 25]); // 975 x 375 twips
+      assert.deepEqual(boxes.Text1_18, [57, 18]);
+      assert.deepEqual(boxes.Frame3, [417, 89]);
+    });
+
+    test('calculate, drum core then rod core; Enter right after start-up calculates too', async () => {
+      await open();
+      await page.keyboard.press('Enter');
+      assert.deepEqual(await texts(), { ...STARTUP, ...DRUM });
+      const summary = await page.$eval('#Frame3', (frame) => frame.title);
+      assert.match(summary, /^.*10\.6.*\n.*4\.7.*\n.*KQ8\*10.*KQ CORE.*\nF2: 绕线详情/);
+      await typeCoreType('R CORE');
+      await click('Command1');
+      assert.deepEqual(await texts(), { ...STARTUP, ...ROD });
+    });
+
+    test('the Enter walk: each step writes its results and moves the focus, selecting', async () => {
+      await open();
+      await click('Text1_17');
+      const walk = [
+        [{ 18: DRUM[18] }, 'Text1_18'],
+        [{}, 'Text1_19'],
+        [{ 20: DRUM[20], 21: DRUM[21] }, 'Text1_20'],
+        [{}, 'Text1_21'],
+        [{ 23: DRUM[23], 24: DRUM[24] }, 'Text1_21'], // no field 22: the focus stays
+      ];
+      let expected = { ...STARTUP };
+      for (const [written, next] of walk) {
+        await page.keyboard.press('Enter');
+        expected = { ...expected, ...written };
+        assert.deepEqual(await texts(), expected);
+        assert.deepEqual(await focused(), { id: next, selected: true });
+      }
+    });
+
+    test('Tab visits the controls in the window\'s tab order, each field selected', async () => {
+      await open();
+      const order = ['Option1', 'CORETYPE', ...[20, 21, 23, 24, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 17, 18, 19]
+        .map((i) => 'Text1_' + i), 'Command2'];
+      for (const id of order) {
+        await page.keyboard.press('Tab');
+        const now = await focused();
+        assert.equal(now.id, id);
+        if (id.startsWith('Text1_') && id !== 'Text1_3') assert.ok(now.selected, id);
+      }
+      await page.keyboard.down('Shift');
+      await page.keyboard.press('Tab');
+      await page.keyboard.up('Shift');
+      assert.deepEqual(await focused(), { id: 'Text1_19', selected: true });
+    });
+
+    test('a faulting design writes nothing past the fault; a typed edit keeps the hidden line ends', async () => {
+      await open();
+      await page.click('#Text1_17', { clickCount: 3 });
+      await page.keyboard.type('0');
+      await click('Command1');
+      assert.deepEqual(await texts(), { ...STARTUP, 17: '0', 18: '0.0' }); // turns: division by zero
+      await page.click('#Text1_17', { clickCount: 3 });
+      await page.keyboard.type('500');
+      await click('Command1');
+      await page.focus('#Text1_24');
+      await page.keyboard.press('End');
+      await page.keyboard.press('Backspace');
+      assert.equal(await page.evaluate(() => window.coilwind.fieldText(24)), '0.77\n\r');
+    });
+
+    test('the picture rule: CORE / INDUCTANCE and the typed core type choose the picture', async () => {
+      await open();
+      const picture = () => page.$eval('#fig', (image) => image.dataset.picture);
+      const steps = [
+        [() => click('Option2'), 'KQ'],
+        [() => typeCoreType('R CORE'), 'R'],
+        [() => click('Option1'), 'RC'],
+        [() => typeCoreType('r core'), 'KQCORE'], // only the exact list text means the rod core
+      ];
+      assert.equal(await picture(), 'KQCORE');
+      for (const [step, expected] of steps) {
+        await step();
+        assert.equal(await picture(), expected);
+      }
+      assert.ok(await page.$eval('#fig', (image) => image.complete && image.naturalWidth > 0));
+    });
+
+    test('the field help follows the typed core type; captions name the fields', async () => {
+      await open();
+      const help = () => page.$eval('#Text1_1', (field) => field.getAttribute('aria-description'));
+      const drum = await help();
+      await typeCoreType('R CORE');
+      const rod = await help();
+      assert.notEqual(drum, rod);
+      assert.equal(await page.$eval('#Label3_1', (label) => label.title), rod);
+      assert.equal(await page.$eval('#Label3_1', (label) => label.htmlFor), 'Text1_1');
+    });
+
+    test('links open the address in a new tab on a primary click only', async () => {
+      await open();
+      const opened = [];
+      const listener = (target) => opened.push(target.url());
+      browser.on('targetcreated', listener);
+      await page.click('#Label2', { button: 'right' });
+      await page.keyboard.press('Escape');
+      await page.click('#Label2');
+      await new Promise((resolve) => setTimeout(resolve, 300));
+      browser.off('targetcreated', listener);
+      assert.equal(opened.length, 1);
+      for (const target of await browser.pages()) if (target !== page) await target.close();
+    });
+
+    test('the winding details for the start-up design: F2, the figures, the drawing, Copy\'s text', async () => {
+      await open();
+      await click('Command1');
+      await page.keyboard.press('F2');
+      const figure = (key) => page.$eval('#detail-' + key, (output) => output.textContent);
+      const expected = { 'whole-turns': '11', 'standard-wire': '0.630 mm', 'per-layer': '9', layers: '2',
+        build: '1.358', fits: '是 (yes)', 'l-range': '3.784 – 6.307' };
+      for (const [key, value] of Object.entries(expected)) assert.equal(await figure(key), value, key);
+      assert.equal(await page.$$eval('#details-section circle', (turns) => turns.length), 11);
+      const report = await page.evaluate(() => window.coilwind.detailsText());
+      assert.match(report, /0\.630 mm/);
+      assert.match(report, /KQ8\*10/);
+      await page.$eval('#testTurns', (input) => input.focus());
+      await page.type('#measured', '5');
+      await page.type('#testTurns', '10');
+      await click('useAsAl');
+      assert.equal(await page.evaluate(() => window.coilwind.fieldText(18)), '50.0');
+      assert.deepEqual(requestsAfterLoad, []);
+    });
+
+    test('a CSV table gives the same bytes as the native coilwind-batch', async () => {
+      await open();
+      const designs = '\ufeffmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n' +
+        '"R8x3.5, long",R CORE,8,3.5,10,6.3,500,4.7\r\nKQ5*5,KQ CORE,5,2,5,3,0,10\r\n';
+      for (const options of [{}, { series: 'awg-heavy', temperature: 85.5, bs: 300, tolerance: 7.5 }]) {
+        const args = Object.entries(options).flatMap(([key, value]) => ['--' + key, String(value)]);
+        let native;
+        try {
+          native = execFileSync(nativeBatch, args, { input: designs });
+        } catch (failure) {
+          native = failure.stdout; // exit status 1: a row faults
+        }
+        const fromPage = await page.evaluate((text, o) => window.coilwind.runCsv(text, o), designs, options);
+        assert.equal(fromPage, native.toString('utf8'));
+      }
+      await assert.rejects(page.evaluate(() => window.coilwind.runCsv('a,b\n1,2\n')), /missing column/);
+      if (address().startsWith('file:')) assert.deepEqual(requestsAfterLoad, []);
+    });
+  });
+}
