@@ -171,7 +171,8 @@
   function place(element, control) {
     element.style.left = control.left + 'px';
     element.style.top = control.top + 'px';
-    if (!control.fitsCaption) {
+    // A label that fits its caption, and the picture, take the size of what they show.
+    if (!control.fitsCaption && control.kind !== 'picture') {
       element.style.width = control.width + 'px';
       element.style.height = control.height + 'px';
     }
@@ -182,7 +183,8 @@
     switch (control.kind) {
       case 'frame': {
         element = document.createElement('div');
-        element.className = control.ownBackground ? 'frame own-background' : 'frame';
+        element.className = 'frame' + (control.ownBackground ? ' own-background' : '') +
+          (control.caption ? ' titled' : '');
         element.setAttribute('role', 'group');
         if (control.caption) {
           const legend = document.createElement('span');
@@ -228,6 +230,9 @@
         }
         document.body.append(list);
         element.value = description.drumCore;
+        element.addEventListener('click', (event) => {
+          if (event.offsetX > element.clientWidth - 20 && element.showPicker) element.showPicker();
+        });
         focusTarget = element;
         break;
       }
