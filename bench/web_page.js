@@ -30,7 +30,10 @@ async function figures(runs) {
     // Everything the page loads, gzip-compressed as a server would send it.
     const page = await browser.newPage();
     const loaded = [];
-    page.on('requestfinished', (request) => loaded.push(new URL(request.url()).pathname.slice(1)));
+    page.on('requestfinished', (request) => {
+      const url = new URL(request.url());
+      if (url.protocol === 'http:') loaded.push(url.pathname.slice(1)); // data: travels inside
+    });
     await page.goto(server.url + 'index.html');
     await page.evaluate(() => window.coilwind.ready);
     let total = 0;

@@ -10,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source tools/packages.sh
+source tools/linux_batch.sh
 root=$PWD
 build=$root/build-web
 gtest_sources=/usr/src/googletest
@@ -43,15 +44,9 @@ cmake --build "$build" -j2
 ctest --test-dir "$build" --output-on-failure --timeout 600 --no-tests=error -j2
 
 # --- the native coilwind-batch, whose bytes the page's CSV run must match ----------------------
-linux_build=$root/build
-if [[ ! -f $linux_build/CMakeCache.txt ]]; then
-    linux_build=$build/linux-reference
-    cmake -S "$root" -B "$linux_build" -G Ninja -DCOILWIND_WITH_UI=OFF \
-        -DCOILWIND_WITH_BENCHMARKS=OFF -DBUILD_TESTING=OFF >/dev/null
-fi
-cmake --build "$linux_build" --target coilwind-batch
+linux_batch=$(build_linux_batch "$build/linux-reference")
 
 # --- the page in headless chromium ---------------------------------------------------------------
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
-(cd tests/web && COILWIND_WEB_BUILD="$build" COILWIND_BATCH="$linux_build/coilwind-batch" \
+(cd tests/web && COILWIND_WEB_BUILD="$build" COILWIND_BATCH="$linux_batch" \
     node --test --test-reporter=spec)

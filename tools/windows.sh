@@ -10,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source tools/packages.sh
+source tools/linux_batch.sh
 root=$PWD
 build=$root/build-windows
 gtest_sources=/usr/src/googletest
@@ -69,13 +70,7 @@ ctest --test-dir "$build" --output-on-failure --timeout 600 --no-tests=error
 
 # --- the Linux build to compare with ------------------------------------------------------------
 # The Linux reference: the README's build when there is one, else a small build of the tool only.
-linux_build=$root/build
-if [[ ! -f $linux_build/CMakeCache.txt ]]; then
-    linux_build=$build/linux-reference
-    cmake -S "$root" -B "$linux_build" -G Ninja -DCOILWIND_WITH_UI=OFF \
-        -DCOILWIND_WITH_BENCHMARKS=OFF -DBUILD_TESTING=OFF >/dev/null
-fi
-cmake --build "$linux_build" --target coilwind-batch
+linux_batch=$(build_linux_batch "$build/linux-reference")
 
 # --- the zip --------------------------------------------------------------------------------------
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
@@ -104,7 +99,7 @@ designs=start-up-designs.csv
 } >"$build/$designs"
 compare_with_linux() { # arguments
     local linux_status=0 windows_status=0
-    (cd "$build" && "$linux_build/coilwind-batch" "$@" <"$designs" >linux.csv) || linux_status=$?
+    (cd "$build" && "$linux_batch" "$@" <"$designs" >linux.csv) || linux_status=$?
     (cd "$build" && wine "$staging/coilwind-batch.exe" "$@" <"$designs" >windows.csv) ||
         windows_status=$?
     if ! cmp "$build/linux.csv" "$build/windows.csv" || ((linux_status != windows_status)); then

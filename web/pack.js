@@ -53,8 +53,10 @@ for (const [dir, name] of [[webDir, 'page.css'], [webDir, 'page.js'], [webDir, '
 fs.writeFileSync(path.join(site, 'index.html'), page({
   csp: "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src data:; " +
     "connect-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'",
-  style: '<link rel="stylesheet" href="page.css">',
-  scripts: '<script src="coilwind_page_module.js"></script>\n<script src="page.js"></script>',
+  // The module's .wasm is fetched at once, beside the scripts, not after the first one has run.
+  style: '<link rel="stylesheet" href="page.css">\n' +
+    '<link rel="preload" href="coilwind_page_module.wasm" as="fetch" type="application/wasm" crossorigin>',
+  scripts: '<script defer src="coilwind_page_module.js"></script>\n<script defer src="page.js"></script>',
 }));
 
 // --- the single file --------------------------------------------------------------------------------
