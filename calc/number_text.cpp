@@ -265,6 +265,43 @@ bool isShortPlainDecimal(std::string_view text) {
     return i == text.size();
 }
 
+// Adds one unit in the last place of a string of decimal digits; returns whether it grew a digit
+// ("999" -> "1000").
+bool incrementDigits(std::string& digits) {
+    auto it = digits.rbegin();
+    for (; it != digits.rend() && *it == '9'; ++it) {
+        *it = '0';
+    }
+    if (it == digits.rend()) {
+        digits.insert(digits.begin(), '1');
+        return true;
+    }
+    ++*it;
+    return false;
+}
+
+// The shortest digits that read back to a positive finite value, and the power of ten of the
+// last: value = digits x 10^scale (Dragonbox, from {fmt}).
+struct ShortestDigits {
+    std::array<char, 24> buffer{};
+    std::size_t length = 0;
+    int scale = 0;
+
+    std::string_view digits() const { return {buffer.data(), length}; }
+};
+
+ShortestDigits shortestDigits(double magnitude) {
+    ShortestDigits shortest;
+    const auto decimal = fmt::detail::dragonbox::to_decimal(magnitude);
+    const char* end =
+        std::to_chars(shortest.buffer.data(), shortest.buffer.data() + shortest.buffer.size(),
+                      decimal.significand)
+            .ptr;
+    shortest.length = static_cast<std::size_t>(end - shortest.buffer.data());
+    shortest.scale = decimal.exponent;
+    return shortest;
+}
+
 } // namespace
 
 // fast_float rather than std::from_chars: libc++ has no from_chars for double, and a fallback on
@@ -309,6 +346,44 @@ std::optional<double> readLeadingNumber(std::string_view text) {
     return readDecimal(cursor);
 }
 
+// The shortest digits, padded or rounded to fifteen: exact wherever no midpoint between two
+// fifteen-digit numbers lies between the shortest digits and the value itself. For a normal
+// double the two lie within half a unit in the last place (at most 2^-53 of the value), closer
+// than half a fifteen-digit step (at least 5e-16 of it). A midpoint between them would read back
+// to the value too and have at most 16 digits, so the shortest digits would be that midpoint
+// (Dragonbox takes, of the shortest, the one nearest the value): then, and for a subnormal value
+// (fewer bits, wider units), the exact value decides through {fmt}'s correctly rounded "{:.14e}".
+SignificantDigits fifteenSignificantDigits(double magnitude) {
+    constexpr std::size_t kSignificant = 15;
+    const ShortestDigits shortest = shortestDigits(magnitude);
+    const std::string_view digits = shortest.digits();
+    SignificantDigits result{std::string(digits.substr(0, kSignificant)),
+                             shortest.scale + static_cast<int>(digits.size()) - 1};
+    const std::string_view dropped =
+        digits.size() > kSignificant ? digits.substr(kSignificant) : std::string_view();
+    const bool subnormal = magnitude < std::numeric_limits<double>::min();
+    if (subnormal || dropped == "5" || dropped == "50") {
+        char buffer[32];
+        const auto written =
+            fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.14e}"), magnitude);
+        // "d.dddddddddddddde±x…": 15 digits, then the decimal exponent.
+        result.digits.assign(1, buffer[0]);
+        result.digits.append(buffer + 2, kSignificant - 1);
+        const char* exponentSign = buffer + kSignificant + 2;
+        std::from_chars(exponentSign + 1, written.out, result.exponent);
+        if (*exponentSign == '-') {
+            result.exponent = -result.exponent;
+        }
+        return result;
+    }
+    result.digits.resize(kSignificant, '0');
+    if (!dropped.empty() && dropped.front() >= '5' && incrementDigits(result.digits)) {
+        result.digits.pop_back();
+        ++result.exponent;
+    }
+    return result;
+}
+
 std::optional<std::string> formatFixed(double value, Pattern pattern) {
     if (!std::isfinite(value)) {
         return std::nullopt;
@@ -317,20 +392,7 @@ std::optional<std::string> formatFixed(double value, Pattern pattern) {
     std::string kept; // the rounded value times 10^decimals, as decimal digits
     if (value != 0.0) {
         constexpr int kSignificant = 15;
-        char buffer[32];
-        // {fmt} rather than std::to_chars: libc++ before 14 has no to_chars for double. Both
-        // round correctly, ties to even (bench/number_text_identity compares them).
-        const auto result =
-            fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.14e}"), std::fabs(value));
-        // buffer holds "d.dddddddddddddde±x…": 15 digits, then the decimal exponent.
-        std::string digits(1, buffer[0]);
-        digits.append(buffer + 2, buffer + 2 + (kSignificant - 1));
-        const char* exponentSign = buffer + kSignificant + 2; // past the digits and the 'e'
-        int exponent = 0;
-        std::from_chars(exponentSign + 1, result.out, exponent);
-        if (*exponentSign == '-') {
-            exponent = -exponent;
-        }
+        auto [digits, exponent] = fifteenSignificantDigits(std::fabs(value));
         // Leading digits that survive rounding to the pattern.
         const int keep = exponent + 1 + decimals;
         if (keep >= kSignificant) {
@@ -338,15 +400,7 @@ std::optional<std::string> formatFixed(double value, Pattern pattern) {
         } else if (keep >= 0) {
             kept = digits.substr(0, static_cast<std::size_t>(keep));
             if (digits[static_cast<std::size_t>(keep)] >= '5') {
-                auto it = kept.rbegin();
-                for (; it != kept.rend() && *it == '9'; ++it) {
-                    *it = '0';
-                }
-                if (it == kept.rend()) {
-                    kept.insert(kept.begin(), '1');
-                } else {
-                    ++*it;
-                }
+                incrementDigits(kept);
             }
         }
     }
@@ -382,16 +436,10 @@ void appendShortest(std::string& text, double value) {
         text += '0';
         return;
     }
-    const auto decimal = fmt::detail::dragonbox::to_decimal(magnitude);
-    std::array<char, 24> digitBuffer{};
-    const char* digitsEnd =
-        std::to_chars(digitBuffer.data(), digitBuffer.data() + digitBuffer.size(),
-                      decimal.significand)
-            .ptr;
-    const std::string_view digits(digitBuffer.data(),
-                                  static_cast<std::size_t>(digitsEnd - digitBuffer.data()));
+    const ShortestDigits shortest = shortestDigits(magnitude);
+    const std::string_view digits = shortest.digits();
     const auto count = static_cast<int>(digits.size());
-    const int scale = decimal.exponent;     // value = digits × 10^scale
+    const int scale = shortest.scale;       // value = digits × 10^scale
     const int exponent = scale + count - 1; // value = d.ddd × 10^exponent
     const int exponentDigits = std::abs(exponent) >= 100 ? 3 : 2;
     const int exponentLength = count + (count > 1 ? 1 : 0) + 2 + exponentDigits;

@@ -29,6 +29,14 @@ constexpr int decimalsOf(Pattern pattern) {
     return static_cast<int>(pattern);
 }
 
+// A positive finite value correctly rounded to 15 significant digits, ties to even, as printf's
+// "%.14e" gives it: the digits ("417000000000000") and the power of ten of the first (1).
+struct SignificantDigits {
+    std::string digits;
+    int exponent = 0;
+};
+SignificantDigits fifteenSignificantDigits(double magnitude);
+
 // Writes a finite value with the pattern's decimals: first correctly rounded to 15 significant
 // digits, then that decimal rounded to the pattern, halves away from zero. No grouping, no
 // exponent, "." whatever the locale; exact zero has no sign, a negative value rounding to zero
