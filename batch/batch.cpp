@@ -3,7 +3,6 @@
 #include "batch/csv.hpp"
 #include "calc/failure.hpp"
 #include "calc/field_set.hpp"
-#include "calc/formulas.hpp"
 #include "calc/number_text.hpp"
 #include "calc/stages.hpp"
 
@@ -45,24 +44,6 @@ constexpr std::array<InputColumn, 8> kRequiredColumns{{
 constexpr InputColumn kAlColumn{"AL", field::kAl};
 constexpr std::size_t kCoreTypeSlot = 1;
 static_assert(kRequiredColumns[kCoreTypeSlot].field == kCoreTypeColumn);
-
-// The five steps in the calculate command's order, each named by the column it writes.
-enum class StepId { Al, Turns, WireMax, Dcr, CopperG };
-
-struct Step {
-    StepId id;
-    std::string_view column;
-    FieldIndex writes;
-    void (*run)(FieldSet&, CoreType);
-};
-
-constexpr std::array<Step, 5> kSteps{{
-    {StepId::Al, "AL", field::kAl, alStep},
-    {StepId::Turns, "turns", field::kTurns, [](FieldSet& fields, CoreType) { turnsStep(fields); }},
-    {StepId::WireMax, "wire_max", field::kWireDiameter, wireDiameterStep},
-    {StepId::Dcr, "dcr", field::kDcr, dcrStep},
-    {StepId::CopperG, "copper_g", field::kCopperWeight, copperWeightStep},
-}};
 
 constexpr std::array<std::string_view, 15> kDetailsColumns{
     "wire",    "bare_mm",  "od_max_mm", "turns_whole", "per_layer",
@@ -121,106 +102,6 @@ ColumnMap mapColumns(const std::vector<std::string>& header) {
     }
     map.al = find(kAlColumn.name);
     return map;
-}
-
-int sign(double x) {
-    return (x > 0) - (x < 0);
-}
-
-// The drum's magnetic path as the AL step computes it; an overflow is no zero path.
-bool drumPathIsZero(const FieldSet& fields) {
-    try {
-        return drumPathLengthMm(fields.number(field::kA), fields.number(field::kD),
-                                fields.number(field::kB))
-                   .value() == 0;
-    } catch (const CalculationFault&) {
-        return false;
-    }
-}
-
-// What made a step fault, in the columns' names: a number beyond the range of a double in one of
-// the step's inputs, or the quantity that came out zero or negative. Empty when nothing explains
-// more than the fault itself (an overflow deep in a formula).
-struct FaultCause {
-    std::string text;
-    bool replacesFault = false;
-};
-
-FaultCause causeOf(StepId step, const FieldSet& fields, CoreType core) {
-    struct Input {
-        std::string_view name;
-        FieldIndex field;
-    };
-    const bool drum = core == CoreType::Drum;
-    std::vector<Input> inputs;
-    switch (step) {
-    case StepId::Al:
-        inputs = {{"mu", field::kPermeability}, {"A", field::kA}, {"B", field::kB}};
-        if (drum) {
-            inputs.push_back({"D", field::kD});
-        }
-        break;
-    case StepId::Turns:
-        inputs = {{"AL", field::kAl}, {"L", field::kInductance}};
-        break;
-    case StepId::WireMax:
-    case StepId::Dcr:
-    case StepId::CopperG:
-        inputs = {{"A", field::kA}, {"B", field::kB}, {"turns", field::kTurns}};
-        if (step == StepId::WireMax && drum) {
-            inputs.push_back({"F", field::kF});
-        }
-        if (step != StepId::WireMax) {
-            inputs.push_back({"wire_max", field::kWireDiameter});
-        }
-        break;
-    }
-    for (const Input& input : inputs) {
-        try {
-            fields.number(input.field);
-        } catch (const CalculationFault&) {
-            return {std::string(input.name) + " holds a number beyond the range of a double", true};
-        }
-    }
-    // Every input reads now: the faults above were the only ones reading can raise.
-    const auto value = [&](FieldIndex index) { return fields.number(index); };
-    switch (step) {
-    case StepId::Al:
-        if (drum && drumPathIsZero(fields)) {
-            return {"A + D - B is 0"};
-        }
-        if (!drum && value(field::kB) == 0) {
-            return {"B is 0"};
-        }
-        break;
-    case StepId::Turns:
-        if (value(field::kAl) == 0) {
-            return {"AL is 0"};
-        }
-        if (sign(value(field::kAl)) * sign(value(field::kInductance)) < 0) {
-            return {"L / AL is negative"};
-        }
-        break;
-    case StepId::WireMax: {
-        if (value(field::kTurns) == 0) {
-            return {"turns is 0"};
-        }
-        const int windowSign = sign(value(field::kA) - value(field::kB)) * sign(value(field::kF)) *
-                               sign(value(field::kTurns));
-        if (drum && windowSign < 0) {
-            return {"(A - B) x F / turns is negative"};
-        }
-        break;
-    }
-    case StepId::Dcr:
-        if (value(field::kWireDiameter) == 0) {
-            return {"wire_max is 0"};
-        }
-        break;
-    case StepId::CopperG:
-        break;
-    }
-    return {};
 }
 
 // The copper weight as shown, without the line feed and carriage return the field holds behind it.
@@ -327,31 +208,23 @@ bool appendDesignRow(std::string& row, const std::vector<std::string>& cells, co
         fields.setText(kAlColumn.field, cells[*map.al]);
     }
     std::string error;
-    for (const Step& step : kSteps) {
-        if (alGiven && step.id == StepId::Al) {
+    for (const StepId step : kStepOrder) {
+        if (alGiven && step == StepId::Al) {
             continue;
         }
         try {
-            step.run(fields, core);
-        } catch (const CalcFailure& failure) {
-            const FaultCause cause = causeOf(step.id, fields, core);
-            error = std::string(step.column) + ": ";
-            if (cause.replacesFault) {
-                error += cause.text;
-            } else {
-                error += failure.what();
-                if (!cause.text.empty()) {
-                    error += " (" + cause.text + ")";
-                }
-            }
+            runStep(fields, step, core);
+        } catch (const StepFault& fault) {
+            error = fault.what();
             break;
         }
     }
     // Fields the steps did not reach hold their empty start-up text.
-    for (const Step& step : kSteps) {
+    for (const StepId step : kStepOrder) {
         row += ',';
-        appendCell(row, step.id == StepId::CopperG ? withoutCopperSuffix(fields.text(step.writes))
-                                                   : std::string_view(fields.text(step.writes)));
+        const std::string text = fields.text(stepRow(step, core).writes);
+        appendCell(row,
+                   step == StepId::CopperG ? withoutCopperSuffix(text) : std::string_view(text));
     }
     if (error.empty()) {
         error = appendDetails(row, fields, coreText, settings);
@@ -367,7 +240,7 @@ bool appendDesignRow(std::string& row, const std::vector<std::string>& cells, co
 void appendFaultRow(std::string& row, const std::vector<std::string>& cells, std::size_t width,
                     std::string_view error) {
     appendInputCells(row, cells, width);
-    appendEmptyCells(row, kSteps.size() + kDetailsColumns.size() + 1);
+    appendEmptyCells(row, kStepOrder.size() + kDetailsColumns.size() + 1);
     appendCell(row, error);
 }
 
@@ -500,9 +373,9 @@ int runBatch(std::istream& in, std::ostream& out, const DetailsSettings& setting
 
     std::string row;
     appendInputCells(row, header.cells, map.width);
-    for (const Step& step : kSteps) {
+    for (const StepId step : kStepOrder) {
         row += ',';
-        row += step.column;
+        row += stepName(step);
     }
     for (const std::string_view column : kDetailsColumns) {
         row += ',';

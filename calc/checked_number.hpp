@@ -27,7 +27,7 @@ public:
     }
     friend CheckedNumber operator/(CheckedNumber a, CheckedNumber b) {
         if (b.value_ == 0.0) {
-            throw CalculationFault("division by zero");
+            throw CalculationFault(FaultKind::ZeroDivisor, "division by zero");
         }
         return finite(a.value_ / b.value_);
     }
@@ -35,7 +35,7 @@ public:
 private:
     static CheckedNumber finite(double result) {
         if (!std::isfinite(result)) {
-            throw CalculationFault("result beyond the range of a double");
+            throw CalculationFault(FaultKind::BeyondRange, "result beyond the range of a double");
         }
         return result;
     }
@@ -49,7 +49,7 @@ inline CheckedNumber squared(CheckedNumber x) {
 
 inline CheckedNumber squareRoot(CheckedNumber x) {
     if (x.value() < 0.0) {
-        throw CalculationFault("square root of a negative number");
+        throw CalculationFault(FaultKind::NegativeRoot, "square root of a negative number");
     }
     return std::sqrt(x.value());
 }

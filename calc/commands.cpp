@@ -43,9 +43,9 @@ std::string composeSummary(const FieldSet& fields, std::string_view coreTypeText
 
 std::optional<std::string> calculate(FieldSet& fields, std::string_view coreTypeText) {
     try {
-        runAlStage(fields, coreTypeText);
-        runTurnsStage(fields, coreTypeText);
-        runWindingStage(fields, coreTypeText);
+        for (const StageRow& stage : kStageTable) {
+            runStage(fields, stage.id, coreTypeText);
+        }
         return composeSummary(fields, coreTypeText);
     } catch (const CalcFailure&) {
         return std::nullopt;
@@ -59,15 +59,13 @@ std::optional<std::string> handleKeyDown(FieldSet& fields, std::string_view core
     }
     std::optional<std::string> summary;
     try {
-        if (index == field::kPermeability) {
-            runAlStage(fields, coreTypeText);
-        }
-        if (index == field::kInductance) {
-            runTurnsStage(fields, coreTypeText);
-        }
-        if (index == field::kWireDiameter) {
-            runWindingStage(fields, coreTypeText);
-            summary = composeSummary(fields, coreTypeText);
+        for (const StageRow& stage : kStageTable) {
+            if (index == stage.trigger) {
+                runStage(fields, stage.id, coreTypeText);
+                if (stage.id == StageId::Winding) {
+                    summary = composeSummary(fields, coreTypeText);
+                }
+            }
         }
         if (index < kFocusStepBound) {
             fields.focus(index + 1);

@@ -29,7 +29,8 @@ void FieldSet::setText(FieldIndex index, std::string_view text) {
 double FieldSet::number(FieldIndex index) const {
     const auto value = readLeadingNumber(text(index));
     if (!value) {
-        throw CalculationFault("field " + std::to_string(index) + " holds a number beyond range");
+        throw CalculationFault(FaultKind::FieldBeyondRange,
+                               "field " + std::to_string(index) + " holds a number beyond range");
     }
     return *value;
 }
@@ -38,7 +39,8 @@ void FieldSet::setNumber(FieldIndex index, double value, Pattern pattern, std::s
     checked(index);
     auto formatted = formatFixed(value, pattern);
     if (!formatted) {
-        throw CalculationFault("result for field " + std::to_string(index) + " is not finite");
+        throw CalculationFault(FaultKind::BeyondRange,
+                               "result for field " + std::to_string(index) + " is not finite");
     }
     *formatted += suffix;
     setFieldText(index, *formatted);

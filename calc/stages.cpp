@@ -2,101 +2,78 @@
 
 #include "checked_number.hpp"
 #include "formulas.hpp"
-#include "number_text.hpp"
+
+#include <array>
+#include <string>
 
 namespace coilwind {
+namespace {
 
-// Each step reads its fields in a fixed order, all before any arithmetic, then writes one field.
+using Inputs = std::array<double, kMostReads>;
 
-void alStep(FieldSet& fields, CoreType core) {
-    CheckedNumber al = 0.0;
-    if (core == CoreType::Drum) {
-        const CheckedNumber permeability = fields.number(field::kPermeability);
-        const CheckedNumber post = fields.number(field::kB);
-        const CheckedNumber length = fields.number(field::kD);
-        const CheckedNumber outer = fields.number(field::kA);
-        const CheckedNumber postAgain = fields.number(field::kB); // B is read a second time
-        al = alOf(permeabilityTimesArea(permeability, post),
-                  drumPathLengthMm(outer, length, postAgain));
-    } else {
-        const CheckedNumber permeability = fields.number(field::kPermeability);
-        const CheckedNumber diameter = fields.number(field::kA);
-        const CheckedNumber length = fields.number(field::kB);
-        al = alOf(permeabilityTimesArea(permeability, diameter), length);
+// The formula of each row of the step table, its inputs in the row's reading order.
+CheckedNumber resultOf(const StepRow& row, const Inputs& in) {
+    const bool drum = row.core == CoreType::Drum;
+    switch (row.id) {
+    case StepId::Al: // drum: mu, B, D, A, B; rod: mu, A, B
+        return drum ? alOf(permeabilityTimesArea(in[0], in[1]),
+                           drumPathLengthMm(in[3], in[2], in[4]))
+                    : alOf(permeabilityTimesArea(in[0], in[1]), in[2]);
+    case StepId::Turns: // AL, L
+        return turnsFor(in[1], in[0]);
+    case StepId::WireMax: // drum: B, F, turns, A; rod: B, turns
+        return drum ? drumWireDiameterMm(in[3], in[0], in[1], in[2])
+                    : rodWireDiameterMm(in[0], in[1]);
+    case StepId::Dcr: // drum: A, B, turns, wire; rod: A, turns, wire
+        return drum ? dcrOhm(drumMeanTurnMm(in[0], in[1]), in[2], in[3])
+                    : dcrOhm(rodMeanTurnMm(in[0]), in[1], in[2]);
+    case StepId::CopperG: // drum: A, B, wire, turns; rod: A, wire, turns
+        return drum ? copperWeightG(drumMeanTurnMm(in[0], in[1]), in[3], in[2])
+                    : copperWeightG(rodMeanTurnMm(in[0]), in[2], in[1]);
     }
-    fields.setNumber(field::kAl, al.value(), Pattern::OneDecimal);
+    return 0.0;
 }
 
-void turnsStep(FieldSet& fields) {
-    const CheckedNumber al = fields.number(field::kAl);
-    const CheckedNumber inductance = fields.number(field::kInductance);
-    fields.setNumber(field::kTurns, turnsFor(inductance, al).value(), Pattern::OneDecimal);
-}
-
-void wireDiameterStep(FieldSet& fields, CoreType core) {
-    CheckedNumber diameter = 0.0;
-    if (core == CoreType::Drum) {
-        const CheckedNumber post = fields.number(field::kB);
-        const CheckedNumber width = fields.number(field::kF);
-        const CheckedNumber turns = fields.number(field::kTurns);
-        const CheckedNumber outer = fields.number(field::kA);
-        diameter = drumWireDiameterMm(outer, post, width, turns);
-    } else {
-        const CheckedNumber length = fields.number(field::kB);
-        const CheckedNumber turns = fields.number(field::kTurns);
-        diameter = rodWireDiameterMm(length, turns);
+// The operand the row names for a fault of this kind, as a cause: "AL is 0".
+std::string causeOf(const StepRow& row, FaultKind kind) {
+    if (kind == FaultKind::ZeroDivisor && !row.zeroDivisor.empty()) {
+        return std::string(row.zeroDivisor) + " is 0";
     }
-    fields.setNumber(field::kWireDiameter, diameter.value(), Pattern::ThreeDecimals);
-}
-
-void dcrStep(FieldSet& fields, CoreType core) {
-    CheckedNumber dcr = 0.0;
-    if (core == CoreType::Drum) {
-        const CheckedNumber outer = fields.number(field::kA);
-        const CheckedNumber post = fields.number(field::kB);
-        const CheckedNumber turns = fields.number(field::kTurns);
-        const CheckedNumber wire = fields.number(field::kWireDiameter);
-        dcr = dcrOhm(drumMeanTurnMm(outer, post), turns, wire);
-    } else {
-        const CheckedNumber diameter = fields.number(field::kA);
-        const CheckedNumber turns = fields.number(field::kTurns);
-        const CheckedNumber wire = fields.number(field::kWireDiameter);
-        dcr = dcrOhm(rodMeanTurnMm(diameter), turns, wire);
+    if (kind == FaultKind::NegativeRoot && !row.negativeRoot.empty()) {
+        return std::string(row.negativeRoot) + " is negative";
     }
-    fields.setNumber(field::kDcr, dcr.value(), Pattern::FourDecimals);
+    return {};
 }
 
-void copperWeightStep(FieldSet& fields, CoreType core) {
-    CheckedNumber weight = 0.0;
-    if (core == CoreType::Drum) {
-        const CheckedNumber outer = fields.number(field::kA);
-        const CheckedNumber post = fields.number(field::kB);
-        const CheckedNumber wire = fields.number(field::kWireDiameter);
-        const CheckedNumber turns = fields.number(field::kTurns);
-        weight = copperWeightG(drumMeanTurnMm(outer, post), turns, wire);
-    } else {
-        const CheckedNumber diameter = fields.number(field::kA);
-        const CheckedNumber wire = fields.number(field::kWireDiameter);
-        const CheckedNumber turns = fields.number(field::kTurns);
-        weight = copperWeightG(rodMeanTurnMm(diameter), turns, wire);
+} // namespace
+
+void runStep(FieldSet& fields, StepId step, CoreType core) {
+    const StepRow& row = stepRow(step, core);
+    // Every read comes before any arithmetic.
+    Inputs in{};
+    for (std::size_t i = 0; i < row.readCount; ++i) {
+        try {
+            in[i] = fields.number(row.reads[i]);
+        } catch (const CalculationFault& fault) {
+            throw StepFault(row, fault.kind(),
+                            std::string(fieldName(row.reads[i])) +
+                                " holds a number beyond the range of a double",
+                            {});
+        }
     }
-    fields.setNumber(field::kCopperWeight, weight.value(), Pattern::ThreeDecimals,
-                     kCopperWeightSuffix);
+    double result = 0;
+    try {
+        result = resultOf(row, in).value();
+    } catch (const CalculationFault& fault) {
+        throw StepFault(row, fault.kind(), fault.what(), causeOf(row, fault.kind()));
+    }
+    fields.setNumber(row.writes, result, row.pattern, row.suffix);
 }
 
-void runAlStage(FieldSet& fields, std::string_view coreTypeText) {
-    alStep(fields, coreTypeOf(coreTypeText));
-}
-
-void runTurnsStage(FieldSet& fields, std::string_view coreTypeText) {
-    turnsStep(fields);
-    wireDiameterStep(fields, coreTypeOf(coreTypeText));
-}
-
-void runWindingStage(FieldSet& fields, std::string_view coreTypeText) {
-    const CoreType core = coreTypeOf(coreTypeText);
-    dcrStep(fields, core);
-    copperWeightStep(fields, core);
+void runStage(FieldSet& fields, StageId stage, std::string_view coreTypeText) {
+    for (const StepId step : kStageTable[static_cast<std::size_t>(stage)].stepIds()) {
+        runStep(fields, step, coreTypeOf(coreTypeText));
+    }
 }
 
 } // namespace coilwind

@@ -33,7 +33,7 @@ constexpr double kLengthSlackMm = 1e-9;
 constexpr double kWholeLimit = 9223372036854775808.0;
 
 [[noreturn]] void refuse(const std::string& reason) {
-    throw CalculationFault(reason);
+    throw CalculationFault(FaultKind::OutOfDomain, reason);
 }
 
 std::string shownMm(double value) {
@@ -319,7 +319,8 @@ WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeT
 
 double calibratedAl(double measuredUh, double turns) {
     if (!(measuredUh > 0 && turns > 0)) {
-        throw CalculationFault("the measured inductance and its turns must be above 0");
+        throw CalculationFault(FaultKind::OutOfDomain,
+                               "the measured inductance and its turns must be above 0");
     }
     return (Value(kNanoPerMicro) * measuredUh / squared(turns)).value();
 }

@@ -1,6 +1,6 @@
 #include "details_window.hpp"
 
-#include "calc/details_report.hpp"
+#include "view/details_report.hpp"
 #include "main_window.hpp"
 #include "placement.hpp"
 #include "winding_drawing.hpp"

@@ -6,7 +6,7 @@
 #include "field_help.hpp"
 #include "placement.hpp"
 #include "widgets.hpp"
-#include "window_description.hpp"
+#include "view/window_description.hpp"
 
 #include <QAction>
 #include <QColor>

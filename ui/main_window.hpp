@@ -17,11 +17,14 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
+namespace coilwind {
+struct ControlDescription;
+}
+
 namespace coilwind::ui {
 
 class DetailsWindow;
 class FieldEdit;
-struct ControlDescription;
 
 // The calculator's one window. It is built from the window description, binds the toolkit's
 // events to the calculation core and holds no arithmetic of its own.

@@ -1,6 +1,6 @@
 #include "winding_drawing.hpp"
 
-#include "calc/winding_section.hpp"
+#include "view/winding_section.hpp"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace coilwind::ui {
+namespace coilwind {
 namespace {
 
 using K = ControlKind;
@@ -71,4 +71,4 @@ std::span<const ControlDescription> windowDescription() {
     return kControls;
 }
 
-} // namespace coilwind::ui
+} // namespace coilwind

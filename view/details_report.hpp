@@ -1,8 +1,8 @@
 #pragma once
 
-#include "field_set.hpp"
-#include "number_text.hpp"
-#include "winding_details.hpp"
+#include "calc/field_set.hpp"
+#include "calc/number_text.hpp"
+#include "calc/winding_details.hpp"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-namespace coilwind::ui {
+namespace coilwind {
 
 // Positions and sizes are in twips: 1440 to the inch, 15 to the pixel at 96 dpi. Qt's own
 // high-DPI scaling takes care of other screens.
@@ -53,4 +53,4 @@ inline constexpr int kClientHeightTwips = 9015;
 // (a later sibling is drawn on top of an earlier one).
 std::span<const ControlDescription> windowDescription();
 
-} // namespace coilwind::ui
+} // namespace coilwind

@@ -1,7 +1,7 @@
 #include "calc/commands.hpp"
-#include "calc/details_report.hpp"
-#include "calc/winding_section.hpp"
-#include "field_texts.hpp"
+#include "view/details_report.hpp"
+#include "view/winding_section.hpp"
+#include "tests/calc/field_texts.hpp"
 
 #include <algorithm>
 #include <gtest/gtest.h>

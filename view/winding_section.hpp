@@ -1,6 +1,6 @@
 #pragma once
 
-#include "winding_details.hpp"
+#include "calc/winding_details.hpp"
 
 #include <functional>
 #include <optional>

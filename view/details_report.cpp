@@ -1,6 +1,6 @@
 #include "details_report.hpp"
 
-#include "failure.hpp"
+#include "calc/failure.hpp"
 
 #include <array>
 #include <cmath>

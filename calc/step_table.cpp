@@ -1,0 +1,94 @@
+#include "step_table.hpp"
+
+#include <algorithm>
+
+namespace coilwind {
+namespace {
+
+struct FieldName {
+    FieldIndex field;
+    std::string_view name;
+};
+
+// Also the column names of the batch tool's tables.
+constexpr std::array<FieldName, 11> kFieldNames{{
+    {field::kA, "A"},
+    {field::kB, "B"},
+    {field::kD, "D"},
+    {field::kF, "F"},
+    {field::kPermeability, "mu"},
+    {field::kAl, "AL"},
+    {field::kInductance, "L"},
+    {field::kTurns, "turns"},
+    {field::kWireDiameter, "wire_max"},
+    {field::kDcr, "dcr"},
+    {field::kCopperWeight, "copper_g"},
+}};
+
+constexpr bool everyStepAndCoreOnce() {
+    for (const StepId step : kStepOrder) {
+        for (const CoreType core : {CoreType::Drum, CoreType::Rod}) {
+            if (std::count_if(kStepTable.begin(), kStepTable.end(), [&](const StepRow& row) {
+                    return row.id == step && row.core == core;
+                }) != 1) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(everyStepAndCoreOnce());
+
+constexpr bool stagesInTheirOwnOrder() {
+    for (std::size_t i = 0; i < kStageTable.size(); ++i) {
+        if (kStageTable[i].id != static_cast<StageId>(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(stagesInTheirOwnOrder()); // runStage looks a stage up by its position
+
+std::string describe(const std::string& fault, const std::string& cause) {
+    return cause.empty() ? fault : fault + " (" + cause + ")";
+}
+
+} // namespace
+
+const StepRow& stepRow(StepId step, CoreType core) {
+    return *std::find_if(kStepTable.begin(), kStepTable.end(),
+                         [&](const StepRow& row) { return row.id == step && row.core == core; });
+}
+
+std::string_view fieldName(FieldIndex index) {
+    const auto* found = std::find_if(kFieldNames.begin(), kFieldNames.end(),
+                                     [&](const FieldName& entry) { return entry.field == index; });
+    return found == kFieldNames.end() ? std::string_view{} : found->name;
+}
+
+std::string_view stepName(StepId step) {
+    return fieldName(stepRow(step, CoreType::Drum).writes);
+}
+
+std::string_view stepWords(StepId step) {
+    switch (step) {
+    case StepId::Al:
+        return "AL";
+    case StepId::Turns:
+        return "turns";
+    case StepId::WireMax:
+        return "wire diameter";
+    case StepId::Dcr:
+        return "DC resistance";
+    case StepId::CopperG:
+        return "copper weight";
+    }
+    return {};
+}
+
+StepFault::StepFault(const StepRow& row, FaultKind kind, const std::string& fault,
+                     const std::string& cause)
+    : CalculationFault(kind, std::string(fieldName(row.writes)) + ": " + describe(fault, cause)),
+      step_(row.id), core_(row.core), description_(describe(fault, cause)) {}
+
+} // namespace coilwind

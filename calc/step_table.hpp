@@ -1,0 +1,130 @@
+#pragma once
+
+#include "core_type.hpp"
+#include "failure.hpp"
+#include "field_set.hpp"
+#include "number_text.hpp"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace coilwind {
+
+// The calculation as data: for each step and core type, the fields it reads (in the order it
+// reads them), the field it writes with its pattern, and the operand each of its faults names.
+// The stages run from this table; the batch tool's errors, the details window's stop report and
+// the field help read it too, so no one keeps a second copy of what a step does.
+
+enum class StepId { Al, Turns, WireMax, Dcr, CopperG };
+enum class StageId { Al, Turns, Winding };
+
+inline constexpr std::size_t kMostReads = 5;
+
+struct StepRow {
+    StepId id;
+    CoreType core;
+    std::array<FieldIndex, kMostReads> reads; // in reading order; readCount of them are used
+    std::size_t readCount;
+    FieldIndex writes;
+    Pattern pattern;
+    std::string_view suffix;
+    // The quantity a division by zero and a square root of a negative number point at; empty
+    // where the step has no such operation.
+    std::string_view zeroDivisor;
+    std::string_view negativeRoot;
+
+    std::span<const FieldIndex> readFields() const { return {reads.data(), readCount}; }
+};
+
+inline constexpr std::string_view kCopperWeightSuffix = "\n\r";
+
+// clang-format off
+inline constexpr std::array<StepRow, 10> kStepTable{{
+    // AL (nH/N²) from the permeability and the core's shape. The drum reads B twice.
+    {StepId::Al, CoreType::Drum,
+     {field::kPermeability, field::kB, field::kD, field::kA, field::kB}, 5,
+     field::kAl, Pattern::OneDecimal, {}, "A + D - B", {}},
+    {StepId::Al, CoreType::Rod,
+     {field::kPermeability, field::kA, field::kB}, 3,
+     field::kAl, Pattern::OneDecimal, {}, "B", {}},
+    // Turns from the wanted inductance and AL as shown; one form for both cores.
+    {StepId::Turns, CoreType::Drum,
+     {field::kAl, field::kInductance}, 2,
+     field::kTurns, Pattern::OneDecimal, {}, "AL", "L / AL"},
+    {StepId::Turns, CoreType::Rod,
+     {field::kAl, field::kInductance}, 2,
+     field::kTurns, Pattern::OneDecimal, {}, "AL", "L / AL"},
+    // The largest wire: a drum fills its winding window, a rod takes one layer along its length.
+    {StepId::WireMax, CoreType::Drum,
+     {field::kB, field::kF, field::kTurns, field::kA}, 4,
+     field::kWireDiameter, Pattern::ThreeDecimals, {}, "turns", "(A - B) x F / turns"},
+    {StepId::WireMax, CoreType::Rod,
+     {field::kB, field::kTurns}, 2,
+     field::kWireDiameter, Pattern::ThreeDecimals, {}, "turns", {}},
+    // DC resistance of the winding.
+    {StepId::Dcr, CoreType::Drum,
+     {field::kA, field::kB, field::kTurns, field::kWireDiameter}, 4,
+     field::kDcr, Pattern::FourDecimals, {}, "the cross-section of wire_max", {}},
+    {StepId::Dcr, CoreType::Rod,
+     {field::kA, field::kTurns, field::kWireDiameter}, 3,
+     field::kDcr, Pattern::FourDecimals, {}, "the cross-section of wire_max", {}},
+    // Copper weight, written with a line feed and a carriage return behind the number.
+    {StepId::CopperG, CoreType::Drum,
+     {field::kA, field::kB, field::kWireDiameter, field::kTurns}, 4,
+     field::kCopperWeight, Pattern::ThreeDecimals, kCopperWeightSuffix, {}, {}},
+    {StepId::CopperG, CoreType::Rod,
+     {field::kA, field::kWireDiameter, field::kTurns}, 3,
+     field::kCopperWeight, Pattern::ThreeDecimals, kCopperWeightSuffix, {}, {}},
+}};
+// clang-format on
+
+struct StageRow {
+    StageId id;
+    FieldIndex trigger; // Enter in this field runs the stage
+    std::array<StepId, 2> steps;
+    std::size_t stepCount;
+
+    std::span<const StepId> stepIds() const { return {steps.data(), stepCount}; }
+};
+
+// The calculate command runs the stages in this order.
+inline constexpr std::array<StageRow, 3> kStageTable{{
+    {StageId::Al, field::kPermeability, {StepId::Al}, 1},
+    {StageId::Turns, field::kInductance, {StepId::Turns, StepId::WireMax}, 2},
+    {StageId::Winding, field::kWireDiameter, {StepId::Dcr, StepId::CopperG}, 2},
+}};
+
+inline constexpr std::array<StepId, 5> kStepOrder{StepId::Al, StepId::Turns, StepId::WireMax,
+                                                  StepId::Dcr, StepId::CopperG};
+
+const StepRow& stepRow(StepId step, CoreType core);
+
+// The short name of a field as tables and messages use it: "A", "mu", "L", "AL", "turns",
+// "wire_max", "dcr", "copper_g"; a step is named after the field it writes. Empty for a field no
+// step reads or writes.
+std::string_view fieldName(FieldIndex index);
+std::string_view stepName(StepId step);
+// In words, for help texts: "AL", "turns", "wire diameter", "DC resistance", "copper weight".
+std::string_view stepWords(StepId step);
+
+// A step that faulted: which one, what went wrong and the operand it points at. what() reads
+// "turns: division by zero (AL is 0)" or "dcr: A holds a number beyond the range of a double".
+class StepFault : public CalculationFault {
+public:
+    StepFault(const StepRow& row, FaultKind kind, const std::string& fault,
+              const std::string& cause);
+
+    StepId step() const { return step_; }
+    CoreType core() const { return core_; }
+    // "division by zero (AL is 0)": the fault and its cause, without the step's name.
+    const std::string& description() const { return description_; }
+
+private:
+    StepId step_;
+    CoreType core_;
+    std::string description_;
+};
+
+} // namespace coilwind
