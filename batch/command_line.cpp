@@ -2,6 +2,7 @@
 
 #include "batch/batch.hpp"
 #include "calc/number_text.hpp"
+#include "calc/settings_limits.hpp"
 #include "calc/wire_table.hpp"
 
 #include <filesystem>
@@ -12,7 +13,6 @@ namespace coilwind::batch {
 namespace {
 
 constexpr std::string_view kProgram = "coilwind-batch";
-constexpr double kAbsoluteZeroC = -273.15;
 
 std::string seriesKeys() {
     std::string keys;
@@ -22,12 +22,11 @@ std::string seriesKeys() {
     return keys;
 }
 
-double settingOf(std::string_view option, std::string_view text, std::string_view wanted,
-                 bool (*acceptable)(double)) {
+double settingOf(std::string_view option, std::string_view text, const SettingLimit& limit) {
     const auto value = readPlainNumber(text);
-    if (!value || !acceptable(*value)) {
-        throw UsageError(std::string(option) + " needs " + std::string(wanted) + ", not \"" +
-                         std::string(text) + "\"");
+    if (!value || !limit.admits(*value)) {
+        throw UsageError(std::string(option) + " needs " + std::string(limit.name) + " " +
+                         rangeText(limit) + ", not \"" + std::string(text) + "\"");
     }
     return *value;
 }
@@ -83,15 +82,11 @@ Options parseOptions(std::span<const std::string_view> args) {
             }
             settings.series = *series;
         } else if (name == "--temperature") {
-            settings.temperatureC = settingOf(name, value(), "a temperature in C not below -273.15",
-                                              [](double c) { return c >= kAbsoluteZeroC; });
+            settings.temperatureC = settingOf(name, value(), kTemperatureLimit);
         } else if (name == "--bs") {
-            settings.saturationFluxMt = settingOf(name, value(), "a flux density in mT above 0",
-                                                  [](double mt) { return mt > 0; });
+            settings.saturationFluxMt = settingOf(name, value(), kSaturationFluxLimit);
         } else if (name == "--tolerance") {
-            settings.alTolerancePercent =
-                settingOf(name, value(), "a percentage from 0 to below 100",
-                          [](double pct) { return pct >= 0 && pct < 100; });
+            settings.alTolerancePercent = settingOf(name, value(), kAlToleranceLimit);
         } else {
             throw UsageError("unknown option \"" + std::string(arg) + "\"");
         }

@@ -202,8 +202,8 @@ TEST(Batch, FileWithAChineseNameIsReadByteForByte) {
     const std::string name = "\xE7\xA3\x81\xE8\x8A\xAF \xC2\xB5.csv"; // "磁芯 µ.csv"
     const std::u8string utf8Name(name.begin(), name.end());
     const auto path = std::filesystem::temp_directory_path() / utf8Name;
-    std::ofstream(path, std::ios::binary) << "model,core,A,B,D,F,mu,L\r\n\"KQ\x1A\r\n8\""
-                                          << kDrum.substr(kDrum.find(',')) << kRod;
+    std::ofstream(path, std::ios::binary)
+        << "model,core,A,B,D,F,mu,L\r\n\"KQ\x1A\r\n8\"" << kDrum.substr(kDrum.find(',')) << kRod;
     std::ostringstream out;
     std::ostringstream err;
     std::istringstream none;
@@ -248,10 +248,15 @@ TEST(Batch, ExitStatusAndMessages) {
          kUsageOrInputOutputError,
          "coilwind-batch: unknown option \"--bogus\"",
          true},
-        {{"--tolerance=100"},
+        {{"--tolerance=96"},
          "",
          kUsageOrInputOutputError,
-         "coilwind-batch: --tolerance needs a percentage from 0 to below 100, not \"100\"",
+         "coilwind-batch: --tolerance needs AL tolerance from 0 to 95 %, not \"96\"",
+         true},
+        {{"--temperature", "1e308"},
+         "",
+         kUsageOrInputOutputError,
+         "coilwind-batch: --temperature needs temperature from -55 to 250 °C, not \"1e308\"",
          true},
         {{"--series", "awg"},
          "",
