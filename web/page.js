@@ -534,8 +534,9 @@
         link.href = URL.createObjectURL(result.output);
         link.download = file.name.replace(/(\.csv)?$/i, '-coilwind.csv');
         link.hidden = false;
-        status.textContent = `${result.rows} rows in ${((performance.now() - started) / 1000).toFixed(1)} s` +
-          (result.status === 1 ? '; some rows have an error' : '');
+        status.textContent = `${(result.output.size / 1024).toFixed(0)} KB in ` +
+          `${((performance.now() - started) / 1000).toFixed(1)} s` +
+          (result.status === 1 ? '; some rows have an error (see the error column)' : '');
       } catch (error) {
         status.textContent = String(error.message || error);
       } finally {

@@ -107,6 +107,7 @@ for (const [name, address] of targets) {
     test('the Enter walk: each step writes its results and moves the focus, selecting', async () => {
       await open();
       await click('Text1_17');
+      assert.deepEqual(await focused(), { id: 'Text1_17', selected: true }); // a click selects too
       const walk = [
         [{ 18: DRUM[18] }, 'Text1_18'],
         [{}, 'Text1_19'],
@@ -232,6 +233,15 @@ for (const [name, address] of targets) {
         assert.equal(fromPage, native.toString('utf8'));
       }
       await assert.rejects(page.evaluate(() => window.coilwind.runCsv('a,b\n1,2\n')), /missing column/);
+      // The same through the page's own file chooser: the result offered for download.
+      const file = path.join(fs.mkdtempSync('/tmp/coilwind-web-'), 'designs.csv');
+      fs.writeFileSync(file, designs);
+      const chooser = await page.$('#csv-file');
+      await chooser.uploadFile(file);
+      await page.waitForSelector('#csv-download:not([hidden])');
+      assert.equal(await page.$eval('#csv-download', (link) => link.download), 'designs-coilwind.csv');
+      assert.match(await page.$eval('#csv-status', (status) => status.textContent), /some rows have an error/);
+      fs.rmSync(path.dirname(file), { recursive: true });
       if (address().startsWith('file:')) assert.deepEqual(requestsAfterLoad, []);
     });
   });
