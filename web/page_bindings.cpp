@@ -411,7 +411,7 @@ const char* coilwind_window() {
                     .raw("pictures", picturesJson())
                     .raw("settings", settingsJson())
                     .text("linkAddress", kLinkAddress)
-            .text("drumCore", kDrumCoreText)
+                    .text("drumCore", kDrumCoreText)
                     .text("rodCore", kRodCoreText)
                     .number("width", toPixels(kClientWidthTwips))
                     .number("height", toPixels(kClientHeightTwips))
@@ -420,7 +420,8 @@ const char* coilwind_window() {
 
 // 1 when the text selects the rod core, 0 for the drum core.
 int coilwind_core_type(const char* text, int size) {
-    return coreTypeOf(std::string_view(text, static_cast<std::size_t>(size))) == CoreType::Rod ? 1 : 0;
+    return coreTypeOf(std::string_view(text, static_cast<std::size_t>(size))) == CoreType::Rod ? 1
+                                                                                               : 0;
 }
 
 // The page's text of a field, before a command reads it.
