@@ -357,6 +357,7 @@
     }
     function refresh() {
       if (panel.hidden) return;
+      handOverTexts(); // the fields as they show now, typed edits included
       const view = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_details(
         p, n, ...settings(), section.clientWidth || 380, 260, charWidth, lineHeight))));
       fillLines(inputs, view.inputs);
@@ -372,6 +373,7 @@
       }
     }
     function report() {
+      handOverTexts();
       return withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_report(p, n, ...settings())));
     }
     async function copy() {

@@ -209,7 +209,14 @@ for (const [name, address] of targets) {
       const report = await page.evaluate(() => window.coilwind.detailsText());
       assert.match(report, /0\.630 mm/);
       assert.match(report, /KQ8\*10/);
-      await page.$eval('#testTurns', (input) => input.focus());
+      // A typed value, not yet entered, is what the details read when they refresh.
+      await page.click('#Text1_19', { clickCount: 3 });
+      await page.keyboard.type('10');
+      await page.$eval('#temperature', (input) => {
+        input.value = '85';
+        input.dispatchEvent(new Event('input'));
+      });
+      assert.equal(await figure('wanted'), '10');
       await page.type('#measured', '5');
       await page.type('#testTurns', '10');
       await click('useAsAl');
