@@ -332,6 +332,7 @@
     const message = document.getElementById('calibrationMessage');
     let charWidth = 7;
     let lineHeight = 14;
+    let labelsMeasured = false;
 
     function settings() {
       return [series.selectedIndex, ...numbers.map((input) => Number(input.value))];
@@ -404,6 +405,7 @@
     }
     function show() {
       panel.hidden = false;
+      measureLabels();
       document.getElementById('details-toggle').setAttribute('aria-expanded', 'true');
       refresh();
     }
@@ -411,14 +413,21 @@
       panel.hidden = true;
       document.getElementById('details-toggle').setAttribute('aria-expanded', 'false');
     }
-    function setUp(defaults) {
+    // The drawing's labels are monospaced: measured once, when the details first show (a
+    // measurement lays the page out, which start-up need not wait for).
+    function measureLabels() {
+      if (labelsMeasured) return;
+      labelsMeasured = true;
       const probe = document.createElement('span');
       probe.className = 'section-probe';
       probe.textContent = '0123456789';
       document.body.append(probe);
-      charWidth = probe.getBoundingClientRect().width / 10 || charWidth;
-      lineHeight = probe.getBoundingClientRect().height || lineHeight;
+      const box = probe.getBoundingClientRect();
+      charWidth = box.width / 10 || charWidth;
+      lineHeight = box.height || lineHeight;
       probe.remove();
+    }
+    function setUp(defaults) {
       defaults.series.forEach((title) => series.add(new Option(title)));
       numbers.forEach((input) => {
         const limit = defaults[input.id + 'Limit'];
@@ -561,13 +570,14 @@
   // --- start-up and the public API ---------------------------------------------------------------
   const ready = (async () => {
     module = await createCoilwindPage();
+    performance.mark('coilwind-module');
     description = JSON.parse(textOf(module._coilwind_window()));
     pictureData = JSON.parse(document.getElementById('pictures').textContent);
     build();
     details.setUp(description.settings);
     setUpMenu();
     csv.setUp();
-    elements.get('Command1').focus();
+    elements.get('Command1').focus({ preventScroll: true });
     performance.mark('coilwind-ready');
   })();
 
