@@ -5,8 +5,8 @@
 
 if (typeof createCoilwindCsv === 'undefined') importScripts('coilwind_csv_module.js');
 const csvModule = createCoilwindCsv();
-const READ_PIECE = 1 << 20;
-const OUTPUT_PIECE = 8 << 20;
+const READ_PIECE = 4 << 20;
+const OUTPUT_PIECE = 32 << 20;
 
 function reader(input, report) {
   if (typeof input === 'string') input = new TextEncoder().encode(input);
