@@ -1,6 +1,7 @@
 // Runs CSV tables through coilwind-batch's row loop (the CSV module) off the page's thread: the
-// input is read in pieces (FileReaderSync on a file), the output gathered into a Blob as it comes,
-// so the module's memory stays flat however long the table.
+// input is read in pieces (FileReaderSync on a file), the output handed to a Blob as it comes
+// (the browser keeps a large one out of the page's memory), so the module's memory stays flat
+// and the worker holds at most one piece of each however long the table.
 'use strict';
 
 if (typeof createCoilwindCsv === 'undefined') importScripts('coilwind_csv_module.js');
