@@ -1,8 +1,9 @@
 // Packs the page (CMake runs it after linking the modules):
 //   <out>/site/          index.html, page.css, page.js, worker.js and the two modules with their
 //                        .wasm, for any static web server
-//   <out>/coilwind.html  one self-contained file: style, scripts and modules inlined, for opening
-//                        from the file system with no server and no network
+//   <out>/coilwind.html  one self-contained file: style, scripts and modules inlined (each .wasm
+//                        gzip-compressed in base64), for opening from the file system with no
+//                        server and no network
 // Both carry a Content-Security-Policy that admits only their own files (the single file: its own
 // inline scripts and style by hash) and WebAssembly compilation; the core pictures travel inside
 // the page as data: addresses.
@@ -13,6 +14,7 @@
 const crypto = require('crypto');
 const fs = require('fs');
 const path = require('path');
+const zlib = require('zlib');
 
 const [webDir, assetsDir, moduleDir, outDir] = process.argv.slice(2);
 const read = (dir, name) => fs.readFileSync(path.join(dir, name), 'utf8');
@@ -60,15 +62,20 @@ fs.writeFileSync(path.join(site, 'index.html'), page({
 }));
 
 // --- the single file --------------------------------------------------------------------------------
-const pageModule = inlined(read(moduleDir, 'coilwind_page_module_inline.js'), 'the page module');
-const csvModule = inlined(read(moduleDir, 'coilwind_csv_module_inline.js'), 'the CSV module');
+const pageModule = inlined(read(moduleDir, 'coilwind_page_module.js'), 'the page module');
+const csvModule = inlined(read(moduleDir, 'coilwind_csv_module.js'), 'the CSV module');
 const executed = [pageModule, inlined(pageJs, 'page.js')];
+// A module's .wasm as a data block that page.js unpacks (DecompressionStream) and hands to the
+// module's loader, which then fetches nothing.
+const wasmBlock = (name, id) => `<script type="application/octet-stream" id="${id}">` +
+  zlib.gzipSync(fs.readFileSync(path.join(moduleDir, name)), { level: 9 }).toString('base64') + '</script>';
 fs.writeFileSync(path.join(outDir, 'coilwind.html'), page({
   csp: `default-src 'none'; script-src ${executed.map(hash).join(' ')} 'wasm-unsafe-eval'; ` +
-    `style-src ${hash(css)}; img-src data:; connect-src data:; worker-src blob:; base-uri 'none'; form-action 'none'`,
+    `style-src ${hash(css)}; img-src data:; worker-src blob:; base-uri 'none'; form-action 'none'`,
   style: `<style>${inlined(css, 'page.css')}</style>`,
-  // The CSV worker is made from the two text blocks below (its module, then worker.js).
-  scripts: executed.map((text) => `<script>${text}</script>`).join('\n') +
-    `\n<script type="text/plain" id="csv-module">${csvModule}</script>` +
-    `\n<script type="text/plain" id="csv-worker">${inlined(workerJs, 'worker.js')}</script>`,
+  // The CSV worker is made from two text blocks (its module's script, then worker.js).
+  scripts: [wasmBlock('coilwind_page_module.wasm', 'page-wasm'), wasmBlock('coilwind_csv_module.wasm', 'csv-wasm'),
+    ...executed.map((text) => `<script>${text}</script>`),
+    `<script type="text/plain" id="csv-module">${csvModule}</script>`,
+    `<script type="text/plain" id="csv-worker">${inlined(workerJs, 'worker.js')}</script>`].join('\n'),
 }));

@@ -505,6 +505,7 @@
       } else {
         worker = new Worker('worker.js');
       }
+      moduleOptions('csv-wasm').then((options) => worker.postMessage({ options }));
       worker.onmessage = ({ data }) => {
         const job = pending.get(data.id);
         if (data.type === 'progress') {
@@ -568,8 +569,22 @@
   })();
 
   // --- start-up and the public API ---------------------------------------------------------------
+  // The single file carries each module's .wasm in a data block, gzip-compressed in base64; the
+  // site lets the module's loader fetch it.
+  async function inlineWasm(id) {
+    const block = document.getElementById(id);
+    if (!block) return null;
+    const packed = Uint8Array.from(atob(block.textContent), (c) => c.charCodeAt(0));
+    const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
+    return new Uint8Array(await new Response(stream).arrayBuffer());
+  }
+  async function moduleOptions(id) {
+    const wasmBinary = await inlineWasm(id);
+    return wasmBinary ? { wasmBinary } : {};
+  }
+
   const ready = (async () => {
-    module = await createCoilwindPage();
+    module = await createCoilwindPage(await moduleOptions('page-wasm'));
     performance.mark('coilwind-module');
     description = JSON.parse(textOf(module._coilwind_window()));
     pictureData = JSON.parse(document.getElementById('pictures').textContent);

@@ -5,7 +5,12 @@
 'use strict';
 
 if (typeof createCoilwindCsv === 'undefined') importScripts('coilwind_csv_module.js');
-const csvModule = createCoilwindCsv();
+// The page's first message gives the module's options (the single file: its .wasm).
+let csvModule = null;
+let options = null;
+const optionsGiven = new Promise((resolve) => {
+  options = resolve;
+});
 const READ_PIECE = 4 << 20;
 const OUTPUT_PIECE = 32 << 20;
 
@@ -31,8 +36,13 @@ function reader(input, report) {
   };
 }
 
-onmessage = async ({ data: { id, input, args } }) => {
+onmessage = async ({ data: { id, input, args, options: moduleOptions } }) => {
+  if (moduleOptions) {
+    options(moduleOptions);
+    return;
+  }
   try {
+    csvModule = csvModule || optionsGiven.then((given) => createCoilwindCsv(given));
     const module = await csvModule;
     const read = reader(input, (done, total) => postMessage({ id, type: 'progress', done, total }));
     let output = new Blob([]);
