@@ -14,7 +14,6 @@
   const texts = new Map(); // field index -> exact text, line breaks included
   const fieldElements = new Map();
   const elements = new Map(); // control name -> element
-  let summary = null;
 
   // --- talking to the module --------------------------------------------------------------------
   function textOf(pointer) {
@@ -106,9 +105,12 @@
   // --- commands ----------------------------------------------------------------------------------
   function showSummary(text) {
     if (!text) return;
-    summary = text.split('\n').map((line) => line.trim()).filter((line) => line).join('\n');
-    elements.get('Frame3').title = summary + '\nF2: ' + DETAILS_CAPTION;
+    // The summary is framed and indented for a text file; a tooltip shows its lines plainly.
+    const lines = text.split('\n').map((line) => line.trim()).filter((line) => line);
+    elements.get('Frame3').title = lines.join('\n') + '\nF2: ' + DETAILS_CAPTION;
   }
+  // After the calculate command and after Enter in a field, as the desktop's details window
+  // refreshes after both.
   function afterCommand(summaryText) {
     takeTexts();
     showSummary(summaryText);
@@ -134,8 +136,9 @@
     for (const [key, flag] of Object.entries(QT_MODIFIERS)) if (event[key]) modifiers |= flag;
     handOverTexts();
     const keyCode = enter ? 13 : event.keyCode;
-    afterCommand(withTexts([coreTypeText()],
-      (p, n) => textOf(module._coilwind_key_down(index, keyCode, modifiers, p, n))));
+    const summaryText = withTexts([coreTypeText()],
+      (p, n) => textOf(module._coilwind_key_down(index, keyCode, modifiers, p, n)));
+    if (enter) afterCommand(summaryText); // other keys change nothing in the calculator
   }
 
   // --- the picture rule and the field help -------------------------------------------------------
@@ -277,7 +280,6 @@
         break;
       case 'picture':
         element = document.createElement('img');
-        element.decoding = 'sync';
         break;
       default:
         throw new Error('unknown control kind ' + control.kind);
