@@ -191,7 +191,8 @@ for (const [name, address] of targets) {
       await page.click('#Label2', { button: 'right' });
       await page.keyboard.press('Escape');
       await page.click('#Label2');
-      await new Promise((resolve) => setTimeout(resolve, 300));
+      await browser.waitForTarget((target) => opened.includes(target.url()), { timeout: 10000 });
+      await new Promise((resolve) => setTimeout(resolve, 200)); // time for a second one to show
       browser.off('targetcreated', listener);
       assert.equal(opened.length, 1);
       for (const target of await browser.pages()) if (target !== page) await target.close();
