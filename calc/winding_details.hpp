@@ -5,13 +5,15 @@
 #include "wire_table.hpp"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace coilwind {
 
-// What the details are computed for, beyond the design itself.
+// What the details are computed for, beyond the design itself. A setting outside its limit
+// (calc/settings_limits; a NaN too) leaves the figures that need it empty, with the reason.
 struct DetailsSettings {
     WireSeries series = WireSeries::IecGrade1;
     double temperatureC = 100;      // operating temperature for the hot resistance
@@ -55,9 +57,9 @@ struct WoundWire {
 };
 
 struct InductanceFigures {
-    double wholeTurnsUh = 0; // AL x Nw^2 / 1000 with AL as shown
-    double minUh = 0;        // AL at the low end of its tolerance
-    double maxUh = 0;        // AL at the high end
+    double wholeTurnsUh = 0;     // AL x Nw^2 / 1000 with AL as shown
+    double minUh = 0;            // AL at the low end of its tolerance
+    double maxUh = 0;            // AL at the high end
     double turnsAtAlMinimum = 0; // turns the wanted inductance needs when AL is at its low end
     double turnsAtAlMaximum = 0; // ... at its high end
 };
@@ -65,22 +67,26 @@ struct InductanceFigures {
 // Every figure the design allows. A figure the fields cannot give is empty, and `reasons` says
 // why in words for the user; a missing figure is never replaced by a number.
 struct WindingDetails {
-    std::optional<long long> wholeTurns;       // turns rounded up
-    std::optional<double> availableDepthMm;    // drum: (A - B) / 2; rod: none
-    std::optional<double> availableWidthMm;    // drum: F; rod: B, along the rod
-    std::optional<WireSize> standardWire;      // the largest size with od <= field 21
-    std::optional<WoundWire> standard;         // that size wound, when one turn fits across
-    std::optional<WoundWire> largestFitting;   // only when the standard wire does not fit
+    std::optional<long long> wholeTurns;     // turns rounded up
+    std::optional<double> availableDepthMm;  // drum: (A - B) / 2; rod: none
+    std::optional<double> availableWidthMm;  // drum: F; rod: B, along the rod
+    std::optional<WireSize> standardWire;    // the largest size with od <= field 21
+    std::optional<WoundWire> standard;       // that size wound, when one turn fits across
+    std::optional<WoundWire> largestFitting; // only when the standard wire does not fit
     std::optional<InductanceFigures> inductance;
-    std::optional<double> saturationCurrentA;  // Bs x Nw x Ae / L at whole turns
+    std::optional<double> saturationCurrentA; // Bs x Nw x Ae / L at whole turns
     std::vector<std::string> reasons;
 };
 
-// Never throws for any inputs: faults become reasons.
-WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings);
+// Never throws for any inputs: faults become reasons. A figure computed from a result field listed
+// in `earlierDesign` (18, 20 or 21: a calculation stopped before rewriting it) is empty, with
+// that reason.
+WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings,
+                              std::span<const FieldIndex> earlierDesign = {});
 // The same for the design as the fields show it; a field beyond the range of a double is a reason.
 WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeText,
-                              const DetailsSettings& settings);
+                              const DetailsSettings& settings,
+                              std::span<const FieldIndex> earlierDesign = {});
 
 // AL in nH/N^2 from a test coil: 1000 x L / N^2 with L in uH. Throws CalculationFault when L or
 // the turns are not above 0 or the result lies beyond the range of a double.

@@ -1,7 +1,9 @@
 #include "details_report.hpp"
 
 #include "calc/failure.hpp"
+#include "window_description.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
@@ -29,9 +31,17 @@ std::optional<std::string> textOf(const std::optional<T>& figure, Format format)
     return format(*figure);
 }
 
-std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design) {
-    const auto number = [&](double DesignInputs::*member) {
-        return design ? std::optional(shortestText((*design).*member)) : std::nullopt;
+std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design,
+                                    std::span<const FieldIndex> earlierDesign) {
+    const auto number = [&](double DesignInputs::*member, FieldIndex field = -1) {
+        if (!design) {
+            return std::optional<std::string>();
+        }
+        std::string text = shortestText((*design).*member);
+        if (std::find(earlierDesign.begin(), earlierDesign.end(), field) != earlierDesign.end()) {
+            text += " (旧设计 earlier design)";
+        }
+        return std::optional(text);
     };
     std::optional<std::string> core;
     if (design) {
@@ -44,11 +54,11 @@ std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design) {
          number(&DesignInputs::bMm)},
         {"f", "幅宽F (mm)", "drum: winding width between the flanges; rod: not used",
          number(&DesignInputs::fMm)},
-        {"al", "AL (nH/N2)", "inductance factor as shown", number(&DesignInputs::alNh)},
+        {"al", "AL (nH/N2)", "inductance factor as shown", number(&DesignInputs::alNh, field::kAl)},
         {"wanted", "电感量 (uH)", "wanted inductance", number(&DesignInputs::wantedUh)},
-        {"turns", "圈数", "turns as shown, not whole", number(&DesignInputs::turns)},
+        {"turns", "圈数", "turns as shown, not whole", number(&DesignInputs::turns, field::kTurns)},
         {"wire-max", "最大线径 (mm)", "largest wire diameter that fits, as shown",
-         number(&DesignInputs::wireMaxMm)},
+         number(&DesignInputs::wireMaxMm, field::kWireDiameter)},
     };
 }
 
@@ -159,6 +169,82 @@ std::string shownOnOneLine(std::string text) {
     return text;
 }
 
+// At most `limit` characters of a UTF-8 text, an ellipsis marking a cut; a field's text can be
+// as long as the user likes.
+std::string shortened(const std::string& text, std::size_t limit) {
+    std::size_t characters = 0;
+    for (std::size_t byte = 0; byte < text.size(); ++byte) {
+        const bool startsACharacter = (static_cast<unsigned char>(text[byte]) & 0xC0U) != 0x80U;
+        if (startsACharacter && characters++ == limit) {
+            return text.substr(0, byte) + "…";
+        }
+    }
+    return text;
+}
+
+constexpr std::size_t kShownTextLimit = 24;
+
+std::string quoted(const std::string& text) {
+    return "\"" + shortened(shownOnOneLine(text), kShownTextLimit) + "\"";
+}
+
+// "field 19, 电感量 (uH)": the field's number and the caption above it in the main window.
+std::string fieldWithCaption(FieldIndex index) {
+    std::string text = "field " + std::to_string(index);
+    const auto controls = windowDescription();
+    const auto caption = std::find_if(controls.begin(), controls.end(), [&](const auto& control) {
+        return control.kind == ControlKind::Caption && control.captionOf == index;
+    });
+    if (caption != controls.end()) {
+        text += ", " + std::string(caption->caption);
+    }
+    return text;
+}
+
+std::string stepsOf(const CalculationOutcome& outcome) {
+    std::string steps;
+    for (const StageRow& stage : outcome.stages) {
+        for (const StepId step : stage.stepIds()) {
+            steps += (steps.empty() ? "" : ", ") + std::string(stepName(step));
+        }
+    }
+    return steps;
+}
+
+CalculationStatus statusOf(const CalculationRecord& record, const FieldSet& fields,
+                           std::string_view coreTypeText) {
+    CalculationStatus status;
+    const std::optional<CalculationOutcome>& last = record.last();
+    if (!last) {
+        status.outcome =
+            "尚未计算 (no calculation yet: the figures follow the fields as they stand)";
+        return status;
+    }
+    const std::string how = last->enteredIn ? "Enter in " + fieldWithCaption(*last->enteredIn)
+                                            : std::string("计算 (the calculate button)");
+    if (last->stop) {
+        status.stopped = true;
+        status.outcome = "计算中止 at " + std::string(stepName(last->stop->step)) + ": " +
+                         last->stop->description + " — " + how;
+    } else {
+        status.outcome =
+            "计算完成 (the last calculation completed: " + how + "; " + stepsOf(*last) + ")";
+    }
+    std::string changes;
+    for (const ChangedInput& input : record.changedInputs(fields, coreTypeText)) {
+        changes += changes.empty() ? "" : "; ";
+        changes += input.field == kCoreTypeBox ? std::string("core type")
+                                               : std::string(fieldName(input.field));
+        changes += " " + quoted(input.then) + " → " + quoted(input.now);
+    }
+    if (!changes.empty()) {
+        status.changed = "输入已改 (changed since the last calculation): " + changes +
+                         ". 以下数字属于上次计算时的字段 (the figures belong to the fields as "
+                         "they were at that calculation; 计算 recomputes them)";
+    }
+    return status;
+}
+
 struct ReportField {
     FieldIndex index;
     std::string_view name;
@@ -187,14 +273,26 @@ constexpr std::array<ReportField, 5> kReportResults{{
     {field::kCopperWeight, "copper weight, g"},
 }};
 
-void appendFields(std::string& report, const FieldSet& fields, std::span<const ReportField> list) {
+void appendFields(std::string& report, const FieldSet& fields, std::span<const ReportField> list,
+                  std::span<const FieldIndex> earlierDesign = {}) {
     for (const ReportField& entry : list) {
         report += "  ";
         report += entry.name;
         report += " (field " + std::to_string(entry.index) + "): ";
         report += shownOnOneLine(fields.text(entry.index));
+        if (std::find(earlierDesign.begin(), earlierDesign.end(), entry.index) !=
+            earlierDesign.end()) {
+            report += "   [results of an earlier design]";
+        }
         report += '\n';
     }
+}
+
+// "Bs 300 mT" (with the label "Bs "), or "Bs refused (from 1 to 2000 mT)".
+std::string settingText(const SettingLimit& limit, double value, std::string_view label) {
+    return limit.admits(value)
+               ? std::string(label) + shortestText(value) + " " + std::string(limit.unit)
+               : std::string(limit.name) + " refused (" + rangeText(limit) + ")";
 }
 
 void appendLines(std::string& report, const std::vector<DetailsLine>& lines) {
@@ -228,32 +326,42 @@ std::optional<std::string> figureText(double value, Pattern pattern) {
 }
 
 DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
-                        const DetailsSettings& settings) {
+                        const DetailsSettings& settings, const CalculationRecord& record) {
     DetailsView view;
-    view.details = computeDetails(fields, coreTypeText, settings); // a read fault is a reason
+    view.status = statusOf(record, fields, coreTypeText);
+    view.earlierDesign = record.earlierDesignResults(fields);
+    const MemoryFieldSet calculated = record.inputsAsCalculated(fields);
+    const std::string core = record.coreTypeAsCalculated(coreTypeText);
+    // a read fault is a reason
+    view.details = computeDetails(calculated, core, settings, view.earlierDesign);
     try {
-        view.design = readDesign(fields, coreTypeText);
+        view.design = readDesign(calculated, core);
     } catch (const CalcFailure&) {
         view.design = std::nullopt;
     }
-    view.inputs = inputLines(view.design);
+    view.inputs = inputLines(view.design, view.earlierDesign);
     view.figures = figureLines(view.design, view.details);
     return view;
 }
 
 std::string composeDesignReport(const FieldSet& fields, std::string_view coreTypeText,
-                                const DetailsSettings& settings) {
-    const DetailsView view = viewDetails(fields, coreTypeText, settings);
-    std::string report = "coilwind winding design\n\nMain window, fields as shown\n";
+                                const DetailsSettings& settings, const CalculationRecord& record) {
+    const DetailsView view = viewDetails(fields, coreTypeText, settings, record);
+    std::string report =
+        "coilwind winding design\n\nLast calculation\n  " + view.status.outcome + '\n';
+    if (view.status.changed) {
+        report += "  " + *view.status.changed + '\n';
+    }
+    report += "\nMain window, fields as shown\n";
     report += "  core type: " + shownOnOneLine(std::string(coreTypeText)) + '\n';
     appendFields(report, fields, kReportInputs);
     report += "\nMain window, results as shown\n";
-    appendFields(report, fields, kReportResults);
-    report += "\nWinding details (figures of their own, computed from the fields above)\n";
+    appendFields(report, fields, kReportResults, view.earlierDesign);
+    report += "\nWinding details (figures of their own, from the inputs as read below)\n";
     report += "  settings: " + std::string(seriesTitle(settings.series)) + "; " +
-              shortestText(settings.temperatureC) + " °C; Bs " +
-              shortestText(settings.saturationFluxMt) + " mT; AL tolerance ±" +
-              shortestText(settings.alTolerancePercent) + " %\n";
+              settingText(kTemperatureLimit, settings.temperatureC, "") + "; " +
+              settingText(kSaturationFluxLimit, settings.saturationFluxMt, "Bs ") + "; " +
+              settingText(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±") + '\n';
     report += " inputs read\n";
     appendLines(report, view.inputs);
     report += " figures\n";
@@ -262,6 +370,15 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
         report += "  why a figure is missing: " + reason + '\n';
     }
     return report;
+}
+
+std::optional<double> readSetting(const SettingLimit& limit, std::string_view text) {
+    const std::optional<double> value = readPlainNumber(text);
+    return value && limit.admits(*value) ? value : std::nullopt;
+}
+
+std::string settingRefusal(const SettingLimit& limit, std::string_view text) {
+    return std::string(limit.name) + " " + rangeText(limit) + ", not " + quoted(std::string(text));
 }
 
 CalibrationOutcome applyCalibration(FieldSet& fields, std::string_view measuredUhText,

@@ -14,7 +14,7 @@ TEST(Calculate, RecomputesAlLeavesTheFocusAndReturnsTheSummary) {
     fields.setText(field::kAl, "40"); // replaced before the turns read it
     fields.focus(field::kInductance);
     for (int click = 0; click < 2; ++click) { // a second click writes the same texts
-        EXPECT_EQ(calculate(fields, "KQ CORE").value_or("none"),
+        EXPECT_EQ(calculate(fields, "KQ CORE").summary.value_or("none"),
                   "\n\r        TURNS=10.6Ts    WIRE=0.761mm  \n\r"
                   "\n\r        INDUCTANCE:4.7uH 1kHZ @ 1V\n\r"
                   "\n\r        CORE:KQ8*10  KQ CORE  \\\n\r");
@@ -41,7 +41,7 @@ TEST(EnterKey, WalksTheFieldsAndRunsEachStageInItsTriggerField) {
     Texts expected = resultsOf(fields);
     for (const EnterStep& step : walk) {
         fields.focus(step.field);
-        const auto summary = handleKeyDown(fields, "KQ CORE", step.field, kEnterKey, 0);
+        const auto summary = handleKeyDown(fields, "KQ CORE", step.field, kEnterKey, 0).summary;
         for (const FieldIndex index : step.written) {
             expected[index] = kDrumResults.at(index);
         }

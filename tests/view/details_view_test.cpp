@@ -1,7 +1,7 @@
 #include "calc/commands.hpp"
+#include "tests/calc/field_texts.hpp"
 #include "view/details_report.hpp"
 #include "view/winding_section.hpp"
-#include "tests/calc/field_texts.hpp"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ TEST(DetailsView, StartUpDrumDesignAndAMissingFigure) {
     EXPECT_EQ(figure(empty, "length"), std::nullopt);
     EXPECT_FALSE(empty.details.reasons.empty());
 
-    ASSERT_TRUE(calculate(fields, "KQ CORE")); // 10.6 turns, 0.761 mm
+    ASSERT_TRUE(calculate(fields, "KQ CORE").summary); // 10.6 turns, 0.761 mm
     const DetailsView view = viewDetails(fields, "KQ CORE", {});
     EXPECT_EQ(view.figures.size(), empty.figures.size()); // always the same lines
     // Nw = ceil(10.6) = 11; grade 1 0.630 mm (od 0.679 <= 0.761 < 0.762 of 0.710 mm);
@@ -54,7 +54,7 @@ TEST(DetailsView, FigureTextKeepsHugeValuesShort) {
 
 TEST(DesignReport, FieldsAsShownResultsAndDetails) {
     MemoryFieldSet fields;
-    ASSERT_TRUE(calculate(fields, "KQ CORE"));
+    ASSERT_TRUE(calculate(fields, "KQ CORE").summary);
     const std::string report = composeDesignReport(fields, "KQ CORE", {});
     for (const char* expected :
          {"core type: KQ CORE\n", "core model (field 0): KQ8*10\n", "maker (field 9): \\\n",
