@@ -66,15 +66,20 @@ void CalculationRecord::note(const CalculationOutcome& outcome, const FieldSet& 
         const StepRow& row = stepRow(kStepOrder[position], core);
         const auto reads = row.readFields();
         bool readsAnEarlierDesign = false;
-        for (std::size_t before = 0; before < position; ++before) {
-            readsAnEarlierDesign = readsAnEarlierDesign ||
-                                   (earlier_[before] && std::find(reads.begin(), reads.end(),
-                                                                  resultOf(before)) != reads.end());
+        bool readChanged = false;
+        for (const FieldIndex read : reads) {
+            // An input, or a result this calculation rewrote; a result typed over by hand is the
+            // user's to try.
+            bool tracked = isCalculationInput(read, core);
+            for (std::size_t before = 0; before < position; ++before) {
+                if (resultOf(before) == read) {
+                    readsAnEarlierDesign = readsAnEarlierDesign || earlier_[before].has_value();
+                    tracked = before < stoppedAt && ran(outcome, kStepOrder[before]);
+                }
+            }
+            readChanged =
+                readChanged || (!first && tracked && texts_[slot(read)] != fields.text(read));
         }
-        const bool readChanged =
-            !first && std::any_of(reads.begin(), reads.end(), [&](FieldIndex read) {
-                return texts_[slot(read)] != fields.text(read);
-            });
         bool earlier = false;
         if (position >= stoppedAt) {
             earlier = true;

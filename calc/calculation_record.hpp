@@ -30,8 +30,10 @@ struct ChangedInput {
 // The inputs are the fields the core type's steps read and no step writes (A, B, D, F, mu, L on
 // a drum; A, B, mu, L on a rod) and the core type. A result belongs to an earlier design when its
 // step did not write it because the calculation stopped at that step or before it, when its step
-// wrote it from such a result, or when a field its step reads changed while a calculation that did
-// not run that step ran.
+// wrote it from such a result, or when a calculation that did not run its step changed a field the
+// step reads: an input typed over since the calculation before, or a result that calculation
+// rewrote with another text. A result typed over by hand is the user's to try: it makes nothing an
+// earlier design's.
 class CalculationRecord {
 public:
     // The outcome of a command with the fields and the core type as it left them. An outcome that

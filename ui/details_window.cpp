@@ -145,6 +145,7 @@ void DetailsWindow::build() {
     status_->setToolTip(QStringLiteral("What became of the last click on 计算 or Enter in the "
                                        "main window"));
     changed_ = messageLabel("changedInputs");
+    changed_->setStyleSheet(QStringLiteral("color: #8a5300")); // a caution, not a fault
 
     auto* inputs = new QGroupBox(QStringLiteral("主窗口的输入 (read from the main window)"));
     inputs->setToolTip(QStringLiteral("The inputs as the last calculation read them and the "
@@ -292,6 +293,10 @@ QWidget* DetailsWindow::buildCalibration() {
     connect(apply, &QPushButton::clicked, this, &DetailsWindow::calibrate);
     row->addWidget(apply);
     calibrationMessage_ = messageLabel("calibrationMessage");
+    // Room for the message from the start, so that the row above it stays under the mouse when
+    // a message comes; a longer one is whole in the tooltip.
+    calibrationMessage_->setFixedHeight(2 * calibrationMessage_->fontMetrics().lineSpacing());
+    calibrationMessage_->show();
     auto* column = new QVBoxLayout(group);
     column->setContentsMargins(8, 4, 8, 6);
     column->addLayout(row);
@@ -386,7 +391,7 @@ void DetailsWindow::calibrate() {
     const CalibrationOutcome outcome = applyCalibration(
         main_.fieldSet(), measured_->text().toStdString(), testTurns_->text().toStdString());
     calibrationMessage_->setText(QString::fromStdString(outcome.message));
-    calibrationMessage_->show();
+    calibrationMessage_->setToolTip(calibrationMessage_->text());
     calibrationMessage_->setStyleSheet(outcome.written ? QString()
                                                        : QStringLiteral("color: #c0281e"));
     if (outcome.written) {

@@ -229,8 +229,11 @@ private slots:
         const QPoint calibration = useAsAl->mapTo(opened, QPoint(0, 0));
         retype(w, 19, QStringLiteral("1e308"));
         w.click("Command1");
-        QApplication::processEvents();
         QVERIFY(label(w, "reasons")->text().count(QLatin1Char('\n')) >= 1);
+        opened->findChild<QLineEdit*>(QStringLiteral("measured"))->setText(QStringLiteral("5"));
+        opened->findChild<QLineEdit*>(QStringLiteral("testTurns"))->setText(QStringLiteral("10"));
+        QTest::mouseClick(useAsAl, Qt::LeftButton); // two lines of message below the row
+        QApplication::processEvents();
         QCOMPARE(opened->size(), size);
         QCOMPARE(useAsAl->mapTo(opened, QPoint(0, 0)), calibration);
     }

@@ -65,6 +65,24 @@ TEST(DesignReport, FieldsAsShownResultsAndDetails) {
     }
 }
 
+// L = 1e308: the turns overflow; a temperature the window refused stands as a NaN.
+TEST(DesignReport, TheLastCalculationsStopAndARefusedSetting) {
+    MemoryFieldSet fields;
+    CalculationRecord record;
+    record.note(calculate(fields, "KQ CORE"), fields, "KQ CORE");
+    fields.setText(field::kInductance, "1e308");
+    record.note(calculate(fields, "KQ CORE"), fields, "KQ CORE");
+    const std::string report = composeDesignReport(
+        fields, "KQ CORE", {.temperatureC = std::numeric_limits<double>::quiet_NaN()}, record);
+    for (const char* expected :
+         {"Last calculation\n  计算中止 at turns: ", "wanted inductance, uH (field 19): 1e308\n",
+          "turns (field 20): 10.6   [results of an earlier design]\n",
+          "temperature refused (from -55 to 250 °C)", "整数圈数: —", "电感量 (uH): 1e+308"}) {
+        EXPECT_NE(report.find(expected), std::string::npos) << expected << "\n" << report;
+    }
+    EXPECT_EQ(report.find("nan"), std::string::npos);
+}
+
 TEST(Calibration, WritesFieldEighteenOrSaysWhy) {
     struct Case {
         const char* measured;
