@@ -67,10 +67,13 @@ struct InductanceFigures {
 // Every figure the design allows. A figure the fields cannot give is empty, and `reasons` says
 // why in words for the user; a missing figure is never replaced by a number.
 struct WindingDetails {
-    std::optional<long long> wholeTurns;     // turns rounded up
-    std::optional<double> availableDepthMm;  // drum: (A - B) / 2; rod: none
-    std::optional<double> availableWidthMm;  // drum: F; rod: B, along the rod
-    std::optional<WireSize> standardWire;    // the largest size with od <= field 21
+    std::optional<long long> wholeTurns;    // turns rounded up
+    std::optional<double> availableDepthMm; // drum: (A - B) / 2; rod: none
+    std::optional<double> availableWidthMm; // drum: F; rod: B, along the rod
+    std::optional<WireSize> standardWire;   // the largest size with od <= field 21
+    // Field 21, when it allows more than the thickest size of the series: the standard wire is
+    // then that size, and a thicker one would fit. Empty when the series reaches field 21.
+    std::optional<double> allowanceBeyondSeriesMm;
     std::optional<WoundWire> standard;       // that size wound, when one turn fits across
     std::optional<WoundWire> largestFitting; // only when the standard wire does not fit
     std::optional<InductanceFigures> inductance;
