@@ -231,14 +231,13 @@ CalculationStatus statusOf(const CalculationRecord& record, const FieldSet& fiel
         return status;
     }
     const std::string how = last->enteredIn ? "Enter in " + fieldWithCaption(*last->enteredIn)
-                                            : std::string("计算 (the calculate button)");
+                                            : std::string("计算 button");
     if (last->stop) {
         status.stopped = true;
         status.outcome = "计算中止 at " + std::string(stepName(last->stop->step)) + ": " +
                          last->stop->description + " — " + how;
     } else {
-        status.outcome =
-            "计算完成 (the last calculation completed: " + how + "; " + stepsOf(*last) + ")";
+        status.outcome = "计算完成 (completed): " + how + " — " + stepsOf(*last);
     }
     std::string changes;
     for (const ChangedInput& input : record.changedInputs(fields, coreTypeText)) {
