@@ -58,7 +58,7 @@ struct Batch {
                 break;
             }
             for (const std::string& cell : record.cells) {
-                bytes += sizeof cell + cell.size();
+                bytes += sizeof(std::string) + cell.size();
             }
             ++count;
         }
