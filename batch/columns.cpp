@@ -54,31 +54,24 @@ private:
     bool first_ = true;
 };
 
-// A figure of the details, of the standard wire or of that wire wound; none where the design
-// gave none.
-template <typename Figure>
-auto ofDetails(const DesignOutcome& outcome, Figure figure)
-    -> std::optional<std::remove_cvref_t<decltype(figure(*outcome.details))>> {
-    if (!outcome.details) {
+// A figure of a part of the details, none where the design gave no such part.
+template <typename Part, typename Figure>
+auto figureOf(const Part* part, Figure figure)
+    -> std::optional<std::remove_cvref_t<decltype(figure(*part))>> {
+    if (part == nullptr) {
         return std::nullopt;
     }
-    return figure(*outcome.details);
+    return figure(*part);
 }
-template <typename Figure>
-auto ofWire(const DesignOutcome& outcome, Figure figure)
-    -> std::optional<std::remove_cvref_t<decltype(figure(WireSize{}))>> {
-    if (!outcome.details || !outcome.details->standardWire) {
-        return std::nullopt;
-    }
-    return figure(*outcome.details->standardWire);
+const WindingDetails* detailsOf(const DesignOutcome& outcome) {
+    return outcome.details ? &*outcome.details : nullptr;
 }
-template <typename Figure>
-auto ofWound(const DesignOutcome& outcome, Figure figure)
-    -> std::optional<std::remove_cvref_t<decltype(figure(WoundWire{}))>> {
-    if (!outcome.details || !outcome.details->standard) {
-        return std::nullopt;
-    }
-    return figure(*outcome.details->standard);
+const WireSize* wireOf(const DesignOutcome& outcome) {
+    return outcome.details && outcome.details->standardWire ? &*outcome.details->standardWire
+                                                            : nullptr;
+}
+const WoundWire* woundOf(const DesignOutcome& outcome) {
+    return outcome.details && outcome.details->standard ? &*outcome.details->standard : nullptr;
 }
 
 template <StepId step> void stepResult(Cells& cells, const DesignOutcome& outcome) {
@@ -104,19 +97,19 @@ const std::array<ResultColumn, 21> kResultColumns{{
     {stepName(StepId::WireMax), stepResult<StepId::WireMax>},
     {stepName(StepId::Dcr), stepResult<StepId::Dcr>},
     {stepName(StepId::CopperG), stepResult<StepId::CopperG>},
-    {"wire", [](Cells& c, const DesignOutcome& o) { c.put(ofWire(o, [](const Wire& w) { return w.designation; })); }},
-    {"bare_mm", [](Cells& c, const DesignOutcome& o) { c.put(ofWire(o, [](const Wire& w) { return w.bareMm; })); }},
-    {"od_max_mm", [](Cells& c, const DesignOutcome& o) { c.put(ofWire(o, [](const Wire& w) { return w.overallMaxMm; })); }},
+    {"wire", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(wireOf(o), [](const Wire& w) { return w.designation; })); }},
+    {"bare_mm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(wireOf(o), [](const Wire& w) { return w.bareMm; })); }},
+    {"od_max_mm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(wireOf(o), [](const Wire& w) { return w.overallMaxMm; })); }},
     {"turns_whole", [](Cells& c, const DesignOutcome& o) { c.put(o.details ? o.details->wholeTurns : std::nullopt); }},
-    {"per_layer", [](Cells& c, const DesignOutcome& o) { c.put(ofWound(o, [](const Wound& w) { return w.plan.perLayer; })); }},
-    {"layers", [](Cells& c, const DesignOutcome& o) { c.put(ofWound(o, [](const Wound& w) { return w.plan.layers; })); }},
-    {"build_mm", [](Cells& c, const DesignOutcome& o) { c.put(ofWound(o, [](const Wound& w) { return w.plan.buildMm; })); }},
-    {"fits", [](Cells& c, const DesignOutcome& o) { c.put(ofWound(o, [](const Wound& w) { return w.plan.fits; })); }},
-    {"fit_wire", [](Cells& c, const DesignOutcome& o) { c.put(ofDetails(o, [](const Details& d) { return d.largestFitting ? d.largestFitting->wire.designation : ""; })); }},
-    {"length_m", [](Cells& c, const DesignOutcome& o) { c.put(ofWound(o, [](const Wound& w) { return w.lengthM; })); }},
-    {"r20_ohm", [](Cells& c, const DesignOutcome& o) { c.put(ofWound(o, [](const Wound& w) { return w.r20Ohm; })); }},
-    {"rt_ohm", [](Cells& c, const DesignOutcome& o) { c.put(ofWound(o, [](const Wound& w) { return w.rHotOhm; })); }},
-    {"mass_g", [](Cells& c, const DesignOutcome& o) { c.put(ofWound(o, [](const Wound& w) { return w.massG; })); }},
+    {"per_layer", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.plan.perLayer; })); }},
+    {"layers", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.plan.layers; })); }},
+    {"build_mm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.plan.buildMm; })); }},
+    {"fits", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.plan.fits; })); }},
+    {"fit_wire", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(detailsOf(o), [](const Details& d) { return d.largestFitting ? d.largestFitting->wire.designation : ""; })); }},
+    {"length_m", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.lengthM; })); }},
+    {"r20_ohm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.r20Ohm; })); }},
+    {"rt_ohm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.rHotOhm; })); }},
+    {"mass_g", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.massG; })); }},
     {"l_whole_uh", [](Cells& c, const DesignOutcome& o) { c.put(o.details && o.details->inductance ? std::optional(o.details->inductance->wholeTurnsUh) : std::nullopt); }},
     {"isat_a", [](Cells& c, const DesignOutcome& o) { c.put(o.details ? o.details->saturationCurrentA : std::nullopt); }},
     {kErrorColumn, [](Cells& c, const DesignOutcome& o) { c.put(std::string_view(o.error)); }},
