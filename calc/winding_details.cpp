@@ -170,6 +170,15 @@ WireSize standardWireFor(double wireMaxMm, WireSeries series) {
     return *(thicker - 1);
 }
 
+// Field 21 when even the thickest size of the series stays below it.
+std::optional<double> allowanceBeyondSeries(double wireMaxMm, WireSeries series) {
+    const std::span<const WireSize> sizes = wireSizes(series);
+    if (!sizes.empty() && wireMaxMm > sizes.back().overallMaxMm + kLengthSlackMm) {
+        return wireMaxMm;
+    }
+    return std::nullopt;
+}
+
 // The thickest size below `standard` whose layer plan fits.
 WoundWire largestFittingBelow(const WireSize& standard, WireSeries series, const Winding& winding) {
     const std::span<const WireSize> sizes = wireSizes(series);
@@ -257,8 +266,10 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
         details.availableDepthMm = space->depthMm;
         details.availableWidthMm = space->widthMm;
     });
-    attempt(reasons, "Standard wire",
-            [&] { details.standardWire = standardWireFor(design.wireMaxMm, settings.series); });
+    attempt(reasons, "Standard wire", [&] {
+        details.standardWire = standardWireFor(design.wireMaxMm, settings.series);
+        details.allowanceBeyondSeriesMm = allowanceBeyondSeries(design.wireMaxMm, settings.series);
+    });
     attempt(reasons, "Hot resistance",
             [&] { hotFactor = hotResistanceFactor(settings.temperatureC); });
     if (details.wholeTurns && space && details.standardWire && hotFactor) {

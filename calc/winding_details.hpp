@@ -55,9 +55,9 @@ struct WoundWire {
 };
 
 struct InductanceFigures {
-    double wholeTurnsUh = 0; // AL x Nw^2 / 1000 with AL as shown
-    double minUh = 0;        // AL at the low end of its tolerance
-    double maxUh = 0;        // AL at the high end
+    double wholeTurnsUh = 0;     // AL x Nw^2 / 1000 with AL as shown
+    double minUh = 0;            // AL at the low end of its tolerance
+    double maxUh = 0;            // AL at the high end
     double turnsAtAlMinimum = 0; // turns the wanted inductance needs when AL is at its low end
     double turnsAtAlMaximum = 0; // ... at its high end
 };
@@ -65,14 +65,17 @@ struct InductanceFigures {
 // Every figure the design allows. A figure the fields cannot give is empty, and `reasons` says
 // why in words for the user; a missing figure is never replaced by a number.
 struct WindingDetails {
-    std::optional<long long> wholeTurns;       // turns rounded up
-    std::optional<double> availableDepthMm;    // drum: (A - B) / 2; rod: none
-    std::optional<double> availableWidthMm;    // drum: F; rod: B, along the rod
-    std::optional<WireSize> standardWire;      // the largest size with od <= field 21
-    std::optional<WoundWire> standard;         // that size wound, when one turn fits across
-    std::optional<WoundWire> largestFitting;   // only when the standard wire does not fit
+    std::optional<long long> wholeTurns;    // turns rounded up
+    std::optional<double> availableDepthMm; // drum: (A - B) / 2; rod: none
+    std::optional<double> availableWidthMm; // drum: F; rod: B, along the rod
+    std::optional<WireSize> standardWire;   // the largest size with od <= field 21
+    // Field 21, when it allows more than the thickest size of the series: the standard wire is
+    // then that size, and a thicker one would fit. Empty when the series reaches field 21.
+    std::optional<double> allowanceBeyondSeriesMm;
+    std::optional<WoundWire> standard;       // that size wound, when one turn fits across
+    std::optional<WoundWire> largestFitting; // only when the standard wire does not fit
     std::optional<InductanceFigures> inductance;
-    std::optional<double> saturationCurrentA;  // Bs x Nw x Ae / L at whole turns
+    std::optional<double> saturationCurrentA; // Bs x Nw x Ae / L at whole turns
     std::vector<std::string> reasons;
 };
 

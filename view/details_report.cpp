@@ -94,6 +94,13 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
     } else if (details.standardWire) {
         fits = "否 (no)"; // too wide for a single turn
     }
+    std::optional<std::string> seriesEnd;
+    if (details.allowanceBeyondSeriesMm) {
+        seriesEnd = "是 (yes): field 21 allows " +
+                    mmText(*details.allowanceBeyondSeriesMm).value_or("?") + " mm";
+    } else if (details.standardWire) {
+        seriesEnd = "否 (no)";
+    }
     std::optional<std::string> largestFitting;
     if (details.largestFitting) {
         largestFitting = largestFittingText(details);
@@ -107,6 +114,9 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
          "largest size of the series with overall diameter <= field 21",
          textOf(details.standardWire,
                 [](const WireSize& w) { return std::string(w.designation); })},
+        {"series-end", "系列最大规格",
+         "the standard wire is the thickest size of the series, and field 21 allows more",
+         seriesEnd},
         {"wire-diameters", "裸径/外径 (mm)",
          "standard wire: nominal bare / maximum overall diameter",
          textOf(details.standardWire, diametersText)},

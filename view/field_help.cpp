@@ -79,6 +79,32 @@ std::string patternText(const StepRow& row) {
     return text;
 }
 
+// Breaks a sentence at blanks into lines of at most this many characters, as tooltips show
+// plain text unwrapped.
+constexpr std::size_t kLineWidth = 72;
+
+std::string wrapped(const std::string& sentence) {
+    std::string text;
+    std::size_t lineStart = 0;
+    std::size_t from = 0;
+    while (from < sentence.size()) {
+        std::size_t end = sentence.find(' ', from);
+        if (end == std::string::npos) {
+            end = sentence.size();
+        }
+        if (end - lineStart > kLineWidth && from > lineStart) {
+            text.back() = '\n';
+            lineStart = text.size();
+        }
+        text.append(sentence, from, end - from);
+        if (end < sentence.size()) {
+            text += ' ';
+        }
+        from = end + 1;
+    }
+    return text;
+}
+
 // How the steps of this core type use the field, in one sentence.
 std::string usage(FieldIndex index, CoreType core) {
     const std::string_view coreWords = core == CoreType::Drum ? "the drum core" : "the rod core";
@@ -95,9 +121,9 @@ std::string usage(FieldIndex index, CoreType core) {
         }
     }
     if (writer != nullptr) {
-        std::string text = "Written by the calculation for " + std::string(coreWords) + " (" +
-                           std::string(stepWords(writer->id)) + "), shown as " +
-                           patternText(*writer);
+        std::string text = "Written by the " + std::string(stepWords(writer->id)) +
+                           " step of the calculation for " + std::string(coreWords) +
+                           ", shown as " + patternText(*writer);
         return text + (readers.empty() ? "." : "; read as shown for the " + listed(readers) + ".");
     }
     if (!readers.empty()) {
@@ -119,7 +145,7 @@ std::string fieldHelp(FieldIndex index, CoreType coreType) {
     std::string help(coreType == CoreType::Rod && !row->rodCore.empty() ? row->rodCore
                                                                         : row->drumCore);
     help += '\n';
-    help += usage(index, coreType);
+    help += wrapped(usage(index, coreType));
     if (!row->note.empty()) {
         help += '\n';
         help += row->note;

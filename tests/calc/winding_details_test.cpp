@@ -114,10 +114,42 @@ TEST(WindingDetails, WholeTurnsRoundUpButLeaveWholeTurnsAlone) {
     }
 }
 
-TEST(WindingDetails, Field21JustBelowATableOdTakesTheSizeBelow) {
-    const DesignInputs design{CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, 10.6, 0.5439};
-    EXPECT_EQ(computeDetails(design, {}).standardWire->designation, "0.475 mm");
+struct PickCase {
+    std::string name;
+    WireSeries series;
+    double field21Mm;
+    std::string wire;
+    std::optional<double> allowanceBeyondSeriesMm;
+};
+
+class StandardWirePicks : public testing::TestWithParam<PickCase> {};
+
+TEST_P(StandardWirePicks, LargestSizeWithinField21AndWhetherTheSeriesEndedBelowIt) {
+    const PickCase& c = GetParam();
+    const DesignInputs design{CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, 10.6, c.field21Mm};
+    const WindingDetails details = computeDetails(design, {.series = c.series});
+    ASSERT_TRUE(details.standardWire);
+    EXPECT_EQ(details.standardWire->designation, c.wire);
+    EXPECT_EQ(details.allowanceBeyondSeriesMm, c.allowanceBeyondSeriesMm);
 }
+
+// Overall diameters: grade 1 0.475 0.519, 0.500 0.544, 1.000 1.062, 1.120 1.184, 1.250 1.316,
+// 1.400 1.468, 5.000 5.093; grade 2 4.500 4.637, 5.000 5.141; AWG 24 heavy 0.577, the thickest
+// AWG size (AWG 22 heavy would be about 0.70).
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, StandardWirePicks, testing::Values(
+    PickCase{"JustBelowAnOverallDiameter", WireSeries::IecGrade1, 0.5439, "0.475 mm", std::nullopt},
+    PickCase{"ExactlyAtANewSizesOverallDiameter", WireSeries::IecGrade1, 1.184, "1.120 mm", std::nullopt},
+    PickCase{"OneMicrometreBelowIt", WireSeries::IecGrade1, 1.183, "1.000 mm", std::nullopt},
+    PickCase{"RodTenByFiftyAt22uH", WireSeries::IecGrade1, 1.459, "1.250 mm", std::nullopt},
+    PickCase{"ExactlyAtTheThickestSize", WireSeries::IecGrade1, 5.093, "5.000 mm", std::nullopt},
+    PickCase{"BeyondTheThickestSize", WireSeries::IecGrade1, 6.0, "5.000 mm", 6.0},
+    PickCase{"Grade2BetweenItsTwoThickest", WireSeries::IecGrade2, 5.1, "4.500 mm", std::nullopt},
+    PickCase{"Grade2BeyondItsThickest", WireSeries::IecGrade2, 5.142, "5.000 mm", 5.142},
+    PickCase{"AwgExactlyAtItsThickest", WireSeries::AwgHeavy, 0.577, "AWG 24", std::nullopt},
+    PickCase{"AwgWhereAwg22WouldFit", WireSeries::AwgHeavy, 0.71, "AWG 24", 0.71}),
+    [](const testing::TestParamInfo<PickCase>& param) { return param.param.name; });
+// clang-format on
 
 struct ReasonCase {
     std::string name;
@@ -182,14 +214,15 @@ INSTANTIATE_TEST_SUITE_P(Table, ImpossibleDesigns, testing::Values(
 // clang-format on
 
 // Start-up texts: field 21 0.761 (drum) takes 0.630 mm (od 0.679; 0.710 mm has 0.762), 1.323
-// (rod) takes 1.000 mm (1.062), the thickest size.
+// (rod) takes 1.250 mm (1.316; 1.400 mm has 1.468).
 TEST(WindingDetails, FollowTheFieldsAfterACalculation) {
-    for (const auto& [core, wire] : {std::pair{"KQ CORE", "0.630 mm"}, {"R CORE", "1.000 mm"}}) {
+    for (const auto& [core, wire] : {std::pair{"KQ CORE", "0.630 mm"}, {"R CORE", "1.250 mm"}}) {
         MemoryFieldSet fields;
         ASSERT_TRUE(calculate(fields, core));
         const WindingDetails details = computeDetails(fields, core, {});
         EXPECT_EQ(details.reasons, std::vector<std::string>{}) << core;
         EXPECT_EQ(details.standardWire->designation, wire);
+        EXPECT_FALSE(details.allowanceBeyondSeriesMm);
     }
     const WindingDetails refused =
         computeDetails(fieldsWith({{field::kA, "1e400"}}), "KQ CORE", {});
@@ -216,7 +249,7 @@ TEST(WireTable, SeriesCoverTheirRangeAndAreNamed) {
     EXPECT_EQ(seriesFromKey("iec"), std::nullopt);
     for (const WireSeries series : {WireSeries::IecGrade1, WireSeries::IecGrade2}) {
         EXPECT_LE(wireSizes(series).front().bareMm, 0.020);
-        EXPECT_GE(wireSizes(series).back().bareMm, 1.000);
+        EXPECT_GE(wireSizes(series).back().bareMm, 5.000);
     }
     EXPECT_EQ(wireSizes(WireSeries::AwgHeavy).front().designation, "AWG 44");
 }

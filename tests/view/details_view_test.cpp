@@ -25,6 +25,7 @@ TEST(DetailsView, StartUpDrumDesignAndAMissingFigure) {
     const DetailsView empty = viewDetails(fields, "KQ CORE", {});
     EXPECT_EQ(figure(empty, "whole-turns"), std::nullopt);
     EXPECT_EQ(figure(empty, "length"), std::nullopt);
+    EXPECT_EQ(figure(empty, "series-end"), std::nullopt);
     EXPECT_FALSE(empty.details.reasons.empty());
 
     ASSERT_TRUE(calculate(fields, "KQ CORE")); // 10.6 turns, 0.761 mm
@@ -34,6 +35,7 @@ TEST(DetailsView, StartUpDrumDesignAndAMissingFigure) {
     // floor(6.3 / 0.679) = 9 per layer, 2 layers, build 1.358 within (8 - 3.5) / 2 = 2.25.
     EXPECT_EQ(figure(view, "whole-turns"), "11");
     EXPECT_EQ(figure(view, "standard-wire"), "0.630 mm");
+    EXPECT_EQ(figure(view, "series-end"), "否 (no)");
     EXPECT_EQ(figure(view, "wire-diameters"), "0.630 / 0.679");
     EXPECT_EQ(figure(view, "per-layer"), "9");
     EXPECT_EQ(figure(view, "layers"), "2");
@@ -43,6 +45,13 @@ TEST(DetailsView, StartUpDrumDesignAndAMissingFigure) {
     // L = 41.7 x 11^2 / 1000 = 5.0457 uH, range x 0.75 and x 1.25.
     EXPECT_EQ(figure(view, "l-whole"), "5.046");
     EXPECT_EQ(figure(view, "l-range"), "3.784 – 6.307");
+}
+
+// A field 21 beyond the thickest size (5.000 mm, 5.093 overall) says so beside the pick.
+TEST(DetailsView, TheSeriesEndsBelowField21) {
+    const DetailsView view = viewDetails(fieldsWith(overlaid(kDrumResults, {{21, "6"}})), "", {});
+    EXPECT_EQ(figure(view, "standard-wire"), "5.000 mm");
+    EXPECT_EQ(figure(view, "series-end"), "是 (yes): field 21 allows 6.000 mm");
 }
 
 TEST(DetailsView, FigureTextKeepsHugeValuesShort) {

@@ -1,0 +1,105 @@
+#include "rod_permeability.hpp"
+
+#include "checked_number.hpp"
+#include "formulas.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace coilwind {
+namespace {
+
+// A new estimate, so full-precision constants: the main window's 3.14 and 1.257 belong to its
+// own formula only.
+constexpr double kPi = 3.141592653589793;
+constexpr double kMu0NhPerMm = 4e-7 * kPi * 1e6; // 4π × 10⁻⁷ H/m in nH/mm
+
+bool positiveNumber(double value) {
+    return std::isfinite(value) && value > 0;
+}
+
+// Osborn's closed form for the long axis of a prolate spheroid, m > 1; acosh(m) is
+// ln(m + sqrt(m² - 1)).
+double prolateSpheroidDemagnetisingFactor(double m) {
+    const double mSquaredLessOne = m * m - 1;
+    return (m / std::sqrt(mSquaredLessOne) * std::acosh(m) - 1) / mSquaredLessOne;
+}
+
+RodShapeEstimate estimate(double diameterMm, double lengthMm, double permeability,
+                          double wantedUh) {
+    RodShapeEstimate result;
+    result.lengthPerDiameter = lengthMm / diameterMm;
+    result.demagnetisingFactor = prolateSpheroidDemagnetisingFactor(result.lengthPerDiameter);
+    result.effectivePermeability =
+        permeability / (1 + result.demagnetisingFactor * (permeability - 1));
+
+    const CheckedNumber diameter = diameterMm;
+    const CheckedNumber area = squared(diameter / 2) * kPi;
+    const CheckedNumber al = area * result.effectivePermeability * kMu0NhPerMm / lengthMm;
+    const CheckedNumber quickAl = alOf(permeabilityTimesArea(permeability, diameter), lengthMm);
+    result.alNh = al.value();
+    result.quickAlNh = quickAl.value();
+    result.ratioToQuick = (al / quickAl).value();
+    if (positiveNumber(wantedUh)) {
+        try {
+            result.turns = turnsFor(wantedUh, al).value();
+        } catch (const CalculationFault&) {
+            // An inductance so large that the turns leave a double: no turns, the AL stands.
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+std::string_view describeRodModelGap(RodModelGap gap) {
+    switch (gap) {
+    case RodModelGap::NoShape:
+        return "the rod model needs a diameter, a length and a permeability above zero";
+    case RodModelGap::TooShort:
+        return "the rod model holds for rods at least 2 times as long as their diameter";
+    case RodModelGap::TooLong:
+        return "the rod model holds for rods at most 10 times as long as their diameter";
+    case RodModelGap::PermeabilityTooLow:
+        return "the rod model holds for permeabilities from 40 up";
+    case RodModelGap::PermeabilityTooHigh:
+        return "the rod model holds for permeabilities up to 2300";
+    case RodModelGap::BeyondDoubleRange:
+        return "the rod model's figures for this rod lie beyond the range of a double";
+    }
+    return "the rod model gives no figures";
+}
+
+RodSecondOpinion rodSecondOpinion(double diameterMm, double lengthMm, double permeability,
+                                  double wantedUh) {
+    const auto without = [](RodModelGap gap) { return RodSecondOpinion{std::nullopt, gap}; };
+    if (!positiveNumber(diameterMm) || !positiveNumber(lengthMm) || !positiveNumber(permeability)) {
+        return without(RodModelGap::NoShape);
+    }
+    const double ratio = lengthMm / diameterMm;
+    if (!(ratio >= kRodModelMinLengthPerDiameter)) {
+        return without(RodModelGap::TooShort);
+    }
+    if (!(ratio <= kRodModelMaxLengthPerDiameter)) {
+        return without(RodModelGap::TooLong);
+    }
+    if (permeability < kRodModelMinPermeability) {
+        return without(RodModelGap::PermeabilityTooLow);
+    }
+    if (permeability > kRodModelMaxPermeability) {
+        return without(RodModelGap::PermeabilityTooHigh);
+    }
+    try {
+        return {estimate(diameterMm, lengthMm, permeability, wantedUh), std::nullopt};
+    } catch (const CalculationFault&) {
+        return without(RodModelGap::BeyondDoubleRange);
+    }
+}
+
+bool alFiguresDisagree(const RodShapeEstimate& estimate) {
+    const double larger = std::max(estimate.alNh, estimate.quickAlNh);
+    const double smaller = std::min(estimate.alNh, estimate.quickAlNh);
+    return larger > smaller * (1 + kRodDisagreementLimit);
+}
+
+} // namespace coilwind
