@@ -23,6 +23,9 @@ public:
         appendCell(line_, text, format_.delimiter);
     }
     void put(const std::optional<std::string_view>& text) { put(text.value_or("")); }
+    void put(const std::optional<std::string>& text) {
+        put(text ? std::string_view(*text) : std::string_view{});
+    }
     void put(std::optional<double> value) {
         separate();
         if (value) {
@@ -74,6 +77,26 @@ const WoundWire* woundOf(const DesignOutcome& outcome) {
     return outcome.details && outcome.details->standard ? &*outcome.details->standard : nullptr;
 }
 
+const RodShapeEstimate* rodShapeOf(const DesignOutcome& outcome) {
+    return outcome.details && outcome.details->rodShape && outcome.details->rodShape->estimate
+               ? &*outcome.details->rodShape->estimate
+               : nullptr;
+}
+// Why the rod model gives no figures, or that its AL and the quick formula's disagree.
+std::optional<std::string_view> rodNoteOf(const DesignOutcome& outcome) {
+    if (!outcome.details || !outcome.details->rodShape) {
+        return std::nullopt;
+    }
+    const RodSecondOpinion& opinion = *outcome.details->rodShape;
+    if (opinion.gap) {
+        return describeRodModelGap(*opinion.gap);
+    }
+    if (opinion.estimate && alFiguresDisagree(*opinion.estimate)) {
+        return "the rod model's AL and the quick formula's differ by more than 25 %";
+    }
+    return std::nullopt;
+}
+
 template <StepId step> void stepResult(Cells& cells, const DesignOutcome& outcome) {
     cells.put(std::string_view(outcome.results[resultSlot(step)]));
 }
@@ -81,6 +104,7 @@ template <StepId step> void stepResult(Cells& cells, const DesignOutcome& outcom
 using Details = WindingDetails;
 using Wire = WireSize;
 using Wound = WoundWire;
+using RodShape = RodShapeEstimate;
 
 struct ResultColumn {
     std::string_view name;
@@ -91,13 +115,14 @@ struct ResultColumn {
 // this list. The results as the window shows them, the winding details in the shortest decimal
 // form that reads back to the same number, then the error.
 // clang-format off
-const std::array<ResultColumn, 21> kResultColumns{{
+const std::array<ResultColumn, 26> kResultColumns{{
     {stepName(StepId::Al), stepResult<StepId::Al>},
     {stepName(StepId::Turns), stepResult<StepId::Turns>},
     {stepName(StepId::WireMax), stepResult<StepId::WireMax>},
     {stepName(StepId::Dcr), stepResult<StepId::Dcr>},
     {stepName(StepId::CopperG), stepResult<StepId::CopperG>},
     {"wire", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(wireOf(o), [](const Wire& w) { return w.designation; })); }},
+    {"wire_note", [](Cells& c, const DesignOutcome& o) { c.put(o.details ? seriesEndNote(*o.details) : std::nullopt); }},
     {"bare_mm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(wireOf(o), [](const Wire& w) { return w.bareMm; })); }},
     {"od_max_mm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(wireOf(o), [](const Wire& w) { return w.overallMaxMm; })); }},
     {"turns_whole", [](Cells& c, const DesignOutcome& o) { c.put(o.details ? o.details->wholeTurns : std::nullopt); }},
@@ -112,6 +137,10 @@ const std::array<ResultColumn, 21> kResultColumns{{
     {"mass_g", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.massG; })); }},
     {"l_whole_uh", [](Cells& c, const DesignOutcome& o) { c.put(o.details && o.details->inductance ? std::optional(o.details->inductance->wholeTurnsUh) : std::nullopt); }},
     {"isat_a", [](Cells& c, const DesignOutcome& o) { c.put(o.details ? o.details->saturationCurrentA : std::nullopt); }},
+    {"rod_al", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.alNh; })); }},
+    {"rod_turns", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.turns; }).value_or(std::nullopt)); }},
+    {"rod_al_ratio", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.ratioToQuick; })); }},
+    {"rod_note", [](Cells& c, const DesignOutcome& o) { c.put(rodNoteOf(o)); }},
     {kErrorColumn, [](Cells& c, const DesignOutcome& o) { c.put(std::string_view(o.error)); }},
 }};
 // clang-format on

@@ -203,6 +203,16 @@ DesignOutcome computeDesign(std::span<const std::string> cells, const Table& tab
             faults.emplace_back(at, cellFault(fieldName(field), cells[at], format));
         }
     }
+    // The rod's second opinion reads the permeability even where the steps do not (AL given):
+    // a number there is used, anything else but an empty cell is a fault as in any read cell.
+    if (*core == CoreType::Rod && !reads.has(field::kPermeability)) {
+        const std::size_t at = *table.cellOf(field::kPermeability);
+        if (const auto text = numberText(cells[at], format.decimalMark(), scratch)) {
+            fields.setText(field::kPermeability, *text);
+        } else if (!trimmed(cells[at]).empty()) {
+            faults.emplace_back(at, cellFault(fieldName(field::kPermeability), cells[at], format));
+        }
+    }
     if (!faults.empty()) {
         std::sort(faults.begin(), faults.end());
         for (const auto& fault : faults) {

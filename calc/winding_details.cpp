@@ -263,6 +263,9 @@ DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
     design.wantedUh = fields.number(field::kInductance);
     design.turns = fields.number(field::kTurns);
     design.wireMaxMm = fields.number(field::kWireDiameter);
+    if (design.core == CoreType::Rod) {
+        design.permeability = fields.number(field::kPermeability);
+    }
     return design;
 }
 
@@ -321,6 +324,10 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
                                     details.inductance->wholeTurnsUh);
         });
     }
+    if (design.core == CoreType::Rod) {
+        details.rodShape =
+            rodSecondOpinion(design.aMm, design.bMm, design.permeability, design.wantedUh);
+    }
     return details;
 }
 
@@ -334,6 +341,14 @@ WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeT
         details.reasons.push_back(std::string("Design: ") + failure.what());
         return details;
     }
+}
+
+std::optional<std::string> seriesEndNote(const WindingDetails& details) {
+    if (!details.allowanceBeyondSeriesMm) {
+        return std::nullopt;
+    }
+    return "largest size of the series; field 21 allows " +
+           shownMm(*details.allowanceBeyondSeriesMm);
 }
 
 double calibratedAl(double measuredUh, double turns) {

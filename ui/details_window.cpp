@@ -161,6 +161,20 @@ void DetailsWindow::build() {
     reasons_ = messageLabel("reasons");
     figureGrid->addWidget(reasons_, figureGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
 
+    auto* rodShape = new QGroupBox(QStringLiteral("棒形磁心的第二估计 (second opinion from the "
+                                                  "rod's shape)"));
+    rodShape->setObjectName(QStringLiteral("rodShape"));
+    rodShape->setToolTip(QStringLiteral(
+        "A rod's flux returns through air: its effective permeability µrod depends on its length "
+        "over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn 1945, as in "
+        "Fair-Rite's rod chart; valid for length/diameter 2 to 10 and µ 40 to 2300). The main "
+        "window's formula is not changed by it."));
+    QGridLayout* rodGrid = pairGrid(rodShape);
+    rodShapeValues_ = addLines(rodGrid, lines.rodShape);
+    rodShapeNote_ = messageLabel("rodShapeNote");
+    rodGrid->addWidget(rodShapeNote_, rodGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
+    rodShape_ = rodShape;
+
     auto* section = new QGroupBox(QStringLiteral("截面图 (to scale; 红色: beyond the depth)"));
     section->setToolTip(QStringLiteral("Half-section of the winding: each turn of the standard "
                                        "wire as a circle, layer by layer; red: beyond the "
@@ -181,6 +195,7 @@ void DetailsWindow::build() {
     column->addWidget(inputs);
     column->addWidget(buildSettings());
     column->addWidget(figures);
+    column->addWidget(rodShape);
     column->addWidget(section, 1);
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("detailsScroll"));
@@ -377,6 +392,11 @@ void DetailsWindow::refresh() {
     }
     reasons_->setText(reasons.join(QLatin1Char('\n')));
     reasons_->setVisible(!reasons.isEmpty());
+    rodShape_->setVisible(view.rodShapeApplies);
+    showLines(rodShapeValues_, view.rodShape);
+    rodShapeNote_->setText(qstring(view.rodShapeNote.value_or(std::string())));
+    rodShapeNote_->setStyleSheet(view.rodShapeWarns ? QStringLiteral("color: #c0281e") : QString());
+    rodShapeNote_->setVisible(view.rodShapeNote.has_value());
     drawing_->setWinding(view.design, view.details);
 }
 

@@ -62,6 +62,9 @@ private:
     std::vector<QLabel*> inputValues_;
     std::vector<QLabel*> figureValues_;
     QLabel* reasons_ = nullptr;
+    QWidget* rodShape_ = nullptr;
+    std::vector<QLabel*> rodShapeValues_;
+    QLabel* rodShapeNote_ = nullptr;
     WindingDrawing* drawing_ = nullptr;
     QLineEdit* measured_ = nullptr;
     QLineEdit* testTurns_ = nullptr;

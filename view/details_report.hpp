@@ -41,6 +41,13 @@ struct DetailsView {
     WindingDetails details;
     std::vector<DetailsLine> inputs;  // what the details are computed from, as read
     std::vector<DetailsLine> figures; // the details' own figures
+    // AL and turns from the rod's shape beside the quick formula's: always the same lines, with
+    // values for a rod core only; and a warning when the two disagree, or why the model gives no
+    // figures for this rod.
+    bool rodShapeApplies = false;
+    std::vector<DetailsLine> rodShape;
+    std::optional<std::string> rodShapeNote;
+    bool rodShapeWarns = false;
 };
 
 // Without a record (no calculation yet) the details follow the fields as they stand.

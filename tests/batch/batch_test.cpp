@@ -102,11 +102,12 @@ TEST(Batch, EveryDetailsColumnInShortestForm) {
     const Outcome result = runTool(std::string(kHeader) + kDrum);
     ASSERT_EQ(result.rows.size(), 1U);
     const Row& row = result.rows[0];
-    EXPECT_EQ(row.size(), 8U + 5 + 15 + 1);
+    EXPECT_EQ(row.size(), 8U + 5 + 16 + 4 + 1);
     const std::map<std::string, std::string> expected{
         {"wire", "0.630 mm"}, {"bare_mm", "0.63"}, {"od_max_mm", "0.679"}, {"turns_whole", "11"},
         {"per_layer", "9"},   {"layers", "2"},     {"build_mm", "1.358"},  {"fits", "yes"},
-        {"fit_wire", ""},     {"error", ""}};
+        {"fit_wire", ""},     {"wire_note", ""},   {"rod_al", ""},         {"rod_note", ""},
+        {"error", ""}};
     for (const auto& [column, text] : expected) {
         EXPECT_EQ(row.at(column), text) << column;
     }
@@ -436,22 +437,44 @@ TEST(Batch, CoreSpellings) {
     }
 }
 
+// A rod gets the rod model's AL, turns and ratio beside the quick formula's, or why not; the
+// permeability it reads must be a number even where the steps do not read it (AL given).
+TEST(Batch, RodColumnsGiveTheSecondOpinion) {
+    const Outcome result =
+        runTool(std::string("model,core,A,B,D,F,mu,L,AL\n") + "r,rod,5,20,,,400,4.7,\n" +
+                "r,rod,5,20,,,125,4.7,\n" + "r,rod,8,3.5,,,500,4.7,\n" +
+                "r,rod,5,20,,,,4.7,49.3\n" + "r,rod,5,20,,,x,4.7,49.3\n");
+    ASSERT_EQ(result.rows.size(), 5U);
+    const Row& disagreeing = result.rows[0];
+    EXPECT_EQ(disagreeing.at("rod_al").substr(0, 5), "15.87");
+    EXPECT_EQ(disagreeing.at("rod_turns").substr(0, 5), "17.20");
+    EXPECT_EQ(disagreeing.at("rod_al_ratio").substr(0, 5), "0.321");
+    EXPECT_NE(disagreeing.at("rod_note").find("more than 25 %"), std::string::npos);
+    EXPECT_EQ(result.rows[1].at("rod_note"), "");
+    EXPECT_EQ(result.rows[2].at("rod_al"), "");
+    EXPECT_NE(result.rows[2].at("rod_note").find("at least 2 times"), std::string::npos);
+    EXPECT_NE(result.rows[3].at("rod_note").find("permeability above zero"), std::string::npos);
+    EXPECT_EQ(result.rows[3].at("error"), "");
+    EXPECT_EQ(result.rows[4].at("error"), "mu: \"x\" is not a number");
+}
+
 // Every output column name appears once: the input's result columns are recomputed where they
 // stand, a given AL stays the one AL column, the missing result columns follow.
 TEST(Batch, ResultColumnsOfTheInputAreRecomputedInPlace) {
     const std::string drum = kDrum.substr(0, kDrum.size() - 1);
-    const std::string results = "turns,wire_max,dcr,copper_g,wire,bare_mm,od_max_mm,turns_whole,"
-                                "per_layer,layers,build_mm,fits,fit_wire,length_m,r20_ohm,rt_ohm,"
-                                "mass_g,l_whole_uh,isat_a,error";
+    const std::string results =
+        "turns,wire_max,dcr,copper_g,wire,wire_note,bare_mm,od_max_mm,turns_whole,per_layer,"
+        "layers,build_mm,fits,fit_wire,length_m,r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,rod_al,"
+        "rod_turns,rod_al_ratio,rod_note,error";
     const Outcome given = runTool("model,core,A,B,D,F,mu,L,AL\n" + drum + ",40\n");
     EXPECT_EQ(given.out.substr(0, given.out.find('\n')), "model,core,A,B,D,F,mu,L,AL," + results);
 
     const Outcome earlier = runTool(
         " Turns,model,error,core,A,B,D,F,mu,L\n99,KQ8*10,old,KQ CORE,8,3.5,10,6.3,500,4.7\n");
     EXPECT_EQ(earlier.out.substr(0, earlier.out.find('\n')),
-              " Turns,model,error,core,A,B,D,F,mu,L,AL,wire_max,dcr,copper_g,wire,bare_mm,"
-              "od_max_mm,turns_whole,per_layer,layers,build_mm,fits,fit_wire,length_m,r20_ohm,"
-              "rt_ohm,mass_g,l_whole_uh,isat_a");
+              " Turns,model,error,core,A,B,D,F,mu,L,AL,wire_max,dcr,copper_g,wire,wire_note,"
+              "bare_mm,od_max_mm,turns_whole,per_layer,layers,build_mm,fits,fit_wire,length_m,"
+              "r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,rod_al,rod_turns,rod_al_ratio,rod_note");
     ASSERT_EQ(earlier.rows.size(), 1U);
     EXPECT_EQ(earlier.rows[0].at(" Turns"), "10.6");
     EXPECT_EQ(earlier.rows[0].at("error"), "");
