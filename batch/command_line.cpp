@@ -1,10 +1,14 @@
 #include "batch/command_line.hpp"
 
-#include "batch/batch.hpp"
+#include "batch/columns.hpp"
+#include "batch/csv.hpp"
+#include "batch/pipeline.hpp"
 #include "calc/number_text.hpp"
 #include "calc/settings_limits.hpp"
 #include "calc/wire_table.hpp"
 
+#include <array>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -20,6 +24,32 @@ std::string seriesKeys() {
         keys += (keys.empty() ? "" : ", ") + std::string(seriesKey(series));
     }
     return keys;
+}
+
+struct DelimiterName {
+    std::string_view name;
+    char delimiter;
+};
+
+// A semicolon or a tab needs quoting in a shell; their names do not.
+constexpr std::array<DelimiterName, 6> kDelimiterNames{{
+    {",", ','},
+    {"comma", ','},
+    {";", ';'},
+    {"semicolon", ';'},
+    {"\t", '\t'},
+    {"tab", '\t'},
+}};
+
+char delimiterOf(std::string_view text) {
+    const auto* found =
+        std::find_if(kDelimiterNames.begin(), kDelimiterNames.end(),
+                     [&](const DelimiterName& entry) { return text == entry.name; });
+    if (found == kDelimiterNames.end()) {
+        throw UsageError("--delimiter needs \",\", \";\", comma, semicolon or tab, not \"" +
+                         std::string(text) + "\"");
+    }
+    return found->delimiter;
 }
 
 double settingOf(std::string_view option, std::string_view text, const SettingLimit& limit) {
@@ -72,7 +102,7 @@ Options parseOptions(std::span<const std::string_view> args) {
             }
             return args[++i];
         };
-        DetailsSettings& settings = options.settings;
+        DetailsSettings& settings = options.batch.details;
         if (name == "--series") {
             const std::string_view key = value();
             const auto series = seriesFromKey(key);
@@ -81,6 +111,8 @@ Options parseOptions(std::span<const std::string_view> args) {
                                  std::string(key) + "\"");
             }
             settings.series = *series;
+        } else if (name == "--delimiter") {
+            options.batch.delimiter = delimiterOf(value());
         } else if (name == "--temperature") {
             settings.temperatureC = settingOf(name, value(), kTemperatureLimit);
         } else if (name == "--bs") {
@@ -100,6 +132,10 @@ std::string usageText() {
            "Runs each design of a CSV table (FILE, or standard input) through the calculator\n"
            "and writes the table with the results and the winding details to standard output.\n"
            "Columns, any order and case: model, core, A, B, D, F, mu, L, optional AL.\n"
+           "core: KQ CORE or drum, R CORE or rod. A cell the calculation reads holds one number.\n"
+           "  --delimiter D    , ; or tab (also comma, semicolon); default: found from the "
+           "header.\n"
+           "                   With ; numbers may have a decimal comma and results get one.\n"
            "  --series S       wire series: " +
            seriesKeys() + " (default " + std::string(seriesKey(defaults.series)) +
            ")\n"
@@ -144,17 +180,21 @@ int runCommandLine(std::span<const std::string_view> args, std::istream& standar
         // ANSI code page.
         const std::u8string utf8Name(options.input.begin(), options.input.end());
         const std::filesystem::path path(utf8Name);
-        std::error_code ignored;
-        const char* problem = nullptr;
-        if (!std::filesystem::exists(path, ignored)) {
-            problem = "no such file";
-        } else if (std::filesystem::is_directory(path, ignored)) {
+        std::error_code statusError;
+        const auto status = std::filesystem::status(path, statusError);
+        std::string problem;
+        if (statusError) {
+            problem = statusError.message();
+        } else if (std::filesystem::is_directory(status)) {
             problem = "a directory, not a file";
         } else {
+            errno = 0;
             file.open(path, std::ios::binary);
-            problem = file.is_open() ? nullptr : "cannot open it for reading";
+            if (!file.is_open()) {
+                problem = systemReason().message();
+            }
         }
-        if (problem != nullptr) {
+        if (!problem.empty()) {
             err << kProgram << ": " << inputName << ": " << problem << '\n';
             return kUsageOrInputOutputError;
         }
@@ -163,17 +203,16 @@ int runCommandLine(std::span<const std::string_view> args, std::istream& standar
 
     int status = kEveryRowComputed;
     try {
-        status = runBatch(*in, out, options.settings);
+        status = runBatch(*in, out, options.batch);
     } catch (const InputError& error) {
         err << kProgram << ": " << inputName << ": " << error.what() << '\n';
         return kUsageOrInputOutputError;
-    }
-    if (in->bad()) {
-        err << kProgram << ": " << inputName << ": read error; the rows before it are written\n";
+    } catch (const ReadError& error) {
+        err << kProgram << ": " << inputName << ": " << error.what()
+            << "; the rows before it are written\n";
         return kUsageOrInputOutputError;
-    }
-    if (!out.flush()) {
-        err << kProgram << ": cannot write the output\n";
+    } catch (const WriteError& error) {
+        err << kProgram << ": " << error.what() << '\n';
         return kUsageOrInputOutputError;
     }
     return status;

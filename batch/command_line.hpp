@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/winding_details.hpp"
+#include "batch/pipeline.hpp"
 
 #include <istream>
 #include <ostream>
@@ -12,7 +12,7 @@
 namespace coilwind::batch {
 
 struct Options {
-    DetailsSettings settings;
+    BatchSettings batch;
     std::string input = "-"; // a file name, or "-" for standard input
     bool help = false;
     bool version = false;

@@ -1,6 +1,7 @@
 #include "batch/csv.hpp"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace coilwind::batch {
 namespace {
@@ -39,13 +40,17 @@ CsvReader::CsvReader(std::istream& in, std::size_t maxRecordBytes, std::size_t c
       chunk_(std::max<std::size_t>(chunkBytes, 1)) {}
 
 bool CsvReader::refill() {
-    if (readFailed_ || !in_.good()) {
+    if (readError_ || !in_.good()) {
         return false;
     }
+    errno = 0;
     in_.read(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
     chunkPos_ = 0;
     chunkEnd_ = static_cast<std::size_t>(in_.gcount());
-    readFailed_ = in_.bad();
+    if (in_.bad()) {
+        // errno still holds what the failing read returned: nothing ran in between.
+        readError_ = systemReason();
+    }
     return chunkEnd_ > 0;
 }
 
@@ -80,6 +85,33 @@ void CsvReader::skipByteOrderMark() {
     }
 }
 
+void CsvReader::start() {
+    if (!started_) {
+        started_ = true;
+        skipByteOrderMark();
+    }
+}
+
+std::string CsvReader::peekFirstLine() {
+    start();
+    std::string line;
+    for (;;) {
+        line.clear();
+        const long long number = line_;
+        for (int c = 0; line.size() < maxRecordBytes_ && (c = get()) != kEnd;) {
+            line.push_back(static_cast<char>(c));
+            if (c == '\n') {
+                break;
+            }
+        }
+        if (line != "\n" && line != "\r\n") { // an empty line is no record: skipped for good
+            line_ = number;
+            replay(line);
+            return line;
+        }
+    }
+}
+
 void CsvReader::replay(std::string_view bytes) {
     replay_.erase(0, replayPos_);
     replay_.insert(0, bytes);
@@ -87,10 +119,7 @@ void CsvReader::replay(std::string_view bytes) {
 }
 
 bool CsvReader::next(CsvRecord& record) {
-    if (!started_) {
-        started_ = true;
-        skipByteOrderMark();
-    }
+    start();
     for (;;) {
         record.fault.clear();
         record.line = line_;
@@ -159,7 +188,7 @@ bool CsvReader::next(CsvRecord& record) {
                     cells.append('"');
                 }
                 state = State::Quoted;
-            } else if (byte == ',') {
+            } else if (byte == delimiter_) {
                 cells.startCell();
                 state = State::CellStart;
             } else if (byte == '\n') {
@@ -178,8 +207,32 @@ bool CsvReader::next(CsvRecord& record) {
     }
 }
 
-void appendCell(std::string& row, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+std::error_code systemReason() {
+    return errno != 0 ? std::error_code(errno, std::generic_category())
+                      : make_error_code(std::io_errc::stream);
+}
+
+std::string_view trimmed(std::string_view cell) {
+    // A loop, not find_first_not_of: every design cell of every row passes here.
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!cell.empty() && blank(cell.front())) {
+        cell.remove_prefix(1);
+    }
+    while (!cell.empty() && blank(cell.back())) {
+        cell.remove_suffix(1);
+    }
+    return cell;
+}
+
+std::string lineMessage(long long line, std::string_view what) {
+    return "line " + std::to_string(line) + ": " + std::string(what);
+}
+
+void appendCell(std::string& row, std::string_view cell, char delimiter) {
+    const auto needsQuotes = [delimiter](char c) {
+        return c == delimiter || c == '"' || c == '\r' || c == '\n';
+    };
+    if (std::none_of(cell.begin(), cell.end(), needsQuotes)) {
         row += cell;
         return;
     }

@@ -4,6 +4,7 @@
 #include <istream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace coilwind::batch {
@@ -19,8 +20,12 @@ struct CsvRecord {
     std::string fault;  // empty when the record was read whole; otherwise why not, and no cells
 };
 
-// Reads CSV records one at a time, in constant memory (RFC 4180): cells separated by commas,
-// records by LF or CR LF; a cell in double quotes may hold commas, line ends and doubled quotes.
+// The delimiters a table may use; spreadsheets write ';' where the decimal mark is a comma.
+inline constexpr std::string_view kDelimiters = ",;\t";
+
+// Reads CSV records one at a time, in constant memory (RFC 4180): cells separated by the delimiter
+// (a comma unless set), records by LF or CR LF; a cell in double quotes may hold
+// delimiters, line ends and doubled quotes.
 // A UTF-8 byte-order mark before the first record is skipped. Lenient where spreadsheets are: a
 // quote inside an unquoted cell (8" core) is kept as it stands, text after a closing quote is
 // appended, a lone CR is data. An empty line is no record.
@@ -35,20 +40,31 @@ public:
     explicit CsvReader(std::istream& in, std::size_t maxRecordBytes = kMaxRecordBytes,
                        std::size_t chunkBytes = kReadChunkBytes);
 
-    // The next record, or false at the end of the input or at a read error (see readFailed).
+    void setDelimiter(char delimiter) { delimiter_ = delimiter; }
+
+    // The first line that is not empty, as it stands: line end included, at most maxRecordBytes,
+    // without a byte-order mark; next() still reads it. Only before the first record, to choose
+    // the delimiter by.
+    std::string peekFirstLine();
+
+    // The next record, or false at the end of the input or at a read error (see readError).
     bool next(CsvRecord& record);
-    bool readFailed() const { return readFailed_; }
+    // Why reading stopped early: the system's reason, or io_errc::stream when it gave none.
+    // Empty while the input reads well.
+    std::error_code readError() const { return readError_; }
 
 private:
     static constexpr int kEnd = -1;
 
     int get();
     bool refill();
+    void start();
     void skipByteOrderMark();
     void replay(std::string_view bytes);
 
     std::istream& in_;
     std::size_t maxRecordBytes_;
+    char delimiter_ = ',';
     std::vector<char> chunk_;
     std::size_t chunkPos_ = 0;
     std::size_t chunkEnd_ = 0;
@@ -57,11 +73,21 @@ private:
     std::string tail_; // the current record's bytes after its first line end
     long long line_ = 1;
     bool started_ = false;
-    bool readFailed_ = false;
+    std::error_code readError_;
 };
 
-// Appends a cell to a row, in double quotes (inner quotes doubled) when it holds a comma, a quote,
-// a CR or an LF.
-void appendCell(std::string& row, std::string_view cell);
+// The reason the system gave for the call that just failed (errno), or io_errc::stream when it
+// gave none.
+std::error_code systemReason();
+
+// The cell without the blanks (spaces, tabs) around it.
+std::string_view trimmed(std::string_view cell);
+
+// A fault of the record on this line, for a message: "line 3: unclosed quote".
+std::string lineMessage(long long line, std::string_view what);
+
+// Appends a cell to a row, in double quotes (inner quotes doubled) when it holds the delimiter, a
+// quote, a CR or an LF.
+void appendCell(std::string& row, std::string_view cell, char delimiter = ',');
 
 } // namespace coilwind::batch

@@ -3,6 +3,7 @@
 #include "failure.hpp"
 #include "stages.hpp"
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -24,6 +25,23 @@ void appendLine(std::string& summary, std::initializer_list<std::string_view> pa
     summary += "\n\r";
 }
 
+// Runs the outcome's stages step by step; the first fault ends the run and becomes its stop.
+void runStages(FieldSet& fields, std::string_view coreTypeText, CalculationOutcome& outcome) {
+    for (const StageRow& stage : outcome.stages) {
+        for (const StepId step : stage.stepIds()) {
+            try {
+                runStep(fields, step, coreTypeOf(coreTypeText));
+            } catch (const StepFault& fault) {
+                outcome.stop = CalculationStop{step, fault.description()};
+                return;
+            } catch (const CalcFailure& failure) {
+                outcome.stop = CalculationStop{step, failure.what()};
+                return;
+            }
+        }
+    }
+}
+
 } // namespace
 
 std::string composeSummary(const FieldSet& fields, std::string_view coreTypeText) {
@@ -41,39 +59,43 @@ std::string composeSummary(const FieldSet& fields, std::string_view coreTypeText
     return summary;
 }
 
-std::optional<std::string> calculate(FieldSet& fields, std::string_view coreTypeText) {
-    try {
-        for (const StageRow& stage : kStageTable) {
-            runStage(fields, stage.id, coreTypeText);
-        }
-        return composeSummary(fields, coreTypeText);
-    } catch (const CalcFailure&) {
-        return std::nullopt;
+CalculationOutcome calculate(FieldSet& fields, std::string_view coreTypeText) {
+    CalculationOutcome outcome;
+    outcome.stages = kStageTable;
+    runStages(fields, coreTypeText, outcome);
+    if (!outcome.stop) {
+        outcome.summary = composeSummary(fields, coreTypeText);
     }
+    return outcome;
 }
 
-std::optional<std::string> handleKeyDown(FieldSet& fields, std::string_view coreTypeText,
-                                         FieldIndex index, int keyCode, int /*modifiers*/) {
+CalculationOutcome handleKeyDown(FieldSet& fields, std::string_view coreTypeText, FieldIndex index,
+                                 int keyCode, int /*modifiers*/) {
+    CalculationOutcome outcome;
     if (keyCode != kEnterKey) {
-        return std::nullopt;
+        return outcome;
     }
-    std::optional<std::string> summary;
-    try {
-        for (const StageRow& stage : kStageTable) {
-            if (index == stage.trigger) {
-                runStage(fields, stage.id, coreTypeText);
-                if (stage.id == StageId::Winding) {
-                    summary = composeSummary(fields, coreTypeText);
-                }
-            }
+    outcome.enteredIn = index;
+    const auto* stage = std::find_if(kStageTable.begin(), kStageTable.end(),
+                                     [&](const StageRow& row) { return row.trigger == index; });
+    if (stage != kStageTable.end()) {
+        outcome.stages = std::span(stage, 1);
+        runStages(fields, coreTypeText, outcome);
+        if (outcome.stop) {
+            return outcome; // what was written so far stays, and so does the focus
         }
-        if (index < kFocusStepBound) {
+        if (stage->id == StageId::Winding) {
+            outcome.summary = composeSummary(fields, coreTypeText);
+        }
+    }
+    if (index < kFocusStepBound) {
+        try {
             fields.focus(index + 1);
+        } catch (const NoSuchField&) {
+            // no field with the next index: the focus stays where it is
         }
-    } catch (const CalcFailure&) {
-        // A fault ends the key press silently; what was written so far stays.
     }
-    return summary;
+    return outcome;
 }
 
 } // namespace coilwind

@@ -70,10 +70,4 @@ void runStep(FieldSet& fields, StepId step, CoreType core) {
     fields.setNumber(row.writes, result, row.pattern, row.suffix);
 }
 
-void runStage(FieldSet& fields, StageId stage, std::string_view coreTypeText) {
-    for (const StepId step : kStageTable[static_cast<std::size_t>(stage)].stepIds()) {
-        runStep(fields, step, coreTypeOf(coreTypeText));
-    }
-}
-
 } // namespace coilwind

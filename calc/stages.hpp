@@ -4,8 +4,6 @@
 #include "field_set.hpp"
 #include "step_table.hpp"
 
-#include <string_view>
-
 namespace coilwind {
 
 // The calculation stages, run from the step table. A step reads its inputs from the fields as
@@ -14,8 +12,5 @@ namespace coilwind {
 
 // One step in the form for the core type.
 void runStep(FieldSet& fields, StepId step, CoreType core);
-
-// The stage's steps in order; each step takes the core type from coreTypeText as it begins.
-void runStage(FieldSet& fields, StageId stage, std::string_view coreTypeText);
 
 } // namespace coilwind

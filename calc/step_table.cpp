@@ -47,7 +47,7 @@ constexpr bool stagesInTheirOwnOrder() {
     }
     return true;
 }
-static_assert(stagesInTheirOwnOrder()); // runStage looks a stage up by its position
+static_assert(stagesInTheirOwnOrder()); // a stage id is its position in the table
 
 std::string describe(const std::string& fault, const std::string& cause) {
     return cause.empty() ? fault : fault + " (" + cause + ")";

@@ -3,6 +3,7 @@
 #include "checked_number.hpp"
 #include "failure.hpp"
 #include "number_text.hpp"
+#include "settings_limits.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -34,6 +35,21 @@ constexpr double kWholeLimit = 9223372036854775808.0;
 
 [[noreturn]] void refuse(const std::string& reason) {
     throw CalculationFault(FaultKind::OutOfDomain, reason);
+}
+
+// A setting outside its limit (a NaN included: the window's entry for text that is no number).
+void requireWithin(const SettingLimit& limit, double value) {
+    if (!limit.admits(value)) {
+        refuse("the " + std::string(limit.name) + " lies outside its range, " + rangeText(limit));
+    }
+}
+
+// The figures of a result that an earlier design wrote would describe that design, not this one.
+void requireOfThisDesign(std::span<const FieldIndex> earlierDesign, FieldIndex result,
+                         std::string_view name) {
+    if (std::find(earlierDesign.begin(), earlierDesign.end(), result) != earlierDesign.end()) {
+        refuse(std::string(name) + " holds results of an earlier design");
+    }
 }
 
 std::string shownMm(double value) {
@@ -97,14 +113,13 @@ long long wholeTurnsOf(double turns) {
     return whole(std::ceil(turns), "Turns (field 20)");
 }
 
+// Within the temperature limit the factor lies between 0.705 and 1.904: the linear law never
+// reaches zero resistance there.
 double hotResistanceFactor(double temperatureC) {
-    const Value factor = Value(1.0) + Value(kCopperTemperatureCoefficient) *
-                                          (Value(temperatureC) - kReferenceTemperatureC);
-    if (!(factor.value() > 0)) {
-        refuse("the copper resistance law gives no resistance at " +
-               formatFixed(temperatureC, Pattern::OneDecimal).value_or("?") + " C");
-    }
-    return factor.value();
+    requireWithin(kTemperatureLimit, temperatureC);
+    return (Value(1.0) +
+            Value(kCopperTemperatureCoefficient) * (Value(temperatureC) - kReferenceTemperatureC))
+        .value();
 }
 
 // What every size wound on the design shares.
@@ -199,9 +214,7 @@ InductanceFigures inductanceOf(const DesignInputs& design, long long turns,
     if (!(std::isfinite(design.alNh) && design.alNh > 0)) {
         refuse("AL (field 18) must be above 0");
     }
-    if (!(std::isfinite(tolerancePercent) && tolerancePercent >= 0 && tolerancePercent < 100)) {
-        refuse("the AL tolerance must lie from 0 up to below 100 %");
-    }
+    requireWithin(kAlToleranceLimit, tolerancePercent);
     if (!(design.wantedUh >= 0)) {
         refuse("the wanted inductance (field 19) must not be negative");
     }
@@ -222,9 +235,7 @@ InductanceFigures inductanceOf(const DesignInputs& design, long long turns,
 
 double saturationCurrentOf(double fluxMt, long long turns, const WindingSpace& space,
                            double inductanceUh) {
-    if (!(std::isfinite(fluxMt) && fluxMt > 0)) {
-        refuse("Bs must be above 0");
-    }
+    requireWithin(kSaturationFluxLimit, fluxMt);
     // Ae: the centre post of a drum, the rod itself: both are the diameter the turns sit on.
     const Value ae = Value(kPi) / 4 * squared(space.coreDiameterMm);
     return (Value(fluxMt) * real(turns) * ae / inductanceUh / kSaturationScale).value();
@@ -252,21 +263,30 @@ DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
     design.wantedUh = fields.number(field::kInductance);
     design.turns = fields.number(field::kTurns);
     design.wireMaxMm = fields.number(field::kWireDiameter);
+    if (design.core == CoreType::Rod) {
+        design.permeability = fields.number(field::kPermeability);
+    }
     return design;
 }
 
-WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings) {
+WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings,
+                              std::span<const FieldIndex> earlierDesign) {
     WindingDetails details;
     std::vector<std::string>& reasons = details.reasons;
     std::optional<WindingSpace> space;
     std::optional<double> hotFactor;
-    attempt(reasons, "Whole turns", [&] { details.wholeTurns = wholeTurnsOf(design.turns); });
+    attempt(reasons, "Whole turns", [&] {
+        requireOfThisDesign(earlierDesign, field::kTurns, "Turns (field 20)");
+        details.wholeTurns = wholeTurnsOf(design.turns);
+    });
     attempt(reasons, "Winding space", [&] {
         space = windingSpaceOf(design);
         details.availableDepthMm = space->depthMm;
         details.availableWidthMm = space->widthMm;
     });
     attempt(reasons, "Standard wire", [&] {
+        requireOfThisDesign(earlierDesign, field::kWireDiameter,
+                            "Field 21 (largest wire diameter)");
         details.standardWire = standardWireFor(design.wireMaxMm, settings.series);
         details.allowanceBeyondSeriesMm = allowanceBeyondSeries(design.wireMaxMm, settings.series);
     });
@@ -292,6 +312,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
     }
     if (details.wholeTurns) {
         attempt(reasons, "Inductance", [&] {
+            requireOfThisDesign(earlierDesign, field::kAl, "AL (field 18)");
             details.inductance =
                 inductanceOf(design, *details.wholeTurns, settings.alTolerancePercent);
         });
@@ -303,18 +324,31 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
                                     details.inductance->wholeTurnsUh);
         });
     }
+    if (design.core == CoreType::Rod) {
+        details.rodShape =
+            rodSecondOpinion(design.aMm, design.bMm, design.permeability, design.wantedUh);
+    }
     return details;
 }
 
 WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeText,
-                              const DetailsSettings& settings) {
+                              const DetailsSettings& settings,
+                              std::span<const FieldIndex> earlierDesign) {
     try {
-        return computeDetails(readDesign(fields, coreTypeText), settings);
+        return computeDetails(readDesign(fields, coreTypeText), settings, earlierDesign);
     } catch (const CalcFailure& failure) {
         WindingDetails details;
         details.reasons.push_back(std::string("Design: ") + failure.what());
         return details;
     }
+}
+
+std::optional<std::string> seriesEndNote(const WindingDetails& details) {
+    if (!details.allowanceBeyondSeriesMm) {
+        return std::nullopt;
+    }
+    return "largest size of the series; field 21 allows " +
+           shownMm(*details.allowanceBeyondSeriesMm);
 }
 
 double calibratedAl(double measuredUh, double turns) {

@@ -2,16 +2,19 @@
 
 #include "core_type.hpp"
 #include "field_set.hpp"
+#include "rod_permeability.hpp"
 #include "wire_table.hpp"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace coilwind {
 
-// What the details are computed for, beyond the design itself.
+// What the details are computed for, beyond the design itself. A setting outside its limit
+// (calc/settings_limits; a NaN too) leaves the figures that need it empty, with the reason.
 struct DetailsSettings {
     WireSeries series = WireSeries::IecGrade1;
     double temperatureC = 100;      // operating temperature for the hot resistance
@@ -20,17 +23,18 @@ struct DetailsSettings {
 };
 
 // The design as the fields show it, each read by the leading-number rule: fields 1 (A), 2 (B),
-// 6 (F), 18 (AL), 19 (wanted inductance), 20 (turns) and 21 (largest wire diameter), and the
-// core type.
+// 6 (F), 18 (AL), 19 (wanted inductance), 20 (turns), 21 (largest wire diameter) and, for a rod,
+// 17 (permeability); and the core type.
 struct DesignInputs {
     CoreType core = CoreType::Drum;
-    double aMm = 0;       // drum: flange diameter; rod: rod diameter
-    double bMm = 0;       // drum: centre-post diameter; rod: rod length
-    double fMm = 0;       // drum: winding width; rod: not used
-    double alNh = 0;      // nH per turn squared
-    double wantedUh = 0;  // wanted inductance
-    double turns = 0;     // as shown, not whole
-    double wireMaxMm = 0; // largest wire diameter that fits
+    double aMm = 0;          // drum: flange diameter; rod: rod diameter
+    double bMm = 0;          // drum: centre-post diameter; rod: rod length
+    double fMm = 0;          // drum: winding width; rod: not used
+    double alNh = 0;         // nH per turn squared
+    double wantedUh = 0;     // wanted inductance
+    double turns = 0;        // as shown, not whole
+    double wireMaxMm = 0;    // largest wire diameter that fits
+    double permeability = 0; // field 17, read for the rod core's second opinion only
 };
 
 // Throws CalculationFault when a field's number lies beyond the range of a double.
@@ -75,15 +79,26 @@ struct WindingDetails {
     std::optional<WoundWire> standard;       // that size wound, when one turn fits across
     std::optional<WoundWire> largestFitting; // only when the standard wire does not fit
     std::optional<InductanceFigures> inductance;
+    // Rod core only: AL and turns from the rod's shape (calc/rod_permeability), beside the quick
+    // formula's. Its gaps are no reasons of the details: the figures above stand without it.
+    std::optional<RodSecondOpinion> rodShape;
     std::optional<double> saturationCurrentA; // Bs x Nw x Ae / L at whole turns
     std::vector<std::string> reasons;
 };
 
-// Never throws for any inputs: faults become reasons.
-WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings);
+// Said beside the standard wire when the series ends below field 21's allowance: "largest size of
+// the series; field 21 allows 1.459 mm". None when the series reaches field 21.
+std::optional<std::string> seriesEndNote(const WindingDetails& details);
+
+// Never throws for any inputs: faults become reasons. A figure computed from a result field listed
+// in `earlierDesign` (18, 20 or 21: a calculation stopped before rewriting it) is empty, with
+// that reason.
+WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings,
+                              std::span<const FieldIndex> earlierDesign = {});
 // The same for the design as the fields show it; a field beyond the range of a double is a reason.
 WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeText,
-                              const DetailsSettings& settings);
+                              const DetailsSettings& settings,
+                              std::span<const FieldIndex> earlierDesign = {});
 
 // AL in nH/N^2 from a test coil: 1000 x L / N^2 with L in uH. Throws CalculationFault when L or
 // the turns are not above 0 or the result lies beyond the range of a double.

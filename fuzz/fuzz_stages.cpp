@@ -165,8 +165,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         logged.focusChanges.clear();
 
         const std::optional<std::string> summary =
-            op.calculate ? calculate(logged, coreType)
-                         : handleKeyDown(logged, coreType, op.index, op.keyCode, op.modifiers);
+            (op.calculate ? calculate(logged, coreType)
+                          : handleKeyDown(logged, coreType, op.index, op.keyCode, op.modifiers))
+                .summary;
         const auto after = textsOf(memory);
         const auto violated = [&](const char* what) {
             describe(op, before, after);

@@ -1,13 +1,13 @@
 #include "details_window.hpp"
 
-#include "view/details_report.hpp"
 #include "main_window.hpp"
 #include "placement.hpp"
+#include "view/details_report.hpp"
+#include "widgets.hpp"
 #include "winding_drawing.hpp"
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -16,9 +16,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 namespace coilwind::ui {
 namespace {
@@ -33,9 +35,9 @@ QString valueText(const DetailsLine& line) {
 
 constexpr int kPairsPerRow = 2;
 
-// Captioned controls two to a row: caption, control, caption, control.
-void addPair(QGridLayout* grid, QLabel* caption, QWidget* field) {
-    const int pair = grid->count() / 2;
+// Captioned controls two to a row: caption, control, caption, control; `pair` counts from the
+// grid's top left.
+void addPair(QGridLayout* grid, int pair, QLabel* caption, QWidget* field) {
     const int column = (pair % kPairsPerRow) * 2;
     grid->addWidget(caption, pair / kPairsPerRow, column, Qt::AlignVCenter);
     grid->addWidget(field, pair / kPairsPerRow, column + 1, Qt::AlignVCenter);
@@ -58,10 +60,11 @@ std::vector<QLabel*> addLines(QGridLayout* grid, const std::vector<DetailsLine>&
         auto* value = new QLabel;
         value->setObjectName(qstring(line.key));
         value->setTextFormat(Qt::PlainText);
+        value->setWordWrap(true); // a long value takes lines, not width
         for (QLabel* label : {caption, value}) {
             label->setToolTip(qstring(line.english));
         }
-        addPair(grid, caption, value);
+        addPair(grid, static_cast<int>(values.size()), caption, value);
         values.push_back(value);
     }
     return values;
@@ -75,34 +78,41 @@ void showLines(const std::vector<QLabel*>& labels, const std::vector<DetailsLine
     }
 }
 
-QDoubleSpinBox* spinBox(const char* name, double minimum, double maximum, double step, double value,
-                        const QString& suffix) {
-    auto* box = new QDoubleSpinBox;
-    box->setObjectName(QString::fromLatin1(name));
-    box->setRange(minimum, maximum);
-    box->setDecimals(0);
-    box->setSingleStep(step);
-    box->setValue(value);
-    box->setSuffix(suffix);
-    return box;
+const QColor kRefusedText(0xc0, 0x28, 0x1e);
+const QColor kRefusedBase(0xfd, 0xe8, 0xe6);
+
+QLabel* wrappedLabel(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
-// A control with its caption: the caption names it for screen readers and explains it in English
+void setRefusedLook(QWidget* widget, bool refused) {
+    QPalette palette =
+        widget->parentWidget() != nullptr ? widget->parentWidget()->palette() : QPalette();
+    if (refused) {
+        palette.setColor(QPalette::Text, kRefusedText);
+        palette.setColor(QPalette::Base, kRefusedBase);
+    }
+    widget->setPalette(palette);
+}
+
+// The caption of a control: it names the control for screen readers and explains it in English
 // on hover.
-void addControl(QGridLayout* grid, const QString& caption, QWidget* field, const QString& english) {
+QLabel* captionOf(QWidget* field, const QString& caption, const QString& english) {
     auto* label = new QLabel(caption);
     label->setBuddy(field);
     label->setToolTip(english);
     field->setToolTip(english);
     field->setAccessibleName(caption);
-    addPair(grid, label, field);
+    return label;
 }
 
 QLabel* messageLabel(const char* name) {
-    auto* label = new QLabel;
-    label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = wrappedLabel(name);
+    label->setStyleSheet(QStringLiteral("color: #c0281e"));
     label->hide();
     return label;
 }
@@ -114,6 +124,12 @@ DetailsWindow::DetailsWindow(MainWindow& main) : QWidget(&main, Qt::Window), mai
     setWindowTitle(QStringLiteral("绕线详情 (winding details) — coilwind"));
     build();
     connect(&main_, &MainWindow::calculated, this, &DetailsWindow::refresh);
+    // An edit in the main window can make an input differ from what the last calculation read.
+    for (const FieldInfo& info : kFields) {
+        connect(main_.field(info.index), &QLineEdit::textEdited, this, &DetailsWindow::refresh);
+    }
+    connect(main_.findChild<QComboBox*>(QStringLiteral("CORETYPE")), &QComboBox::editTextChanged,
+            this, &DetailsWindow::refresh);
     // In a text field Ctrl+C copies the field's selection; anywhere else the whole design.
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &DetailsWindow::copyReport);
@@ -125,8 +141,15 @@ void DetailsWindow::build() {
     const DetailsView lines =
         viewDetails(main_.fieldSet(), main_.coreTypeText().toStdString(), DetailsSettings{});
 
+    status_ = wrappedLabel("calculationStatus");
+    status_->setToolTip(QStringLiteral("What became of the last click on 计算 or Enter in the "
+                                       "main window"));
+    changed_ = messageLabel("changedInputs");
+    changed_->setStyleSheet(QStringLiteral("color: #8a5300")); // a caution, not a fault
+
     auto* inputs = new QGroupBox(QStringLiteral("主窗口的输入 (read from the main window)"));
-    inputs->setToolTip(QStringLiteral("The fields as the main window shows them, read by the "
+    inputs->setToolTip(QStringLiteral("The inputs as the last calculation read them and the "
+                                      "results as the main window shows them, read by the "
                                       "leading-number rule"));
     inputValues_ = addLines(pairGrid(inputs), lines.inputs);
 
@@ -136,8 +159,21 @@ void DetailsWindow::build() {
     QGridLayout* figureGrid = pairGrid(figures);
     figureValues_ = addLines(figureGrid, lines.figures);
     reasons_ = messageLabel("reasons");
-    reasons_->setStyleSheet(QStringLiteral("color: #c0281e"));
     figureGrid->addWidget(reasons_, figureGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
+
+    auto* rodShape = new QGroupBox(QStringLiteral("棒形磁心的第二估计 (second opinion from the "
+                                                  "rod's shape)"));
+    rodShape->setObjectName(QStringLiteral("rodShape"));
+    rodShape->setToolTip(QStringLiteral(
+        "A rod's flux returns through air: its effective permeability µrod depends on its length "
+        "over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn 1945, as in "
+        "Fair-Rite's rod chart; valid for length/diameter 2 to 10 and µ 40 to 2300). The main "
+        "window's formula is not changed by it."));
+    QGridLayout* rodGrid = pairGrid(rodShape);
+    rodShapeValues_ = addLines(rodGrid, lines.rodShape);
+    rodShapeNote_ = messageLabel("rodShapeNote");
+    rodGrid->addWidget(rodShapeNote_, rodGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
+    rodShape_ = rodShape;
 
     auto* section = new QGroupBox(QStringLiteral("截面图 (to scale; 红色: beyond the depth)"));
     section->setToolTip(QStringLiteral("Half-section of the winding: each turn of the standard "
@@ -147,6 +183,26 @@ void DetailsWindow::build() {
     sectionLayout->setContentsMargins(6, 4, 6, 6);
     drawing_ = new WindingDrawing;
     sectionLayout->addWidget(drawing_);
+
+    // Whatever the reasons and the marks take, the window keeps its size: the part above the
+    // calibration scrolls, so the calibration row and the buttons stay where they are.
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(6);
+    column->addWidget(status_);
+    column->addWidget(changed_);
+    column->addWidget(inputs);
+    column->addWidget(buildSettings());
+    column->addWidget(figures);
+    column->addWidget(rodShape);
+    column->addWidget(section, 1);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("detailsScroll"));
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* copy = new QPushButton(QStringLiteral("复制"));
     copy->setObjectName(QStringLiteral("copy"));
@@ -165,10 +221,7 @@ void DetailsWindow::build() {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(8, 8, 8, 8);
     root->setSpacing(6);
-    root->addWidget(inputs);
-    root->addWidget(buildSettings());
-    root->addWidget(figures);
-    root->addWidget(section, 1);
+    root->addWidget(scroll, 1);
     root->addWidget(buildCalibration());
     root->addLayout(buttons);
 }
@@ -185,33 +238,41 @@ QWidget* DetailsWindow::buildSettings() {
             series_->setCurrentIndex(series_->count() - 1);
         }
     }
-    addControl(grid, QStringLiteral("线规系列"), series_,
-               QStringLiteral("Series of enamelled copper wire the standard wire is taken from"));
+    // The series' names are long: the box takes a row of its own.
+    grid->addWidget(captionOf(series_, QStringLiteral("线规系列"),
+                              QStringLiteral("Series of enamelled copper wire the standard wire "
+                                             "is taken from")),
+                    0, 0);
+    grid->addWidget(series_, 0, 1, 1, 2 * kPairsPerRow - 1);
     struct Setting {
-        QDoubleSpinBox*& box;
+        QLineEdit*& edit;
         const char* name;
-        double minimum, maximum, step, value;
-        QString suffix, caption, english;
+        const SettingLimit& limit;
+        double value;
+        QString caption, english;
     };
     for (const Setting& setting :
-         {Setting{alTolerance_, "alTolerance", 0, 90, 5, defaults.alTolerancePercent,
-                  QStringLiteral(" %"), QStringLiteral("AL 容差 ±"),
+         {Setting{alTolerance_, "alTolerance", kAlToleranceLimit, defaults.alTolerancePercent,
+                  QStringLiteral("AL 容差 ± (%)"),
                   QStringLiteral("Tolerance of AL, plus or minus percent")},
-          Setting{temperature_, "temperature", -60, 250, 5, defaults.temperatureC,
-                  QStringLiteral(" °C"), QStringLiteral("工作温度"),
+          Setting{temperature_, "temperature", kTemperatureLimit, defaults.temperatureC,
+                  QStringLiteral("工作温度 (°C)"),
                   QStringLiteral("Operating temperature for the hot resistance, °C")},
-          Setting{saturationFlux_, "saturationFlux", 10, 2000, 10, defaults.saturationFluxMt,
-                  QStringLiteral(" mT"), QStringLiteral("饱和磁通 Bs"),
+          Setting{saturationFlux_, "saturationFlux", kSaturationFluxLimit,
+                  defaults.saturationFluxMt, QStringLiteral("饱和磁通 Bs (mT)"),
                   QStringLiteral("Saturation flux density of the core material, mT")}}) {
-        setting.box = spinBox(setting.name, setting.minimum, setting.maximum, setting.step,
-                              setting.value, setting.suffix);
-        addControl(grid, setting.caption, setting.box, setting.english);
+        setting.edit = new QLineEdit(qstring(shortestText(setting.value)));
+        setting.edit->setObjectName(QString::fromLatin1(setting.name));
+        const QString english =
+            setting.english + QStringLiteral("; accepted ") + qstring(rangeText(setting.limit));
+        addPair(grid, kPairsPerRow + static_cast<int>(settingBoxes_.size()),
+                captionOf(setting.edit, setting.caption, english), setting.edit);
+        settingBoxes_.push_back({setting.edit, &setting.limit});
+        connect(setting.edit, &QLineEdit::textChanged, this, &DetailsWindow::refresh);
     }
-
+    settingsMessage_ = messageLabel("settingsMessage");
+    grid->addWidget(settingsMessage_, grid->rowCount(), 0, 1, 2 * kPairsPerRow);
     connect(series_, &QComboBox::currentIndexChanged, this, &DetailsWindow::refresh);
-    for (QDoubleSpinBox* box : {temperature_, saturationFlux_, alTolerance_}) {
-        connect(box, &QDoubleSpinBox::valueChanged, this, &DetailsWindow::refresh);
-    }
     return group;
 }
 
@@ -247,6 +308,10 @@ QWidget* DetailsWindow::buildCalibration() {
     connect(apply, &QPushButton::clicked, this, &DetailsWindow::calibrate);
     row->addWidget(apply);
     calibrationMessage_ = messageLabel("calibrationMessage");
+    // Room for the message from the start, so that the row above it stays under the mouse when
+    // a message comes; a longer one is whole in the tooltip.
+    calibrationMessage_->setFixedHeight(2 * calibrationMessage_->fontMetrics().lineSpacing());
+    calibrationMessage_->show();
     auto* column = new QVBoxLayout(group);
     column->setContentsMargins(8, 4, 8, 6);
     column->addLayout(row);
@@ -256,10 +321,18 @@ QWidget* DetailsWindow::buildCalibration() {
 
 void DetailsWindow::present() {
     if (!placed_) {
-        adjustSize();
         const QScreen* screen = main_.screen();
-        move(besidePosition(main_.frameGeometry(), frameGeometry().size(),
-                            screen != nullptr ? screen->availableGeometry() : QRect()));
+        const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+        // The frame this window will get is not known before it is shown; the main window's is
+        // the best guess.
+        const QSize frameExtra = main_.frameGeometry().size() - main_.size();
+        QSize size = kOpeningSize;
+        if (!available.isEmpty()) {
+            size = size.boundedTo(available.size() - frameExtra);
+        }
+        resize(size);
+        move(besidePosition(main_.frameGeometry(), size + frameExtra, available,
+                            main_.calculationFieldsArea()));
         placed_ = true;
     }
     show();
@@ -271,18 +344,46 @@ void DetailsWindow::present() {
 DetailsSettings DetailsWindow::settings() const {
     DetailsSettings settings;
     settings.series = kWireSeries.at(static_cast<std::size_t>(series_->currentIndex()));
-    settings.temperatureC = temperature_->value();
-    settings.saturationFluxMt = saturationFlux_->value();
-    settings.alTolerancePercent = alTolerance_->value();
+    const auto valueOf = [](const QLineEdit* edit, const SettingLimit& limit) {
+        return readSetting(limit, edit->text().toStdString())
+            .value_or(std::numeric_limits<double>::quiet_NaN());
+    };
+    settings.temperatureC = valueOf(temperature_, kTemperatureLimit);
+    settings.saturationFluxMt = valueOf(saturationFlux_, kSaturationFluxLimit);
+    settings.alTolerancePercent = valueOf(alTolerance_, kAlToleranceLimit);
     return settings;
+}
+
+// A refused entry keeps what was typed, turns red and says why; the figures that need the
+// setting stay empty with their reasons.
+void DetailsWindow::showSettingRefusals() {
+    QStringList refusals;
+    for (const SettingBox& box : settingBoxes_) {
+        const std::string text = box.edit->text().toStdString();
+        const bool refused = !readSetting(*box.limit, text);
+        setRefusedLook(box.edit, refused);
+        const QString refusal = refused ? qstring(settingRefusal(*box.limit, text)) : QString();
+        box.edit->setAccessibleDescription(refusal);
+        if (refused) {
+            refusals << QStringLiteral("• 不在范围内 (refused): ") + refusal;
+        }
+    }
+    settingsMessage_->setText(refusals.join(QLatin1Char('\n')));
+    settingsMessage_->setVisible(!refusals.isEmpty());
 }
 
 void DetailsWindow::refresh() {
     if (!isVisible()) {
         return; // present() refreshes when the window opens again
     }
-    const DetailsView view =
-        viewDetails(main_.fieldSet(), main_.coreTypeText().toStdString(), settings());
+    showSettingRefusals();
+    const DetailsView view = viewDetails(main_.fieldSet(), main_.coreTypeText().toStdString(),
+                                         settings(), main_.calculationRecord());
+    status_->setText(qstring(view.status.outcome));
+    status_->setStyleSheet(view.status.stopped ? QStringLiteral("color: #c0281e; font-weight: bold")
+                                               : QString());
+    changed_->setText(qstring(view.status.changed.value_or(std::string())));
+    changed_->setVisible(view.status.changed.has_value());
     showLines(inputValues_, view.inputs);
     showLines(figureValues_, view.figures);
     QStringList reasons;
@@ -291,25 +392,18 @@ void DetailsWindow::refresh() {
     }
     reasons_->setText(reasons.join(QLatin1Char('\n')));
     reasons_->setVisible(!reasons.isEmpty());
+    rodShape_->setVisible(view.rodShapeApplies);
+    showLines(rodShapeValues_, view.rodShape);
+    rodShapeNote_->setText(qstring(view.rodShapeNote.value_or(std::string())));
+    rodShapeNote_->setStyleSheet(view.rodShapeWarns ? QStringLiteral("color: #c0281e") : QString());
+    rodShapeNote_->setVisible(view.rodShapeNote.has_value());
     drawing_->setWinding(view.design, view.details);
-    growToContents();
-}
-
-void DetailsWindow::growToContents() {
-    layout()->activate();
-    int wanted = layout()->totalHeightForWidth(width());
-    if (const QScreen* screen = this->screen()) {
-        const int frame = frameGeometry().height() - height();
-        wanted = std::min(wanted, screen->availableGeometry().bottom() + 1 - y() - frame);
-    }
-    if (wanted > height()) {
-        resize(width(), wanted);
-    }
 }
 
 void DetailsWindow::copyReport() const {
     const std::string report =
-        composeDesignReport(main_.fieldSet(), main_.coreTypeText().toStdString(), settings());
+        composeDesignReport(main_.fieldSet(), main_.coreTypeText().toStdString(), settings(),
+                            main_.calculationRecord());
     QGuiApplication::clipboard()->setText(QString::fromStdString(report));
 }
 
@@ -317,7 +411,7 @@ void DetailsWindow::calibrate() {
     const CalibrationOutcome outcome = applyCalibration(
         main_.fieldSet(), measured_->text().toStdString(), testTurns_->text().toStdString());
     calibrationMessage_->setText(QString::fromStdString(outcome.message));
-    calibrationMessage_->show();
+    calibrationMessage_->setToolTip(calibrationMessage_->text());
     calibrationMessage_->setStyleSheet(outcome.written ? QString()
                                                        : QStringLiteral("color: #c0281e"));
     if (outcome.written) {

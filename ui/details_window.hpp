@@ -1,12 +1,12 @@
 #pragma once
 
+#include "calc/settings_limits.hpp"
 #include "calc/winding_details.hpp"
 
 #include <QWidget>
 #include <vector>
 
 class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 
@@ -15,41 +15,56 @@ namespace coilwind::ui {
 class MainWindow;
 class WindingDrawing;
 
-// The modeless "绕线详情" window beside the main window: the standard wire, layer plan, resistance,
-// inductance range, saturation current and a to-scale drawing of the design the main window's
-// fields show. It reads the fields each time it refreshes and keeps no results of its own; its
-// one write is the calibrated AL into field 18.
+// The modeless "绕线详情" window beside the main window: what became of the last calculation, the
+// standard wire, layer plan, resistance, inductance range, saturation current and a to-scale
+// drawing of the design that calculation worked on. It reads the main window's fields and its
+// calculation record each time it refreshes and keeps no results of its own; its one write is the
+// calibrated AL into field 18. Its size never follows its content: what does not fit scrolls.
 class DetailsWindow : public QWidget {
     Q_OBJECT
 public:
     explicit DetailsWindow(MainWindow& main);
 
-    // Shows the window beside the main window the first time, raises it after that, and
-    // refreshes it.
+    // Size and place the window beside the main window the first time, raise it after that, and
+    // refresh it.
     void present();
     void refresh();
+    // A setting whose text its limit refuses is a NaN here, which the details refuse in turn.
     DetailsSettings settings() const;
     // The whole design as plain text onto the clipboard.
     void copyReport() const;
 
+    // Before the screen's free area clips it.
+    static constexpr QSize kOpeningSize{480, 860};
+
 private:
+    struct SettingBox {
+        QLineEdit* edit;
+        const SettingLimit* limit;
+    };
+
     void build();
     QWidget* buildSettings();
     QWidget* buildCalibration();
     void calibrate();
-    // Grows the window to the height its contents want at its width (the drawing, wrapped
-    // reasons) as far as the screen's free area below its top allows; it never shrinks.
-    void growToContents();
+    void showSettingRefusals();
 
     MainWindow& main_;
     bool placed_ = false;
     QComboBox* series_ = nullptr;
-    QDoubleSpinBox* temperature_ = nullptr;
-    QDoubleSpinBox* saturationFlux_ = nullptr;
-    QDoubleSpinBox* alTolerance_ = nullptr;
+    QLineEdit* temperature_ = nullptr;
+    QLineEdit* saturationFlux_ = nullptr;
+    QLineEdit* alTolerance_ = nullptr;
+    std::vector<SettingBox> settingBoxes_;
+    QLabel* settingsMessage_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* changed_ = nullptr;
     std::vector<QLabel*> inputValues_;
     std::vector<QLabel*> figureValues_;
     QLabel* reasons_ = nullptr;
+    QWidget* rodShape_ = nullptr;
+    std::vector<QLabel*> rodShapeValues_;
+    QLabel* rodShapeNote_ = nullptr;
     WindingDrawing* drawing_ = nullptr;
     QLineEdit* measured_ = nullptr;
     QLineEdit* testTurns_ = nullptr;

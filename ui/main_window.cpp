@@ -2,11 +2,12 @@
 
 #include "calc/commands.hpp"
 #include "calc/core_type.hpp"
+#include "calc/step_table.hpp"
 #include "details_window.hpp"
 #include "field_help.hpp"
 #include "placement.hpp"
-#include "widgets.hpp"
 #include "view/window_description.hpp"
+#include "widgets.hpp"
 
 #include <QAction>
 #include <QColor>
@@ -305,22 +306,35 @@ void MainWindow::fillCoreTypeList() {
 }
 
 void MainWindow::onCalculate() {
-    showSummary(calculate(*fieldSet_, coreTypeText().toStdString()));
-    emit calculated();
+    finishCommand(calculate(*fieldSet_, coreTypeText().toStdString()));
 }
 
 void MainWindow::onFieldKeyDown(FieldIndex index, int keyCode, int modifiers) {
-    showSummary(handleKeyDown(*fieldSet_, coreTypeText().toStdString(), index, keyCode, modifiers));
+    const CalculationOutcome outcome =
+        handleKeyDown(*fieldSet_, coreTypeText().toStdString(), index, keyCode, modifiers);
     if (keyCode == kEnterKey) {
-        emit calculated();
+        finishCommand(outcome);
     }
 }
 
-void MainWindow::showSummary(const std::optional<std::string>& summary) {
-    if (summary) {
-        resultGroup_->setToolTip(summaryForDisplay(*summary) + QStringLiteral("\nF2: ") +
+void MainWindow::finishCommand(const CalculationOutcome& outcome) {
+    if (outcome.summary) {
+        resultGroup_->setToolTip(summaryForDisplay(*outcome.summary) + QStringLiteral("\nF2: ") +
                                  detailsCaption());
     }
+    record_.note(outcome, *fieldSet_, coreTypeText().toStdString());
+    emit calculated(outcome);
+}
+
+QRect MainWindow::calculationFieldsArea() const {
+    QRect area = coreType_->rect().translated(coreType_->mapToGlobal(QPoint(0, 0)));
+    for (const FieldInfo& info : kFields) {
+        if (!fieldName(info.index).empty()) { // a step reads or writes it
+            const FieldEdit* edit = field(info.index);
+            area |= edit->rect().translated(edit->mapToGlobal(QPoint(0, 0)));
+        }
+    }
+    return area;
 }
 
 void MainWindow::applyPictureRule() {

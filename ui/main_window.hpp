@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/calculation_record.hpp"
+#include "calc/commands.hpp"
 #include "calc/field_set.hpp"
 #include "link_opener.hpp"
 #include "picture_rule.hpp"
@@ -49,11 +51,16 @@ public:
     FieldSet& fieldSet();
     // Opens the details window beside this one, or raises it (F2, context menu).
     void showDetails();
+    // Every calculation so far, as far as the details need them; the window shows none of it.
+    const CalculationRecord& calculationRecord() const { return record_; }
+    // Where the fields that the calculation reads or writes lie, the core-type box included: the
+    // smallest rectangle around them, in global coordinates.
+    QRect calculationFieldsArea() const;
 
 signals:
     // After every click on the calculate button and every Enter in a field, whether or not a
-    // stage ran to its end.
-    void calculated();
+    // stage ran to its end, with what the command did.
+    void calculated(const coilwind::CalculationOutcome& outcome);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -66,7 +73,8 @@ private:
 
     void onCalculate();
     void onFieldKeyDown(FieldIndex index, int keyCode, int modifiers);
-    void showSummary(const std::optional<std::string>& summary);
+    // Shows the summary, notes the outcome and reports it.
+    void finishCommand(const CalculationOutcome& outcome);
 
     void applyPictureRule();
     void showPicture(PictureMode mode);
@@ -85,6 +93,7 @@ private:
     QLabel* picture_ = nullptr;
     QString pictureFile_;
     DetailsWindow* details_ = nullptr; // made at its first opening
+    CalculationRecord record_;
 };
 
 } // namespace coilwind::ui

@@ -21,18 +21,33 @@ QPoint startupPosition(QSize screen, QSize clientArea) {
     return {left, top};
 }
 
-QPoint besidePosition(const QRect& anchorFrame, QSize frame, const QRect& available) {
-    int left = anchorFrame.right() + 1 + kBesideGap;
+QPoint besidePosition(const QRect& anchorFrame, QSize frame, const QRect& available,
+                      const QRect& keepClear) {
+    const int rightOf = anchorFrame.right() + 1 + kBesideGap;
     if (available.isEmpty()) {
-        return {left, anchorFrame.top()};
-    }
-    if (left + frame.width() > available.right() + 1) {
-        left = anchorFrame.left() - kBesideGap - frame.width();
+        return {rightOf, anchorFrame.top()};
     }
     const int lastLeft = std::max(available.left(), available.right() + 1 - frame.width());
     const int lastTop = std::max(available.top(), available.bottom() + 1 - frame.height());
-    return {std::clamp(left, available.left(), lastLeft),
-            std::clamp(anchorFrame.top(), available.top(), lastTop)};
+    const int top = std::clamp(anchorFrame.top(), available.top(), lastTop);
+    const auto within = [&](QPoint corner) { return available.contains(QRect(corner, frame)); };
+    const auto clear = [&](QPoint corner) {
+        return within(corner) && !QRect(corner, frame).intersects(keepClear);
+    };
+    const QPoint candidates[] = {
+        {rightOf, top},                                         // beside, right
+        {anchorFrame.left() - kBesideGap - frame.width(), top}, // beside, left
+        {lastLeft, top},                                        // over the right edge
+        {available.left(), top},                                // over the left edge
+        {std::clamp(anchorFrame.left(), available.left(), lastLeft),
+         keepClear.bottom() + 1 + kBesideGap}, // below the fields
+    };
+    for (const QPoint corner : candidates) {
+        if (clear(corner)) {
+            return corner;
+        }
+    }
+    return {std::clamp(rightOf, available.left(), lastLeft), top};
 }
 
 } // namespace coilwind::ui

@@ -46,8 +46,10 @@ void WindingDrawing::setWinding(const std::optional<DesignInputs>& design,
     update();
 }
 
+// Little more than the least: the details window scrolls when its content's preferred height
+// exceeds it, and the drawing takes whatever height is left anyway.
 QSize WindingDrawing::sizeHint() const {
-    return {380, 260};
+    return {380, 170};
 }
 
 void WindingDrawing::paintEvent(QPaintEvent* /*event*/) {

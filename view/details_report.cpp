@@ -1,7 +1,9 @@
 #include "details_report.hpp"
 
 #include "calc/failure.hpp"
+#include "window_description.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
@@ -29,9 +31,17 @@ std::optional<std::string> textOf(const std::optional<T>& figure, Format format)
     return format(*figure);
 }
 
-std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design) {
-    const auto number = [&](double DesignInputs::*member) {
-        return design ? std::optional(shortestText((*design).*member)) : std::nullopt;
+std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design,
+                                    std::span<const FieldIndex> earlierDesign) {
+    const auto number = [&](double DesignInputs::*member, FieldIndex field = -1) {
+        if (!design) {
+            return std::optional<std::string>();
+        }
+        std::string text = shortestText((*design).*member);
+        if (std::find(earlierDesign.begin(), earlierDesign.end(), field) != earlierDesign.end()) {
+            text += " (旧设计 earlier design)";
+        }
+        return std::optional(text);
     };
     std::optional<std::string> core;
     if (design) {
@@ -44,11 +54,11 @@ std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design) {
          number(&DesignInputs::bMm)},
         {"f", "幅宽F (mm)", "drum: winding width between the flanges; rod: not used",
          number(&DesignInputs::fMm)},
-        {"al", "AL (nH/N2)", "inductance factor as shown", number(&DesignInputs::alNh)},
+        {"al", "AL (nH/N2)", "inductance factor as shown", number(&DesignInputs::alNh, field::kAl)},
         {"wanted", "电感量 (uH)", "wanted inductance", number(&DesignInputs::wantedUh)},
-        {"turns", "圈数", "turns as shown, not whole", number(&DesignInputs::turns)},
+        {"turns", "圈数", "turns as shown, not whole", number(&DesignInputs::turns, field::kTurns)},
         {"wire-max", "最大线径 (mm)", "largest wire diameter that fits, as shown",
-         number(&DesignInputs::wireMaxMm)},
+         number(&DesignInputs::wireMaxMm, field::kWireDiameter)},
     };
 }
 
@@ -95,9 +105,8 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
         fits = "否 (no)"; // too wide for a single turn
     }
     std::optional<std::string> seriesEnd;
-    if (details.allowanceBeyondSeriesMm) {
-        seriesEnd = "是 (yes): field 21 allows " +
-                    mmText(*details.allowanceBeyondSeriesMm).value_or("?") + " mm";
+    if (const auto note = seriesEndNote(details)) {
+        seriesEnd = "是 (yes): " + *note;
     } else if (details.standardWire) {
         seriesEnd = "否 (no)";
     }
@@ -157,6 +166,59 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
     };
 }
 
+std::vector<DetailsLine> rodShapeLines(const RodSecondOpinion& opinion) {
+    const std::optional<RodShapeEstimate>& estimate = opinion.estimate;
+    const auto figure = [&](double RodShapeEstimate::*member, Pattern pattern) {
+        return textOf(estimate, [&](const RodShapeEstimate& e) {
+            return figureText(e.*member, pattern).value_or("?");
+        });
+    };
+    std::optional<std::string> turns;
+    if (estimate && estimate->turns) {
+        turns = figureText(*estimate->turns, Pattern::OneDecimal);
+    }
+    return {
+        {"rod-permeability", "棒有效磁导率",
+         "µrod = µ / (1 + N (µ - 1)), N of the spheroid of the rod's length / diameter",
+         figure(&RodShapeEstimate::effectivePermeability, Pattern::OneDecimal)},
+        {"rod-al", "棒形 AL (nH/N2)", "µ0 µrod π (A/2)² / B: winding spread over the whole rod",
+         figure(&RodShapeEstimate::alNh, Pattern::OneDecimal)},
+        {"rod-turns", "棒形圈数", "turns the wanted inductance needs with that AL", turns},
+        {"rod-ratio", "AL 比 (棒形/快速)",
+         "the shape's AL over the main window's formula (unrounded) for the same rod",
+         figure(&RodShapeEstimate::ratioToQuick, Pattern::ThreeDecimals)},
+    };
+}
+
+// Why the model gives no figures, or the warning when its AL and the quick formula's disagree.
+std::optional<std::string> rodShapeNoteOf(const RodSecondOpinion& opinion,
+                                          const DesignInputs& design) {
+    if (opinion.gap) {
+        std::string note = "超出模型范围 (outside the rod model's range): " +
+                           std::string(describeRodModelGap(*opinion.gap));
+        if (design.aMm > 0 && design.bMm > 0) {
+            note += "; this rod: length / diameter " +
+                    figureText(design.bMm / design.aMm, Pattern::ThreeDecimals).value_or("?") +
+                    ", µ " + shortestText(design.permeability);
+        }
+        return note;
+    }
+    if (opinion.estimate && alFiguresDisagree(*opinion.estimate)) {
+        const double ratio = opinion.estimate->ratioToQuick;
+        const bool quickHigher = ratio < 1;
+        const std::string times =
+            figureText(quickHigher ? 1 / ratio : ratio, Pattern::OneDecimal).value_or("?");
+        return std::string("⚠ 两个 AL 相差超过 25 %: ") +
+               (quickHigher ? "主窗口公式的 AL 是棒形估计的 " : "棒形估计是主窗口公式 AL 的 ") +
+               times + " 倍 (the two AL figures differ by more than 25 %: " +
+               (quickHigher ? "the main window's AL is " + times + " times the rod model's"
+                            : "the rod model's AL is " + times + " times the main window's") +
+               "; the main window's formula treats the rod as a closed ring of the material, "
+               "while a rod's flux returns through air)";
+    }
+    return std::nullopt;
+}
+
 // A field's text on one line: a control character (the copper weight's line end) shows as a
 // blank, and trailing blanks go.
 std::string shownOnOneLine(std::string text) {
@@ -167,6 +229,81 @@ std::string shownOnOneLine(std::string text) {
     }
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
+}
+
+// At most `limit` characters of a UTF-8 text, an ellipsis marking a cut; a field's text can be
+// as long as the user likes.
+std::string shortened(const std::string& text, std::size_t limit) {
+    std::size_t characters = 0;
+    for (std::size_t byte = 0; byte < text.size(); ++byte) {
+        const bool startsACharacter = (static_cast<unsigned char>(text[byte]) & 0xC0U) != 0x80U;
+        if (startsACharacter && characters++ == limit) {
+            return text.substr(0, byte) + "…";
+        }
+    }
+    return text;
+}
+
+constexpr std::size_t kShownTextLimit = 24;
+
+std::string quoted(const std::string& text) {
+    return "\"" + shortened(shownOnOneLine(text), kShownTextLimit) + "\"";
+}
+
+// "field 19, 电感量 (uH)": the field's number and the caption above it in the main window.
+std::string fieldWithCaption(FieldIndex index) {
+    std::string text = "field " + std::to_string(index);
+    const auto controls = windowDescription();
+    const auto caption = std::find_if(controls.begin(), controls.end(), [&](const auto& control) {
+        return control.kind == ControlKind::Caption && control.captionOf == index;
+    });
+    if (caption != controls.end()) {
+        text += ", " + std::string(caption->caption);
+    }
+    return text;
+}
+
+std::string stepsOf(const CalculationOutcome& outcome) {
+    std::string steps;
+    for (const StageRow& stage : outcome.stages) {
+        for (const StepId step : stage.stepIds()) {
+            steps += (steps.empty() ? "" : ", ") + std::string(stepName(step));
+        }
+    }
+    return steps;
+}
+
+CalculationStatus statusOf(const CalculationRecord& record, const FieldSet& fields,
+                           std::string_view coreTypeText) {
+    CalculationStatus status;
+    const std::optional<CalculationOutcome>& last = record.last();
+    if (!last) {
+        status.outcome =
+            "尚未计算 (no calculation yet: the figures follow the fields as they stand)";
+        return status;
+    }
+    const std::string how = last->enteredIn ? "Enter in " + fieldWithCaption(*last->enteredIn)
+                                            : std::string("计算 button");
+    if (last->stop) {
+        status.stopped = true;
+        status.outcome = "计算中止 at " + std::string(stepName(last->stop->step)) + ": " +
+                         last->stop->description + " — " + how;
+    } else {
+        status.outcome = "计算完成 (completed): " + how + " — " + stepsOf(*last);
+    }
+    std::string changes;
+    for (const ChangedInput& input : record.changedInputs(fields, coreTypeText)) {
+        changes += changes.empty() ? "" : "; ";
+        changes += input.field == kCoreTypeBox ? std::string("core type")
+                                               : std::string(fieldName(input.field));
+        changes += " " + quoted(input.then) + " → " + quoted(input.now);
+    }
+    if (!changes.empty()) {
+        status.changed = "输入已改 (changed since the last calculation): " + changes +
+                         ". 以下数字属于上次计算时的字段 (the figures belong to the fields as "
+                         "they were at that calculation; 计算 recomputes them)";
+    }
+    return status;
 }
 
 struct ReportField {
@@ -197,14 +334,26 @@ constexpr std::array<ReportField, 5> kReportResults{{
     {field::kCopperWeight, "copper weight, g"},
 }};
 
-void appendFields(std::string& report, const FieldSet& fields, std::span<const ReportField> list) {
+void appendFields(std::string& report, const FieldSet& fields, std::span<const ReportField> list,
+                  std::span<const FieldIndex> earlierDesign = {}) {
     for (const ReportField& entry : list) {
         report += "  ";
         report += entry.name;
         report += " (field " + std::to_string(entry.index) + "): ";
         report += shownOnOneLine(fields.text(entry.index));
+        if (std::find(earlierDesign.begin(), earlierDesign.end(), entry.index) !=
+            earlierDesign.end()) {
+            report += "   [results of an earlier design]";
+        }
         report += '\n';
     }
+}
+
+// "Bs 300 mT" (with the label "Bs "), or "Bs refused (from 1 to 2000 mT)".
+std::string settingText(const SettingLimit& limit, double value, std::string_view label) {
+    return limit.admits(value)
+               ? std::string(label) + shortestText(value) + " " + std::string(limit.unit)
+               : std::string(limit.name) + " refused (" + rangeText(limit) + ")";
 }
 
 void appendLines(std::string& report, const std::vector<DetailsLine>& lines) {
@@ -238,32 +387,48 @@ std::optional<std::string> figureText(double value, Pattern pattern) {
 }
 
 DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
-                        const DetailsSettings& settings) {
+                        const DetailsSettings& settings, const CalculationRecord& record) {
     DetailsView view;
-    view.details = computeDetails(fields, coreTypeText, settings); // a read fault is a reason
+    view.status = statusOf(record, fields, coreTypeText);
+    view.earlierDesign = record.earlierDesignResults(fields);
+    const MemoryFieldSet calculated = record.inputsAsCalculated(fields);
+    const std::string core = record.coreTypeAsCalculated(coreTypeText);
+    // a read fault is a reason
+    view.details = computeDetails(calculated, core, settings, view.earlierDesign);
     try {
-        view.design = readDesign(fields, coreTypeText);
+        view.design = readDesign(calculated, core);
     } catch (const CalcFailure&) {
         view.design = std::nullopt;
     }
-    view.inputs = inputLines(view.design);
+    view.inputs = inputLines(view.design, view.earlierDesign);
     view.figures = figureLines(view.design, view.details);
+    view.rodShape = rodShapeLines(view.details.rodShape.value_or(RodSecondOpinion{}));
+    if (view.design && view.details.rodShape) {
+        view.rodShapeApplies = true;
+        view.rodShapeNote = rodShapeNoteOf(*view.details.rodShape, *view.design);
+        view.rodShapeWarns = view.details.rodShape->estimate.has_value() && view.rodShapeNote;
+    }
     return view;
 }
 
 std::string composeDesignReport(const FieldSet& fields, std::string_view coreTypeText,
-                                const DetailsSettings& settings) {
-    const DetailsView view = viewDetails(fields, coreTypeText, settings);
-    std::string report = "coilwind winding design\n\nMain window, fields as shown\n";
+                                const DetailsSettings& settings, const CalculationRecord& record) {
+    const DetailsView view = viewDetails(fields, coreTypeText, settings, record);
+    std::string report =
+        "coilwind winding design\n\nLast calculation\n  " + view.status.outcome + '\n';
+    if (view.status.changed) {
+        report += "  " + *view.status.changed + '\n';
+    }
+    report += "\nMain window, fields as shown\n";
     report += "  core type: " + shownOnOneLine(std::string(coreTypeText)) + '\n';
     appendFields(report, fields, kReportInputs);
     report += "\nMain window, results as shown\n";
-    appendFields(report, fields, kReportResults);
-    report += "\nWinding details (figures of their own, computed from the fields above)\n";
+    appendFields(report, fields, kReportResults, view.earlierDesign);
+    report += "\nWinding details (figures of their own, from the inputs as read below)\n";
     report += "  settings: " + std::string(seriesTitle(settings.series)) + "; " +
-              shortestText(settings.temperatureC) + " °C; Bs " +
-              shortestText(settings.saturationFluxMt) + " mT; AL tolerance ±" +
-              shortestText(settings.alTolerancePercent) + " %\n";
+              settingText(kTemperatureLimit, settings.temperatureC, "") + "; " +
+              settingText(kSaturationFluxLimit, settings.saturationFluxMt, "Bs ") + "; " +
+              settingText(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±") + '\n';
     report += " inputs read\n";
     appendLines(report, view.inputs);
     report += " figures\n";
@@ -271,7 +436,25 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
     for (const std::string& reason : view.details.reasons) {
         report += "  why a figure is missing: " + reason + '\n';
     }
+    if (view.rodShapeApplies) {
+        report +=
+            "\nSecond opinion from the rod's shape (rod permeability, Osborn 1945; Fair-Rite's "
+            "rod chart)\n";
+        appendLines(report, view.rodShape);
+        if (view.rodShapeNote) {
+            report += "  " + *view.rodShapeNote + '\n';
+        }
+    }
     return report;
+}
+
+std::optional<double> readSetting(const SettingLimit& limit, std::string_view text) {
+    const std::optional<double> value = readPlainNumber(text);
+    return value && limit.admits(*value) ? value : std::nullopt;
+}
+
+std::string settingRefusal(const SettingLimit& limit, std::string_view text) {
+    return std::string(limit.name) + " " + rangeText(limit) + ", not " + quoted(std::string(text));
 }
 
 CalibrationOutcome applyCalibration(FieldSet& fields, std::string_view measuredUhText,

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "calc/calculation_record.hpp"
 #include "calc/field_set.hpp"
 #include "calc/number_text.hpp"
+#include "calc/settings_limits.hpp"
 #include "calc/winding_details.hpp"
 
 #include <optional>
@@ -20,26 +22,54 @@ struct DetailsLine {
     std::optional<std::string> value;
 };
 
-// The details of the design that the fields show, ready to display or print. `inputs` and
-// `figures` always hold the same lines in the same order, whatever the design.
+// What became of the last calculation, in Chinese with the English beside it.
+struct CalculationStatus {
+    bool stopped = false;
+    std::string outcome; // "计算中止 at turns: division by zero (AL is 0) — 计算 button"
+    // When an input changed since: which, and that the figures belong to the fields as they were.
+    std::optional<std::string> changed;
+};
+
+// The details of the design the last calculation worked on, ready to display or print: its
+// inputs as that calculation read them, the results as the fields show them. A result that an
+// earlier design wrote gives no figure. `inputs` and `figures` always hold the same lines in the
+// same order, whatever the design.
 struct DetailsView {
-    std::optional<DesignInputs> design; // none when a field's number lies beyond a double
+    CalculationStatus status;
+    std::vector<FieldIndex> earlierDesign; // result fields an earlier design wrote
+    std::optional<DesignInputs> design;    // none when a field's number lies beyond a double
     WindingDetails details;
     std::vector<DetailsLine> inputs;  // what the details are computed from, as read
     std::vector<DetailsLine> figures; // the details' own figures
+    // AL and turns from the rod's shape beside the quick formula's: always the same lines, with
+    // values for a rod core only; and a warning when the two disagree, or why the model gives no
+    // figures for this rod.
+    bool rodShapeApplies = false;
+    std::vector<DetailsLine> rodShape;
+    std::optional<std::string> rodShapeNote;
+    bool rodShapeWarns = false;
 };
 
+// Without a record (no calculation yet) the details follow the fields as they stand.
 DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
-                        const DetailsSettings& settings);
+                        const DetailsSettings& settings,
+                        const CalculationRecord& record = CalculationRecord{});
 
 // A figure with the pattern's decimals; a magnitude too large for fixed decimals is written in
 // the shortest exponent form. Returns nothing for an infinity or a NaN.
 std::optional<std::string> figureText(double value, Pattern pattern);
 
 // The whole design for a lab notebook, plain text with line feeds: the main window's fields as
-// shown (inputs, then results), the details' settings, figures and reasons.
+// shown (inputs, then results, each result of an earlier design marked), the last calculation's
+// outcome, the details' settings, figures and reasons.
 std::string composeDesignReport(const FieldSet& fields, std::string_view coreTypeText,
-                                const DetailsSettings& settings);
+                                const DetailsSettings& settings,
+                                const CalculationRecord& record = CalculationRecord{});
+
+// A setting as typed into its entry box: a plain decimal number within its limit, or nothing.
+std::optional<double> readSetting(const SettingLimit& limit, std::string_view text);
+// What the user reads when the text is refused: "temperature from -55 to 250 °C, not \"-300\"".
+std::string settingRefusal(const SettingLimit& limit, std::string_view text);
 
 // What became of a calibration from a test coil.
 struct CalibrationOutcome {

@@ -1,8 +1,8 @@
 // coilwind-batch's row loop for the page's CSV worker (web/worker.js): a plain C interface over
 // batch/, in a module of its own that the page loads only when a table is run.
 
-#include "batch/batch.hpp"
 #include "batch/command_line.hpp"
+#include "batch/pipeline.hpp"
 #include "web/result_text.hpp"
 
 #include <array>
@@ -92,7 +92,7 @@ int coilwind_run_csv(const char* arguments, int size) {
         PageOutput output;
         std::istream in(&input);
         std::ostream out(&output);
-        const int status = batch::runBatch(in, out, options.settings);
+        const int status = batch::runBatch(in, out, options.batch);
         out.flush();
         give({});
         return status;

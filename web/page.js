@@ -250,7 +250,10 @@
         texts.set(control.arrayIndex, control.startupText);
         element.value = shown(control.startupText);
         fieldElements.set(control.arrayIndex, element);
-        element.addEventListener('input', () => applyEdit(control.arrayIndex, element.value));
+        element.addEventListener('input', () => {
+          applyEdit(control.arrayIndex, element.value);
+          details.refresh(); // an edit can make an input differ from what the last calculation read
+        });
         element.addEventListener('keydown', (event) => onFieldKey(control.arrayIndex, event));
         bindFocus(element);
         focusTarget = element;
@@ -313,6 +316,7 @@
     elements.get('CORETYPE').addEventListener('input', () => {
       applyPictureRule();
       applyFieldHelp();
+      details.refresh();
     });
     elements.get('Option1').addEventListener('click', () => showPicture('core'));
     elements.get('Option2').addEventListener('click', () => showPicture('inductance'));
@@ -329,6 +333,12 @@
     const section = document.getElementById('details-section');
     const series = document.getElementById('series');
     const numbers = ['temperature', 'saturationFlux', 'alTolerance'].map((id) => document.getElementById(id));
+    const rodShape = document.getElementById('rodShape');
+    const rodLines = document.getElementById('details-rod');
+    const rodNote = document.getElementById('rodShapeNote');
+    const status = document.getElementById('calculationStatus');
+    const changed = document.getElementById('changedInputs');
+    const settingsMessage = document.getElementById('settingsMessage');
     const measured = document.getElementById('measured');
     const testTurns = document.getElementById('testTurns');
     const message = document.getElementById('calibrationMessage');
@@ -336,8 +346,18 @@
     let lineHeight = 14;
     let labelsMeasured = false;
 
-    function settings() {
-      return [series.selectedIndex, ...numbers.map((input) => Number(input.value))];
+    // Hands the settings as typed to the module; a refused one keeps its text, turns red and
+    // says why, and the figures that need it stay empty with their reasons.
+    function handOverSettings() {
+      const refusals = JSON.parse(withTexts(numbers.map((input) => input.value),
+        (...texts) => textOf(module._coilwind_set_settings(series.selectedIndex, ...texts))));
+      for (const input of numbers) {
+        const refusal = refusals.find((r) => r.name === input.id);
+        input.classList.toggle('refused', Boolean(refusal));
+        input.setAttribute('aria-description', refusal ? refusal.message : '');
+      }
+      settingsMessage.textContent = refusals.map((r) => '• 不在范围内 (refused): ' + r.message).join('\n');
+      settingsMessage.hidden = refusals.length === 0;
     }
     function fillLines(grid, lines) {
       if (grid.childElementCount !== lines.length * 2) {
@@ -361,12 +381,22 @@
     function refresh() {
       if (panel.hidden) return;
       handOverTexts(); // the fields as they show now, typed edits included
+      handOverSettings();
       const view = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_details(
-        p, n, ...settings(), section.clientWidth || 380, 260, charWidth, lineHeight))));
+        p, n, section.clientWidth || 380, 260, charWidth, lineHeight))));
+      status.textContent = view.status.outcome;
+      status.classList.toggle('stopped', view.status.stopped);
+      changed.textContent = view.status.changed || '';
+      changed.hidden = view.status.changed === undefined;
       fillLines(inputs, view.inputs);
       fillLines(figures, view.figures);
       reasons.textContent = view.reasons.map((reason) => '• ' + reason).join('\n');
       reasons.hidden = view.reasons.length === 0;
+      rodShape.hidden = !view.rodShapeApplies;
+      fillLines(rodLines, view.rodShape);
+      rodNote.textContent = view.rodShapeNote || '';
+      rodNote.hidden = view.rodShapeNote === undefined;
+      rodNote.classList.toggle('warns', view.rodShapeWarns);
       if (view.svg) {
         // The module's own SVG, parsed as XML into nodes: its labels are escaped there.
         const svg = new DOMParser().parseFromString(view.svg, 'image/svg+xml').documentElement;
@@ -377,7 +407,8 @@
     }
     function report() {
       handOverTexts();
-      return withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_report(p, n, ...settings())));
+      handOverSettings();
+      return withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_report(p, n)));
     }
     async function copy() {
       const text = report();
@@ -432,10 +463,9 @@
     function setUp(defaults) {
       defaults.series.forEach((title) => series.add(new Option(title)));
       numbers.forEach((input) => {
-        const limit = defaults[input.id + 'Limit'];
-        input.min = limit.lowest;
-        input.max = limit.highest;
         input.value = defaults[input.id];
+        input.title = input.dataset.english + '; accepted ' + defaults[input.id + 'Range'];
+        document.querySelector(`label[for="${input.id}"]`).title = input.title;
         input.addEventListener('input', refresh);
       });
       series.addEventListener('change', refresh);
@@ -458,9 +488,9 @@
       document.getElementById('details-toggle').addEventListener('click', () => (panel.hidden ? show() : hide()));
     }
     return { refresh, report, show, setUp, settingsArguments() {
-      const [index, temperature, saturationFlux, alTolerance] = settings();
-      return ['--series', ['iec-grade1', 'iec-grade2', 'awg-heavy'][index], '--temperature', String(temperature),
-        '--bs', String(saturationFlux), '--tolerance', String(alTolerance)];
+      const [temperature, saturationFlux, alTolerance] = numbers.map((input) => input.value.trim());
+      return ['--series', ['iec-grade1', 'iec-grade2', 'awg-heavy'][series.selectedIndex],
+        '--temperature', temperature, '--bs', saturationFlux, '--tolerance', alTolerance];
     } };
   })();
 

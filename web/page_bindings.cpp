@@ -1,6 +1,7 @@
 // The window's way into the calculator: a plain C interface over calc/ and view/, called from
 // web/page.js. Texts cross as UTF-8 bytes (web/result_text.hpp).
 
+#include "calc/calculation_record.hpp"
 #include "calc/commands.hpp"
 #include "calc/core_type.hpp"
 #include "calc/field_set.hpp"
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -195,15 +197,6 @@ std::string picturesJson() {
     return json + ']';
 }
 
-std::string limitJson(const SettingLimit& limit) {
-    return JsonObject{}
-        .text("name", limit.name)
-        .text("unit", limit.unit)
-        .number("lowest", limit.lowest)
-        .number("highest", limit.highest)
-        .done();
-}
-
 std::string settingsJson() {
     const DetailsSettings defaults;
     return JsonObject{}
@@ -213,25 +206,29 @@ std::string settingsJson() {
                                      appendJsonString(json, seriesTitle(series));
                                      return json;
                                  }))
-        .number("temperature", defaults.temperatureC)
-        .number("saturationFlux", defaults.saturationFluxMt)
-        .number("alTolerance", defaults.alTolerancePercent)
-        .raw("temperatureLimit", limitJson(kTemperatureLimit))
-        .raw("saturationFluxLimit", limitJson(kSaturationFluxLimit))
-        .raw("alToleranceLimit", limitJson(kAlToleranceLimit))
+        .text("temperature", shortestText(defaults.temperatureC))
+        .text("saturationFlux", shortestText(defaults.saturationFluxMt))
+        .text("alTolerance", shortestText(defaults.alTolerancePercent))
+        .text("temperatureRange", rangeText(kTemperatureLimit))
+        .text("saturationFluxRange", rangeText(kSaturationFluxLimit))
+        .text("alToleranceRange", rangeText(kAlToleranceLimit))
         .done();
 }
 
-DetailsSettings settingsOf(int series, double temperature, double saturationFlux,
-                           double alTolerance) {
-    DetailsSettings settings;
-    if (series >= 0 && static_cast<std::size_t>(series) < kWireSeries.size()) {
-        settings.series = kWireSeries[static_cast<std::size_t>(series)];
-    }
-    settings.temperatureC = temperature;
-    settings.saturationFluxMt = saturationFlux;
-    settings.alTolerancePercent = alTolerance;
-    return settings;
+// The details' settings as the page's boxes hold them: a refused text gives a NaN, so the figures
+// that need it stay empty with their reasons, as on the desktop.
+DetailsSettings& settings() {
+    static DetailsSettings instance;
+    return instance;
+}
+
+CalculationRecord& record() {
+    static CalculationRecord instance;
+    return instance;
+}
+
+std::string_view textOf(const char* text, int size) {
+    return {text, static_cast<std::size_t>(size)};
 }
 
 // --- the winding section as SVG ------------------------------------------------------------------
@@ -438,46 +435,88 @@ const char* coilwind_text(int index) {
 // The commands return the winding summary, or an empty text when there is none; afterwards
 // coilwind_focus_move names the field the focus moves to (-1: it stays).
 const char* coilwind_calculate(const char* coreType, int size) {
-    return give(calculate(fields(), std::string_view(coreType, static_cast<std::size_t>(size)))
-                    .value_or(std::string()));
+    const CalculationOutcome outcome = calculate(fields(), textOf(coreType, size));
+    record().note(outcome, fields(), textOf(coreType, size));
+    return give(outcome.summary.value_or(std::string()));
 }
 
 const char* coilwind_key_down(int index, int keyCode, int modifiers, const char* coreType,
                               int size) {
-    return give(handleKeyDown(fields(), std::string_view(coreType, static_cast<std::size_t>(size)),
-                              index, keyCode, modifiers)
-                    .value_or(std::string()));
+    const CalculationOutcome outcome =
+        handleKeyDown(fields(), textOf(coreType, size), index, keyCode, modifiers);
+    if (keyCode == kEnterKey) {
+        record().note(outcome, fields(), textOf(coreType, size));
+    }
+    return give(outcome.summary.value_or(std::string()));
 }
 
 int coilwind_focus_move() {
     return fields().takeFocusMove();
 }
 
-// {"inputs": [...], "figures": [...], "reasons": [...], "svg": "<svg…>" or ""}
-const char* coilwind_details(const char* coreType, int size, int series, double temperature,
-                             double saturationFlux, double alTolerance, double width, double height,
-                             double charWidth, double lineHeight) {
-    const DetailsView view =
-        viewDetails(fields(), std::string_view(coreType, static_cast<std::size_t>(size)),
-                    settingsOf(series, temperature, saturationFlux, alTolerance));
-    return give(JsonObject{}
-                    .raw("inputs", linesJson(view.inputs))
-                    .raw("figures", linesJson(view.figures))
-                    .raw("reasons", jsonArray(view.details.reasons,
-                                              [](const std::string& reason) {
-                                                  std::string json;
-                                                  appendJsonString(json, reason);
-                                                  return json;
-                                              }))
-                    .text("svg", sectionSvg(view, width, height, charWidth, lineHeight))
-                    .done());
+// The settings as typed: the series by its place in the list, the numbers as texts. Returns the
+// refusals, [{"name": "temperature", "message": "..."}], none for texts within their ranges.
+const char* coilwind_set_settings(int series, const char* temperature, int temperatureSize,
+                                  const char* saturationFlux, int saturationFluxSize,
+                                  const char* alTolerance, int alToleranceSize) {
+    DetailsSettings& chosen = settings();
+    if (series >= 0 && static_cast<std::size_t>(series) < kWireSeries.size()) {
+        chosen.series = kWireSeries[static_cast<std::size_t>(series)];
+    }
+    std::string refusals = "[";
+    const auto read = [&refusals](std::string_view name, const SettingLimit& limit,
+                                  std::string_view text, double& value) {
+        const std::optional<double> accepted = readSetting(limit, text);
+        value = accepted.value_or(std::numeric_limits<double>::quiet_NaN());
+        if (!accepted) {
+            refusals += refusals.size() > 1 ? "," : "";
+            refusals +=
+                JsonObject{}.text("name", name).text("message", settingRefusal(limit, text)).done();
+        }
+    };
+    read("temperature", kTemperatureLimit, textOf(temperature, temperatureSize),
+         chosen.temperatureC);
+    read("saturationFlux", kSaturationFluxLimit, textOf(saturationFlux, saturationFluxSize),
+         chosen.saturationFluxMt);
+    read("alTolerance", kAlToleranceLimit, textOf(alTolerance, alToleranceSize),
+         chosen.alTolerancePercent);
+    return give(refusals + ']');
 }
 
-const char* coilwind_report(const char* coreType, int size, int series, double temperature,
-                            double saturationFlux, double alTolerance) {
-    return give(composeDesignReport(fields(),
-                                    std::string_view(coreType, static_cast<std::size_t>(size)),
-                                    settingsOf(series, temperature, saturationFlux, alTolerance)));
+// {"status": {"stopped", "outcome", "changed"?}, "inputs": [...], "figures": [...],
+//  "reasons": [...], "rodShapeApplies", "rodShape": [...], "rodShapeNote"?, "rodShapeWarns",
+//  "svg": "<svg…>" or ""}
+const char* coilwind_details(const char* coreType, int size, double width, double height,
+                             double charWidth, double lineHeight) {
+    const DetailsView view = viewDetails(fields(), textOf(coreType, size), settings(), record());
+    JsonObject status;
+    status.raw("stopped", view.status.stopped ? "true" : "false")
+        .text("outcome", view.status.outcome);
+    if (view.status.changed) {
+        status.text("changed", *view.status.changed);
+    }
+    JsonObject json;
+    json.raw("status", status.done())
+        .raw("inputs", linesJson(view.inputs))
+        .raw("figures", linesJson(view.figures))
+        .raw("reasons", jsonArray(view.details.reasons,
+                                  [](const std::string& reason) {
+                                      std::string text;
+                                      appendJsonString(text, reason);
+                                      return text;
+                                  }))
+        .raw("rodShapeApplies", view.rodShapeApplies ? "true" : "false")
+        .raw("rodShape", linesJson(view.rodShape))
+        .raw("rodShapeWarns", view.rodShapeWarns ? "true" : "false")
+        .text("svg", sectionSvg(view, width, height, charWidth, lineHeight));
+    if (view.rodShapeNote) {
+        json.text("rodShapeNote", *view.rodShapeNote);
+    }
+    return give(json.done());
+}
+
+const char* coilwind_report(const char* coreType, int size) {
+    return give(composeDesignReport(fields(), textOf(coreType, size), settings(), record()));
 }
 
 // Returns the message; coilwind_calibration_written says whether field 18 was written.

@@ -1,9 +1,10 @@
-#include "batch/batch.hpp"
 #include "batch/command_line.hpp"
 #include "batch/csv.hpp"
+#include "batch/pipeline.hpp"
 #include "calc/number_text.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -22,18 +23,24 @@ struct Outcome {
     int status = 0;
     std::vector<Row> rows;
     std::string err;
+    std::string out;
+    std::vector<std::string> header;
 };
 
+// Runs the tool; the output is read back with the delimiter the input's header line starts with.
 Outcome runTool(const std::string& input, const std::vector<std::string_view>& args = {}) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    Outcome result{runCommandLine(args, in, out, err), {}, err.str()};
-    std::istringstream written(out.str());
+    Outcome result{runCommandLine(args, in, out, err), {}, err.str(), out.str(), {}};
+    std::istringstream written(result.out);
     CsvReader reader(written);
+    const auto delimiter = input.find_first_of(kDelimiters);
+    reader.setDelimiter(delimiter == std::string::npos ? ',' : input[delimiter]);
     CsvRecord header;
     CsvRecord record;
     reader.next(header);
+    result.header = header.cells;
     while (reader.next(record)) {
         EXPECT_EQ(record.cells.size(), header.cells.size()) << out.str();
         Row& row = result.rows.emplace_back();
@@ -95,11 +102,12 @@ TEST(Batch, EveryDetailsColumnInShortestForm) {
     const Outcome result = runTool(std::string(kHeader) + kDrum);
     ASSERT_EQ(result.rows.size(), 1U);
     const Row& row = result.rows[0];
-    EXPECT_EQ(row.size(), 8U + 5 + 15 + 1);
+    EXPECT_EQ(row.size(), 8U + 5 + 16 + 4 + 1);
     const std::map<std::string, std::string> expected{
         {"wire", "0.630 mm"}, {"bare_mm", "0.63"}, {"od_max_mm", "0.679"}, {"turns_whole", "11"},
         {"per_layer", "9"},   {"layers", "2"},     {"build_mm", "1.358"},  {"fits", "yes"},
-        {"fit_wire", ""},     {"error", ""}};
+        {"fit_wire", ""},     {"wire_note", ""},   {"rod_al", ""},         {"rod_note", ""},
+        {"error", ""}};
     for (const auto& [column, text] : expected) {
         EXPECT_EQ(row.at(column), text) << column;
     }
@@ -131,7 +139,7 @@ TEST(Batch, FaultingRowNamesItsStep) {
          {"0.0", "", "", "", "", "turns: division by zero (AL is 0)"}},
         {"m,KQ CORE,8,3.5,10,6.3,500,-4.7",
          {"41.7", "", "", "", "", "turns: square root of a negative number (L / AL is negative)"}},
-        {"m,KQ CORE,8,3.5,10,6.3,500,",
+        {"m,KQ CORE,8,3.5,10,6.3,500,0",
          {"41.7", "0.0", "", "", "", "wire_max: division by zero (turns is 0)"}},
         {"m,KQ CORE,3,3.5,10,6.3,500,4.7",
          {"63.6", "8.6", "", "", "",
@@ -166,7 +174,8 @@ TEST(Batch, AlCellReplacesTheAlStage) {
     EXPECT_EQ(resultsOf(result.rows[1]), kDrumResults);
 }
 
-// A malformed record gets a row of its own with its line number; the run goes on.
+// A malformed record gets a row of its own with its line number and no cells, so that the row
+// reads back as no design with the same error; the run goes on.
 TEST(Batch, MalformedLinesGetAnErrorRow) {
     const std::string tooLong = "x," + std::string(kMaxRecordBytes, 'y') + "\n";
     const struct {
@@ -183,6 +192,7 @@ TEST(Batch, MalformedLinesGetAnErrorRow) {
         EXPECT_EQ(result.status, kSomeRowFailed);
         ASSERT_EQ(result.rows.size(), 3U) << c.error;
         EXPECT_EQ(result.rows[1].at("error"), c.error);
+        EXPECT_EQ(result.rows[1].at("model"), "");
         EXPECT_EQ(result.rows[1].at("AL"), "");
         EXPECT_EQ(resultsOf(result.rows[2]), kDrumResults) << c.error;
     }
@@ -229,7 +239,29 @@ TEST(Batch, ExitStatusAndMessages) {
         {{},
          "model,core,A,B,D,F\n",
          kUsageOrInputOutputError,
-         "coilwind-batch: standard input: missing column mu, L in the header line"},
+         "coilwind-batch: standard input: missing column mu, L in the header line (read with "
+         "\",\" as the delimiter, which finds 6 of the 8 required columns; --delimiter sets "
+         "another)"},
+        {{},
+         "model|core|A|B|D|F|mu|L\n",
+         kUsageOrInputOutputError,
+         "coilwind-batch: standard input: the header line \"model|core|A|B|D|F|mu|L\" names none "
+         "of the columns model, core, A, B, D, F, mu, L between the delimiters \",\", \";\" or "
+         "tab; name the columns so, or set the delimiter with --delimiter"},
+        {{"--delimiter", "tab"},
+         std::string(kHeader),
+         kUsageOrInputOutputError,
+         "coilwind-batch: standard input: missing column model, core, A, B, D, F, mu, L in the "
+         "header line (read with tab as the delimiter, as --delimiter says)"},
+        {{"--delimiter=|"},
+         "",
+         kUsageOrInputOutputError,
+         "coilwind-batch: --delimiter needs \",\", \";\", comma, semicolon or tab, not \"|\"",
+         true},
+        {{},
+         "model,core,A,B,D,F,mu,L,Turns,turns\n",
+         kUsageOrInputOutputError,
+         "coilwind-batch: standard input: column turns appears twice (columns 9 and 10)"},
         {{},
          "model,a,core,A,B,D,F,mu,L\n",
          kUsageOrInputOutputError,
@@ -241,7 +273,7 @@ TEST(Batch, ExitStatusAndMessages) {
         {{"/nonexistent/designs.csv"},
          "",
          kUsageOrInputOutputError,
-         "coilwind-batch: /nonexistent/designs.csv: no such file"},
+         "coilwind-batch: /nonexistent/designs.csv: No such file or directory"},
         {{"/"}, "", kUsageOrInputOutputError, "coilwind-batch: /: a directory, not a file"},
         {{"--bogus"},
          "",
@@ -288,6 +320,251 @@ TEST(Batch, ExitStatusAndMessages) {
         EXPECT_EQ(out.str().substr(0, 15),
                   option == "--help" ? "usage: coilwind" : "coilwind-batch ");
     }
+}
+
+// A row in the input's dialect: its cells joined with the delimiter, quoted where they need it.
+std::string rowOf(const std::vector<std::string>& cells, char delimiter) {
+    std::string row;
+    for (const std::string& cell : cells) {
+        if (!row.empty() || &cell != &cells.front()) {
+            row += delimiter;
+        }
+        appendCell(row, cell, delimiter);
+    }
+    return row + "\n";
+}
+
+const std::vector<std::string> kDesignColumns{"model", "core", "A", "B", "D", "F", "mu", "L", "AL"};
+
+// The drum start-up design with some cells changed, in the design columns' order.
+std::vector<std::string> drumWith(const std::map<std::string, std::string>& changes) {
+    std::vector<std::string> cells{"KQ8*10", "KQ CORE", "8", "3.5", "10", "6.3", "500", "4.7", ""};
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (const auto change = changes.find(kDesignColumns[i]); change != changes.end()) {
+            cells[i] = change->second;
+        }
+    }
+    return cells;
+}
+
+// A cell a row's steps read holds one number and nothing else, blanks around it allowed; the
+// others may hold anything. With ";" as the delimiter a number may carry a decimal comma.
+TEST(Batch, CellsTheStepsReadHoldOneNumber) {
+    const std::map<std::string, std::string> rod{{"core", "R CORE"}};
+    const auto rodWith = [&](std::map<std::string, std::string> changes) {
+        changes.merge(std::map(rod));
+        return changes;
+    };
+    const struct {
+        char delimiter;
+        std::map<std::string, std::string> changes;
+        std::string expected; // the error, or "turns" and the turns of a computed row
+    } cases[] = {
+        {',',
+         {{"L", "4,7"}},
+         R"(L: "4,7" is not a number (a decimal comma needs ";" as the delimiter))"},
+        {'\t',
+         {{"L", "4,7"}},
+         R"(L: "4,7" is not a number (a decimal comma needs ";" as the delimiter))"},
+        {';', {{"L", "4,7"}}, "turns 10,6"},
+        {';', {{"B", "3,5"}, {"F", "6.3"}}, "turns 10,6"},
+        {',', {{"A", "abc"}}, R"(A: "abc" is not a number)"},
+        {',', {{"A", " 8\t"}, {"mu", "+500"}, {"L", "4.70"}, {"B", ".35e1"}}, "turns 10.6"},
+        {',', {{"A", ""}, {"L", "x"}}, R"(A: empty; L: "x" is not a number)"},
+        {',', {{"L", "  "}}, "L: empty"},
+        {',', {{"A", "8mm"}}, R"(A: "8mm" is not a number)"},
+        {',', {{"A", "&H8"}}, R"(A: "&H8" is not a number)"},
+        {',', {{"A", "8d0"}}, R"(A: "8d0" is not a number)"},
+        {',', {{"A", "inf"}}, R"(A: "inf" is not a number)"},
+        {',', {{"A", "1 000"}}, R"(A: "1 000" is not a number)"},
+        {',', {{"A", "-"}}, R"(A: "-" is not a number)"},
+        {',', {{"A", "8e"}}, R"(A: "8e" is not a number)"},
+        {',', rodWith({{"D", ""}, {"F", "n/a"}}), "turns 2.3"},
+        {',', {{"mu", ""}, {"AL", "40"}}, "turns 10.8"},
+        {';', {{"mu", "-"}, {"AL", "40,0"}}, "turns 10,8"},
+        {',', {{"AL", "forty"}}, R"(AL: "forty" is not a number)"},
+        {',', {{"core", "R CORE"}, {"AL", "forty"}, {"D", "?"}}, R"(AL: "forty" is not a number)"},
+        // A beyond the range of a double: the step that reads it says so, and only that step.
+        {',', rodWith({{"A", "1e999"}, {"L", ""}, {"AL", "40"}}), "L: empty"},
+        {',', rodWith({{"A", "1e999"}, {"L", "0"}, {"AL", "40"}}),
+         "wire_max: division by zero (turns is 0)"},
+        {',', rodWith({{"A", "1e999"}, {"AL", "40"}}),
+         "dcr: A holds a number beyond the range of a double"},
+    };
+    for (const auto& c : cases) {
+        const std::string input =
+            rowOf(kDesignColumns, c.delimiter) + rowOf(drumWith(c.changes), c.delimiter);
+        const Outcome result = runTool(input);
+        ASSERT_EQ(result.rows.size(), 1U) << input << result.err;
+        const Row& row = result.rows[0];
+        const bool computed = row.at("error").empty();
+        EXPECT_EQ(computed ? "turns " + row.at("turns") : row.at("error"), c.expected) << input;
+        EXPECT_EQ(result.status, computed ? kEveryRowComputed : kSomeRowFailed);
+    }
+}
+
+// With ";" the results carry a decimal comma, so a spreadsheet in such a locale reads numbers.
+TEST(Batch, SemicolonTablesGetDecimalCommas) {
+    const Outcome result =
+        runTool(rowOf(kDesignColumns, ';') + rowOf(drumWith({{"B", "3,5"}}), ';'));
+    ASSERT_EQ(result.rows.size(), 1U) << result.err;
+    EXPECT_EQ(resultsOf(result.rows[0]), (Results{"41,7", "10,6", "0,761", "0,0075", "0,779", ""}));
+    EXPECT_EQ(result.rows[0].at("bare_mm"), "0,63");
+    EXPECT_EQ(result.rows[0].at("wire"), "0.630 mm"); // a name, not a number
+    EXPECT_TRUE(result.out.starts_with("model;core;A;B;D;F;mu;L;AL;turns;")) << result.out;
+}
+
+TEST(Batch, CoreSpellings) {
+    for (const std::string core : {"KQ CORE", "kq core", " drum ", "DRUM"}) {
+        const Outcome result =
+            runTool(std::string(kHeader) + "m," + core + ",8,3.5,10,6.3,500,4.7\n");
+        ASSERT_EQ(result.rows.size(), 1U);
+        EXPECT_EQ(resultsOf(result.rows[0]), kDrumResults) << core;
+    }
+    for (const std::string core : {"R CORE", "r core", " R CORE ", "rod", "Rod\t"}) {
+        const Outcome result = runTool(std::string(kHeader) + "m," + core + ",8,3.5,,,500,4.7\n");
+        ASSERT_EQ(result.rows.size(), 1U);
+        EXPECT_EQ(resultsOf(result.rows[0]), kRodResults) << core;
+    }
+    for (const std::string core : {"R-CORE", "rods", "KQCORE", ""}) {
+        const Outcome result =
+            runTool(std::string(kHeader) + "m," + core + ",8,3.5,10,6.3,500,4.7\n");
+        ASSERT_EQ(result.rows.size(), 1U);
+        EXPECT_EQ(result.rows[0].at("error"),
+                  core.empty()
+                      ? "core: empty"
+                      : "core: \"" + core + "\" is not a core type (KQ CORE, drum, R CORE, rod)");
+    }
+}
+
+// A rod gets the rod model's AL, turns and ratio beside the quick formula's, or why not; the
+// permeability it reads must be a number even where the steps do not read it (AL given).
+TEST(Batch, RodColumnsGiveTheSecondOpinion) {
+    const Outcome result =
+        runTool(std::string("model,core,A,B,D,F,mu,L,AL\n") + "r,rod,5,20,,,400,4.7,\n" +
+                "r,rod,5,20,,,125,4.7,\n" + "r,rod,8,3.5,,,500,4.7,\n" +
+                "r,rod,5,20,,,,4.7,49.3\n" + "r,rod,5,20,,,x,4.7,49.3\n");
+    ASSERT_EQ(result.rows.size(), 5U);
+    const Row& disagreeing = result.rows[0];
+    EXPECT_EQ(disagreeing.at("rod_al").substr(0, 5), "15.87");
+    EXPECT_EQ(disagreeing.at("rod_turns").substr(0, 5), "17.20");
+    EXPECT_EQ(disagreeing.at("rod_al_ratio").substr(0, 5), "0.321");
+    EXPECT_NE(disagreeing.at("rod_note").find("more than 25 %"), std::string::npos);
+    EXPECT_EQ(result.rows[1].at("rod_note"), "");
+    EXPECT_EQ(result.rows[2].at("rod_al"), "");
+    EXPECT_NE(result.rows[2].at("rod_note").find("at least 2 times"), std::string::npos);
+    EXPECT_NE(result.rows[3].at("rod_note").find("permeability above zero"), std::string::npos);
+    EXPECT_EQ(result.rows[3].at("error"), "");
+    EXPECT_EQ(result.rows[4].at("error"), "mu: \"x\" is not a number");
+}
+
+// Every output column name appears once: the input's result columns are recomputed where they
+// stand, a given AL stays the one AL column, the missing result columns follow.
+TEST(Batch, ResultColumnsOfTheInputAreRecomputedInPlace) {
+    const std::string drum = kDrum.substr(0, kDrum.size() - 1);
+    const std::string results =
+        "turns,wire_max,dcr,copper_g,wire,wire_note,bare_mm,od_max_mm,turns_whole,per_layer,"
+        "layers,build_mm,fits,fit_wire,length_m,r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,rod_al,"
+        "rod_turns,rod_al_ratio,rod_note,error";
+    const Outcome given = runTool("model,core,A,B,D,F,mu,L,AL\n" + drum + ",40\n");
+    EXPECT_EQ(given.out.substr(0, given.out.find('\n')), "model,core,A,B,D,F,mu,L,AL," + results);
+
+    const Outcome earlier = runTool(
+        " Turns,model,error,core,A,B,D,F,mu,L\n99,KQ8*10,old,KQ CORE,8,3.5,10,6.3,500,4.7\n");
+    EXPECT_EQ(earlier.out.substr(0, earlier.out.find('\n')),
+              " Turns,model,error,core,A,B,D,F,mu,L,AL,wire_max,dcr,copper_g,wire,wire_note,"
+              "bare_mm,od_max_mm,turns_whole,per_layer,layers,build_mm,fits,fit_wire,length_m,"
+              "r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,rod_al,rod_turns,rod_al_ratio,rod_note");
+    ASSERT_EQ(earlier.rows.size(), 1U);
+    EXPECT_EQ(earlier.rows[0].at(" Turns"), "10.6");
+    EXPECT_EQ(earlier.rows[0].at("error"), "");
+}
+
+// The output read back gives the same output, whatever the delimiter: computed and given AL,
+// faults, bad cells, lines that cannot be read and rows without a design.
+TEST(Batch, OutputReadBackGivesTheSameOutput) {
+    for (const char d : kDelimiters) {
+        const std::string input =
+            "\xEF\xBB\xBF" +
+            rowOf({"note", "model", "core", "A", "B", "D", "F", "mu", "L", "AL"}, d) +
+            rowOf(
+                {"a, \"b\";\tc\nd", "KQ8*10", "KQ CORE", "8", "3.5", "10", "6.3", "500", "4.7", ""},
+                d) +
+            rowOf({"", "R8", "rod", "8", "3.5", "", "", "500", "4.7", "40.5"}, d) +
+            rowOf({"", "0", "drum", "8", "3.5", "10", "6.3", "0", "4.7", ""}, d) +
+            rowOf({"", "x", "R CORE", "8", "3.5", "", "", "500", "abc", ""}, d) +
+            rowOf({"", "y", "R CORE", "8", "0", "", "", "500", "4.7", " "}, d) +
+            rowOf({"", "", "", "", "", "", "", "", "", ""}, d) + rowOf({"short", "row"}, d) +
+            rowOf({"wide", "", "", "", "", "", "", "", "", "", "x"}, d) + "\"open" + d + "quote\n";
+        const Outcome first = runTool(input);
+        EXPECT_EQ(first.status, kSomeRowFailed) << first.err;
+        EXPECT_EQ(first.rows.size(), 9U) << first.out;
+        const Outcome second = runTool(first.out);
+        EXPECT_EQ(second.out, first.out);
+        EXPECT_EQ(second.status, first.status);
+    }
+}
+
+TEST(Batch, InputOutputErrorsCarryTheSystemsReason) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full on this system";
+    }
+    for (const int rows : {1, 5000}) {
+        std::string input(kHeader);
+        for (int i = 0; i < rows; ++i) {
+            input += kDrum;
+        }
+        std::istringstream in(input);
+        std::ofstream full("/dev/full", std::ios::binary);
+        std::ostringstream err;
+        EXPECT_EQ(runCommandLine({}, in, full, err), kUsageOrInputOutputError);
+        EXPECT_EQ(err.str(), "coilwind-batch: cannot write the output: No space left on device\n");
+    }
+
+    const auto file = std::filesystem::temp_directory_path() / "coilwind-batch-test.csv";
+    std::ofstream(file) << kHeader;
+    const std::string throughAFile = file.string() + "/designs.csv";
+    std::istringstream none;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCommandLine(std::vector<std::string_view>{throughAFile}, none, out, err),
+              kUsageOrInputOutputError);
+    std::filesystem::remove(file);
+    EXPECT_EQ(err.str(), "coilwind-batch: " + throughAFile + ": Not a directory\n");
+}
+
+// A device that gives its first bytes, then fails.
+class FailingInput : public std::streambuf {
+public:
+    explicit FailingInput(std::string text) : text_(std::move(text)) {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+
+protected:
+    int_type underflow() override {
+        errno = EIO;
+        throw std::ios_base::failure("device");
+    }
+
+private:
+    std::string text_;
+};
+
+TEST(Batch, AReadErrorKeepsTheRowsBeforeIt) {
+    std::string input(kHeader);
+    while (input.size() <= kReadChunkBytes) {
+        input += kDrum;
+    }
+    input.resize(kReadChunkBytes); // the first read takes every byte, the second fails
+    FailingInput device(input);
+    std::istream in(&device);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCommandLine({}, in, out, err), kUsageOrInputOutputError);
+    EXPECT_EQ(err.str(), "coilwind-batch: standard input: cannot read the input: Input/output "
+                         "error; the rows before it are written\n");
+    const std::string written = out.str();
+    EXPECT_GT(std::count(written.begin(), written.end(), '\n'), 1000) << written.size();
 }
 
 } // namespace

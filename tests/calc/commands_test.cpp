@@ -1,3 +1,4 @@
+#include "calc/calculation_record.hpp"
 #include "calc/commands.hpp"
 #include "field_texts.hpp"
 
@@ -14,7 +15,7 @@ TEST(Calculate, RecomputesAlLeavesTheFocusAndReturnsTheSummary) {
     fields.setText(field::kAl, "40"); // replaced before the turns read it
     fields.focus(field::kInductance);
     for (int click = 0; click < 2; ++click) { // a second click writes the same texts
-        EXPECT_EQ(calculate(fields, "KQ CORE").value_or("none"),
+        EXPECT_EQ(calculate(fields, "KQ CORE").summary.value_or("none"),
                   "\n\r        TURNS=10.6Ts    WIRE=0.761mm  \n\r"
                   "\n\r        INDUCTANCE:4.7uH 1kHZ @ 1V\n\r"
                   "\n\r        CORE:KQ8*10  KQ CORE  \\\n\r");
@@ -41,7 +42,7 @@ TEST(EnterKey, WalksTheFieldsAndRunsEachStageInItsTriggerField) {
     Texts expected = resultsOf(fields);
     for (const EnterStep& step : walk) {
         fields.focus(step.field);
-        const auto summary = handleKeyDown(fields, "KQ CORE", step.field, kEnterKey, 0);
+        const auto summary = handleKeyDown(fields, "KQ CORE", step.field, kEnterKey, 0).summary;
         for (const FieldIndex index : step.written) {
             expected[index] = kDrumResults.at(index);
         }
@@ -67,6 +68,52 @@ TEST(EnterKey, UsesTypedOverValues) {
     EXPECT_EQ(fields.text(field::kTurns), "10.8");
     EXPECT_EQ(fields.text(field::kWireDiameter), "0.754");
 }
+
+// After a completed calculation: texts typed over, then one command. Which results still hold what
+// an earlier design wrote, and which inputs differ from what the last calculation read.
+struct RecordCase {
+    std::string name;
+    Texts typed;
+    FieldIndex enterIn; // or -1: the calculate button
+    std::vector<FieldIndex> earlier;
+    std::vector<FieldIndex> changed;
+};
+
+class Record : public testing::TestWithParam<RecordCase> {};
+
+TEST_P(Record, KnowsWhichResultsAnEarlierDesignWrote) {
+    const RecordCase& c = GetParam();
+    MemoryFieldSet fields;
+    CalculationRecord record;
+    record.note(calculate(fields, "KQ CORE"), fields, "KQ CORE");
+    for (const auto& [index, text] : c.typed) {
+        fields.setText(index, text);
+    }
+    record.note(c.enterIn < 0 ? calculate(fields, "KQ CORE")
+                              : handleKeyDown(fields, "KQ CORE", c.enterIn, kEnterKey, 0),
+                fields, "KQ CORE");
+    EXPECT_EQ(record.earlierDesignResults(fields), c.earlier);
+    std::vector<FieldIndex> changed;
+    for (const ChangedInput& input : record.changedInputs(fields, "KQ CORE")) {
+        changed.push_back(input.field);
+    }
+    EXPECT_EQ(changed, c.changed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Record,
+    testing::Values(
+        // mu "abc" reads as 0: AL 0.0 is new, the turns divide by it and stop
+        RecordCase{"StopAtTurns", {{17, "abc"}}, -1, {20, 21, 23, 24}, {}},
+        RecordCase{"StopAtWireMax", {{19, "0"}}, 19, {21, 23, 24}, {}},
+        // a new AL leaves the turns, wire and winding of the old one until their Enter
+        RecordCase{"NewAlByEnter", {{17, "600"}}, 17, {20, 21, 23, 24}, {}},
+        RecordCase{"SameAlByEnter", {}, 17, {}, {}},
+        // A changed, but only the turns stage ran: AL is still that of the old A
+        RecordCase{"TurnsStageAfterANewA", {{1, "9"}}, 19, {18, 20, 21, 23, 24}, {}},
+        RecordCase{"EnterInAFieldOfNoStage", {{1, "9"}}, 1, {}, {1}},
+        RecordCase{"TypedOverAResult", {{20, "12"}}, 21, {}, {}}),
+    [](const testing::TestParamInfo<RecordCase>& param) { return param.param.name; });
 
 } // namespace
 } // namespace coilwind

@@ -46,10 +46,10 @@ TEST_P(StageFaults, EndTheHandlerKeepingWhatWasWritten) {
     MemoryFieldSet fields = fieldsWith(overlaid(old, c.inputs));
     const Texts expected = overlaid(resultsOf(fields), c.written);
     if (c.enterIn == kCalculate) {
-        EXPECT_FALSE(calculate(fields, c.coreType).has_value());
+        EXPECT_FALSE(calculate(fields, c.coreType).summary.has_value());
     } else {
         fields.focus(c.enterIn);
-        EXPECT_FALSE(handleKeyDown(fields, c.coreType, c.enterIn, kEnterKey, 0).has_value());
+        EXPECT_FALSE(handleKeyDown(fields, c.coreType, c.enterIn, kEnterKey, 0).summary);
         EXPECT_EQ(fields.focused(), c.enterIn);
     }
     EXPECT_EQ(resultsOf(fields), expected);

@@ -206,8 +206,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ImpossibleDesigns, testing::Values(
                "AL (field 18)", [](auto& d) { return !d.inductance && !d.saturationCurrentA; }},
     ReasonCase{"InductanceOverflows", drumWith([](auto& d) { d.alNh = 1e300; d.turns = 1e10; }), {},
                "Inductance: result beyond the range of a double", [](auto& d) { return !d.inductance; }},
-    ReasonCase{"NoResistanceLawThatCold", kDrum, {.temperatureC = -300},
-               "no resistance at -300.0 C", [](auto& d) { return !d.standard && !d.largestFitting; }},
+    ReasonCase{"TemperatureBelowItsLimit", kDrum, {.temperatureC = -300},
+               "Hot resistance: the temperature lies outside its range, from -55 to 250 °C",
+               [](auto& d) { return !d.standard && !d.largestFitting; }},
+    ReasonCase{"ToleranceAboveItsLimit", kDrum, {.alTolerancePercent = 96},
+               "Inductance: the AL tolerance lies outside", [](auto& d) { return !d.inductance; }},
     ReasonCase{"BsZero", kDrum, {.saturationFluxMt = 0},
                "Bs", [](auto& d) { return !d.saturationCurrentA; }}),
     [](const testing::TestParamInfo<ReasonCase>& param) { return param.param.name; });
@@ -218,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ImpossibleDesigns, testing::Values(
 TEST(WindingDetails, FollowTheFieldsAfterACalculation) {
     for (const auto& [core, wire] : {std::pair{"KQ CORE", "0.630 mm"}, {"R CORE", "1.250 mm"}}) {
         MemoryFieldSet fields;
-        ASSERT_TRUE(calculate(fields, core));
+        ASSERT_TRUE(calculate(fields, core).summary);
         const WindingDetails details = computeDetails(fields, core, {});
         EXPECT_EQ(details.reasons, std::vector<std::string>{}) << core;
         EXPECT_EQ(details.standardWire->designation, wire);

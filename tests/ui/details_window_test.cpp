@@ -1,3 +1,5 @@
+#include "batch/command_line.hpp"
+#include "calc/settings_limits.hpp"
 #include "ui/details_window.hpp"
 #include "ui/placement.hpp"
 #include "window_fixture.hpp"
@@ -9,7 +11,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+#include <sstream>
 
+using coilwind::SettingLimit;
 using coilwind::ui::DetailsWindow;
 
 namespace {
@@ -20,6 +24,26 @@ DetailsWindow* details(const Window& w) {
 
 QString figure(const Window& w, const char* key) {
     return details(w)->findChild<QLabel*>(QString::fromLatin1(key))->text();
+}
+
+QLabel* label(const Window& w, const char* name) {
+    return details(w)->findChild<QLabel*>(QString::fromLatin1(name));
+}
+
+// Types over a field's text in the main window as the user does, then presses Enter in it when
+// asked.
+void retype(const Window& w, coilwind::FieldIndex index, const QString& text, bool enter = false) {
+    QApplication::setActiveWindow(w.window.get());
+    QTest::mouseClick(w->field(index), Qt::LeftButton); // selects the whole text
+    QTest::keyClicks(w->field(index), text);
+    if (enter) {
+        QTest::keyClick(w->field(index), Qt::Key_Return);
+    }
+}
+
+QString copiedReport(const Window& w) {
+    details(w)->copyReport();
+    return QGuiApplication::clipboard()->text();
 }
 
 // Opens the details and makes them the active window, as a click into them would.
@@ -75,11 +99,42 @@ private slots:
         using coilwind::ui::besidePosition;
         const QRect screen(0, 0, 1600, 1000);
         const QRect main(500, 200, 560, 620);
-        QCOMPARE(besidePosition(main, QSize(500, 700), screen), QPoint(1068, 200)); // right
-        QCOMPARE(besidePosition(main.translated(500, 0), QSize(500, 700), screen),
+        const QRect fields(600, 220, 300, 380);
+        QCOMPARE(besidePosition(main, QSize(500, 700), screen, fields), QPoint(1068, 200));
+        QCOMPARE(besidePosition(main.translated(500, 0), QSize(500, 700), screen,
+                                fields.translated(500, 0)),
                  QPoint(492, 200)); // no room on the right: left
-        QCOMPARE(besidePosition(QRect(100, 500, 1400, 600), QSize(600, 700), screen),
-                 QPoint(0, 300)); // room on neither side: kept on the screen
+    }
+
+    // The main window where it starts on each screen, the details window at its opening size
+    // with no frame and with a title bar, and the fields the calculation reads or writes.
+    void placementLeavesTheFieldsUncovered_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QSize>("frame");
+        for (const QSize screen : {QSize(1280, 800), QSize(1920, 1080), QSize(1024, 600)}) {
+            for (const QSize frame : {QSize(0, 0), QSize(2, 32)}) {
+                QTest::addRow("%dx%d, frame +%d", screen.width(), screen.height(), frame.height())
+                    << screen << frame;
+            }
+        }
+    }
+    void placementLeavesTheFieldsUncovered() {
+        QFETCH(QSize, screen);
+        QFETCH(QSize, frame);
+        Window w;
+        w->move(coilwind::ui::startupPosition(screen, w->size()));
+        const int border = frame.width() / 2; // and the rest of the frame is a title bar
+        const QRect mainFrame =
+            w->geometry().adjusted(-border, border - frame.height(), border, border);
+        const QRect available(QPoint(0, 0), screen);
+        const QSize size = DetailsWindow::kOpeningSize.boundedTo(screen - frame) + frame;
+        const QRect placed(
+            coilwind::ui::besidePosition(mainFrame, size, available, w->calculationFieldsArea()),
+            size);
+        QVERIFY(available.contains(placed));
+        if (screen.width() >= 1280 && screen.height() >= 800) {
+            QVERIFY(!placed.intersects(w->calculationFieldsArea()));
+        }
     }
 
     void theDetailsFollowACalculation() {
@@ -105,6 +160,126 @@ private slots:
         QVERIFY(report.contains(QStringLiteral("整数圈数: 41")));
     }
 
+    // 磁导率 "abc" reads as 0: AL 0.0, then the turns divide by it. The main window keeps the
+    // earlier turns and wire; the details compute nothing from them.
+    void aFaultingCalculateIsReportedAndItsStaleResultsGiveNoFigure() {
+        Window w;
+        w.click("Command1");
+        openDetails(w);
+        QVERIFY(label(w, "calculationStatus")->text().startsWith(QStringLiteral("计算完成")));
+        retype(w, 17, QStringLiteral("abc"));
+        w.click("Command1");
+        QCOMPARE(w.text(20), QStringLiteral("10.6"));
+        QCOMPARE(label(w, "calculationStatus")->text(),
+                 QStringLiteral("计算中止 at turns: division by zero (AL is 0) — 计算 button"));
+        for (const char* key : {"whole-turns", "standard-wire", "fits", "length", "l-whole"}) {
+            QCOMPARE(figure(w, key), QStringLiteral("—"));
+        }
+        QCOMPARE(figure(w, "depth"), QStringLiteral("2.250")); // from the inputs alone
+        QVERIFY(
+            label(w, "reasons")
+                ->text()
+                .contains(QStringLiteral("Turns (field 20) holds results of an earlier design")));
+        const QString report = copiedReport(w);
+        QVERIFY(report.contains(QStringLiteral("  计算中止 at turns: division by zero (AL is 0)")));
+        QVERIFY(report.contains(
+            QStringLiteral("turns (field 20): 10.6   [results of an earlier design]\n")));
+        QVERIFY(report.contains(QStringLiteral("整数圈数: —")));
+    }
+
+    // L = 0 gives 0.0 turns, and the wire divides by them; the focus stays in field 19.
+    void aFaultingEnterIsReported() {
+        Window w;
+        w.click("Command1");
+        openDetails(w);
+        retype(w, 19, QStringLiteral("0"), true);
+        QCOMPARE(QApplication::focusWidget(), w->field(19));
+        QCOMPARE(label(w, "calculationStatus")->text(),
+                 QStringLiteral("计算中止 at wire_max: division by zero (turns is 0) — Enter in "
+                                "field 19, 电感量 (uH)"));
+        QCOMPARE(figure(w, "standard-wire"), QStringLiteral("—")); // not the wire of L = 4.7
+        QCOMPARE(figure(w, "fits"), QStringLiteral("—"));
+        retype(w, 19, QStringLiteral("4.7"), true);
+        QVERIFY(label(w, "calculationStatus")->text().startsWith(QStringLiteral("计算完成")));
+        QCOMPARE(figure(w, "standard-wire"), QStringLiteral("0.630 mm"));
+    }
+
+    void aChangedInputIsMarkedAndTheFiguresStayWithTheCalculation() {
+        Window w;
+        w.click("Command1");
+        openDetails(w);
+        QVERIFY(label(w, "changedInputs")->isHidden());
+        retype(w, 1, QStringLiteral("9"));
+        QVERIFY(label(w, "changedInputs")->text().contains(QStringLiteral("A \"8\" → \"9\"")));
+        QCOMPARE(figure(w, "depth"), QStringLiteral("2.250")); // (8 - 3.5) / 2, as calculated
+        QVERIFY(copiedReport(w).contains(QStringLiteral("输入已改")));
+        w.click("Command1");
+        QVERIFY(label(w, "changedInputs")->isHidden());
+        QCOMPARE(figure(w, "depth"), QStringLiteral("2.750"));
+    }
+
+    // L = 1e308: the turns overflow, and every figure from them gives its reason.
+    void aLongReasonLeavesTheSizeAndTheCalibrationRowInPlace() {
+        Window w;
+        w.click("Command1");
+        DetailsWindow* opened = openDetails(w);
+        const QSize size = opened->size();
+        auto* useAsAl = opened->findChild<QWidget*>(QStringLiteral("useAsAl"));
+        const QPoint calibration = useAsAl->mapTo(opened, QPoint(0, 0));
+        retype(w, 19, QStringLiteral("1e308"));
+        w.click("Command1");
+        QVERIFY(label(w, "reasons")->text().count(QLatin1Char('\n')) >= 1);
+        opened->findChild<QLineEdit*>(QStringLiteral("measured"))->setText(QStringLiteral("5"));
+        opened->findChild<QLineEdit*>(QStringLiteral("testTurns"))->setText(QStringLiteral("10"));
+        QTest::mouseClick(useAsAl, Qt::LeftButton); // two lines of message below the row
+        QApplication::processEvents();
+        QCOMPARE(opened->size(), size);
+        QCOMPARE(useAsAl->mapTo(opened, QPoint(0, 0)), calibration);
+    }
+
+    // One table of limits: each entry box names its range, takes both ends, and keeps a number
+    // beyond them as typed, red, with the reason; coilwind-batch refuses the same number with
+    // exit status 2, naming the same range.
+    void theSettingsShareTheBatchToolsLimits() {
+        struct Row {
+            const SettingLimit& limit;
+            const char* box;
+            std::string option;
+            const char* figure; // a figure that needs the setting
+        };
+        Window w;
+        w.click("Command1");
+        openDetails(w);
+        for (const Row& row :
+             {Row{coilwind::kTemperatureLimit, "temperature", "--temperature", "r-hot"},
+              Row{coilwind::kAlToleranceLimit, "alTolerance", "--tolerance", "l-range"},
+              Row{coilwind::kSaturationFluxLimit, "saturationFlux", "--bs", "isat"}}) {
+            auto* box = details(w)->findChild<QLineEdit*>(QString::fromLatin1(row.box));
+            const QString range = QString::fromStdString(coilwind::rangeText(row.limit));
+            QVERIFY(box->toolTip().endsWith(range));
+            for (const double end : {row.limit.lowest, row.limit.highest}) {
+                box->setText(QString::number(end));
+                QVERIFY(label(w, "settingsMessage")->isHidden());
+                QVERIFY(figure(w, row.figure) != QStringLiteral("—"));
+            }
+            const QString beyond = QString::number(row.limit.lowest - 1);
+            box->clear();
+            QTest::keyClicks(box, beyond);
+            QCOMPARE(box->text(), beyond);
+            QVERIFY(label(w, "settingsMessage")->text().contains(range));
+            QCOMPARE(figure(w, row.figure), QStringLiteral("—"));
+            box->setText(QString::number(row.limit.highest));
+
+            const std::string option = row.option + "=" + beyond.toStdString();
+            const std::string_view args[] = {option};
+            std::istringstream input;
+            std::ostringstream out;
+            std::ostringstream err;
+            QCOMPARE(coilwind::batch::runCommandLine(args, input, out, err), 2);
+            QVERIFY(QString::fromStdString(err.str()).contains(range));
+        }
+    }
+
     void everyControlIsReachedByTab() {
         Window w;
         openDetails(w)->findChild<QWidget*>(QStringLiteral("series"))->setFocus();
@@ -112,9 +287,7 @@ private slots:
         for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
-            // a spin box's own line edit counts as the spin box
-            visited
-                << (focus->objectName().isEmpty() ? focus->parentWidget() : focus)->objectName();
+            visited << focus->objectName();
         }
         QCOMPARE(visited, (QStringList{"alTolerance", "temperature", "saturationFlux", "measured",
                                        "testTurns", "useAsAl", "copy", "close"}));

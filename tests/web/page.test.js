@@ -210,14 +210,16 @@ for (const [name, address] of targets) {
       const report = await page.evaluate(() => window.coilwind.detailsText());
       assert.match(report, /0\.630 mm/);
       assert.match(report, /KQ8\*10/);
-      // A typed value, not yet entered, is what the details read when they refresh.
+      // A value typed but not entered: the details keep the calculation's inputs and say what
+      // changed since; a setting out of its range is refused and says why.
       await page.click('#Text1_19', { clickCount: 3 });
       await page.keyboard.type('10');
-      await page.$eval('#temperature', (input) => {
-        input.value = '85';
-        input.dispatchEvent(new Event('input'));
-      });
-      assert.equal(await figure('wanted'), '10');
+      assert.equal(await figure('wanted'), '4.7');
+      assert.match(await page.$eval('#changedInputs', (p) => (p.hidden ? '' : p.textContent)), /10/);
+      await page.click('#temperature', { clickCount: 3 });
+      await page.keyboard.type('-300');
+      assert.match(await page.$eval('#settingsMessage', (p) => (p.hidden ? '' : p.textContent)), /-300/);
+      assert.equal(await page.$eval('#temperature', (input) => input.className), 'refused');
       await page.type('#measured', '5');
       await page.type('#testTurns', '10');
       await click('useAsAl');
