@@ -467,7 +467,7 @@ void appendShortest(std::string& text, double value) {
             fmt::format_to(std::back_inserter(text), FMT_COMPILE("{:.0f}"), magnitude);
         }
     } else if (exponent >= 0) {
-        const auto whole = static_cast<std::size_t>(exponent + 1);
+        const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
         text.append(digits.substr(0, whole));
         text += '.';
         text.append(digits.substr(whole));
