@@ -12,7 +12,7 @@ const optionsGiven = new Promise((resolve) => {
   options = resolve;
 });
 const READ_PIECE = 4 << 20;
-const OUTPUT_PIECE = 32 << 20;
+const OUTPUT_PIECE = 4 << 20;
 
 function reader(input, report) {
   if (typeof input === 'string') input = new TextEncoder().encode(input);
@@ -45,18 +45,20 @@ onmessage = async ({ data: { id, input, args, options: moduleOptions } }) => {
     csvModule = csvModule || optionsGiven.then((given) => createCoilwindCsv(given));
     const module = await csvModule;
     const read = reader(input, (done, total) => postMessage({ id, type: 'progress', done, total }));
+    // The output gathers in one buffer, copied into the Blob whenever it fills: no allocation
+    // per write, and the browser keeps the Blob's bytes out of the worker's memory.
     let output = new Blob([]);
-    let parts = [];
-    let pending = 0;
+    const pending = new Uint8Array(OUTPUT_PIECE);
+    let used = 0;
+    const flush = () => {
+      output = new Blob([output, pending.subarray(0, used)]);
+      used = 0;
+    };
     module.coilwindReadInput = (pointer, capacity) => read(module, pointer, capacity);
     module.coilwindWriteOutput = (pointer, size) => {
-      parts.push(module.HEAPU8.slice(pointer, pointer + size));
-      pending += size;
-      if (pending >= OUTPUT_PIECE) {
-        output = new Blob([output, ...parts]);
-        parts = [];
-        pending = 0;
-      }
+      if (used + size > pending.length) flush();
+      pending.set(module.HEAPU8.subarray(pointer, pointer + size), used);
+      used += size;
     };
     const words = new TextEncoder().encode(args.join('\n'));
     const pointer = module._malloc(words.length + 1);
@@ -65,7 +67,8 @@ onmessage = async ({ data: { id, input, args, options: moduleOptions } }) => {
     module._free(pointer);
     const text = module._coilwind_result();
     const message = new TextDecoder().decode(module.HEAPU8.subarray(text, text + module._coilwind_result_size()));
-    output = new Blob([output, ...parts], { type: 'text/csv' });
+    flush();
+    output = new Blob([output], { type: 'text/csv' });
     postMessage({ id, type: 'done', status, message, output, heapBytes: module.HEAPU8.length });
   } catch (error) {
     postMessage({ id, type: 'error', message: String(error && error.message || error) });
