@@ -326,22 +326,12 @@
 
   // --- the winding details -----------------------------------------------------------------------
   const details = (() => {
-    const panel = document.getElementById('details');
-    const inputs = document.getElementById('details-inputs');
-    const figures = document.getElementById('details-figures');
-    const reasons = document.getElementById('details-reasons');
-    const section = document.getElementById('details-section');
-    const series = document.getElementById('series');
+    const [panel, inputs, figures, reasons, section, series, rodShape, rodLines, rodNote, status, changed,
+      settingsMessage, measured, testTurns, message] = ['details', 'details-inputs', 'details-figures',
+      'details-reasons', 'details-section', 'series', 'rodShape', 'details-rod', 'rodShapeNote',
+      'calculationStatus', 'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage']
+      .map((id) => document.getElementById(id));
     const numbers = ['temperature', 'saturationFlux', 'alTolerance'].map((id) => document.getElementById(id));
-    const rodShape = document.getElementById('rodShape');
-    const rodLines = document.getElementById('details-rod');
-    const rodNote = document.getElementById('rodShapeNote');
-    const status = document.getElementById('calculationStatus');
-    const changed = document.getElementById('changedInputs');
-    const settingsMessage = document.getElementById('settingsMessage');
-    const measured = document.getElementById('measured');
-    const testTurns = document.getElementById('testTurns');
-    const message = document.getElementById('calibrationMessage');
     let charWidth = 7;
     let lineHeight = 14;
     let labelsMeasured = false;

@@ -12,6 +12,7 @@
 #include <numbers>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace coilwind::batch {
@@ -561,8 +562,10 @@ TEST(Batch, AReadErrorKeepsTheRowsBeforeIt) {
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(runCommandLine({}, in, out, err), kUsageOrInputOutputError);
-    EXPECT_EQ(err.str(), "coilwind-batch: standard input: cannot read the input: Input/output "
-                         "error; the rows before it are written\n");
+    // The system's own words for EIO: "Input/output error" in glibc, "I/O error" in musl.
+    EXPECT_EQ(err.str(), "coilwind-batch: standard input: cannot read the input: " +
+                             std::generic_category().message(EIO) +
+                             "; the rows before it are written\n");
     const std::string written = out.str();
     EXPECT_GT(std::count(written.begin(), written.end(), '\n'), 1000) << written.size();
 }
