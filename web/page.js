@@ -631,6 +631,8 @@
       if (result.status === 2) throw new Error(result.message);
       return typeof input === 'string' ? result.output.text() : result.output;
     },
+    // For measuring: coilwind-batch's arguments as given; resolves to the worker's whole answer
+    // (exit status, message, the output as a Blob, the module's memory).
     runCsvDetailed: (input, args) => csv.run(input, args),
   });
 })();

@@ -27,7 +27,7 @@ before(async () => {
   browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--allow-file-access-from-files=false', '--lang=zh-CN'],
+    args: ['--no-sandbox', '--disable-gpu', '--lang=zh-CN'],
   });
 });
 after(async () => {
