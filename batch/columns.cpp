@@ -82,21 +82,6 @@ const RodShapeEstimate* rodShapeOf(const DesignOutcome& outcome) {
                ? &*outcome.details->rodShape->estimate
                : nullptr;
 }
-// Why the rod model gives no figures, or that its AL and the quick formula's disagree.
-std::optional<std::string_view> rodNoteOf(const DesignOutcome& outcome) {
-    if (!outcome.details || !outcome.details->rodShape) {
-        return std::nullopt;
-    }
-    const RodSecondOpinion& opinion = *outcome.details->rodShape;
-    if (opinion.gap) {
-        return describeRodModelGap(*opinion.gap);
-    }
-    if (opinion.estimate && alFiguresDisagree(*opinion.estimate)) {
-        return "the rod model's AL and the quick formula's differ by more than 25 %";
-    }
-    return std::nullopt;
-}
-
 template <StepId step> void stepResult(Cells& cells, const DesignOutcome& outcome) {
     cells.put(std::string_view(outcome.results[resultSlot(step)]));
 }
@@ -140,7 +125,7 @@ const std::array<ResultColumn, 26> kResultColumns{{
     {"rod_al", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.alNh; })); }},
     {"rod_turns", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.turns; }).value_or(std::nullopt)); }},
     {"rod_al_ratio", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.ratioToQuick; })); }},
-    {"rod_note", [](Cells& c, const DesignOutcome& o) { c.put(rodNoteOf(o)); }},
+    {"rod_note", [](Cells& c, const DesignOutcome& o) { c.put(o.details && o.details->rodShape ? rodModelNote(*o.details->rodShape) : std::nullopt); }},
     {kErrorColumn, [](Cells& c, const DesignOutcome& o) { c.put(std::string_view(o.error)); }},
 }};
 // clang-format on

@@ -195,23 +195,21 @@ DesignOutcome computeDesign(std::span<const std::string> cells, const Table& tab
     }
     std::vector<std::pair<std::size_t, std::string>> faults; // by column
     std::string scratch;
-    for (const FieldIndex field : reads.list()) {
+    // A cell read must hold a number; an optional one may also be empty.
+    const auto readCell = [&](FieldIndex field, bool optional) {
         const std::size_t at = *table.cellOf(field);
         if (const auto text = numberText(cells[at], format.decimalMark(), scratch)) {
             fields.setText(field, *text);
-        } else {
+        } else if (!optional || !trimmed(cells[at]).empty()) {
             faults.emplace_back(at, cellFault(fieldName(field), cells[at], format));
         }
+    };
+    for (const FieldIndex field : reads.list()) {
+        readCell(field, false);
     }
-    // The rod's second opinion reads the permeability even where the steps do not (AL given):
-    // a number there is used, anything else but an empty cell is a fault as in any read cell.
+    // The rod's second opinion reads the permeability even where the steps do not (AL given).
     if (*core == CoreType::Rod && !reads.has(field::kPermeability)) {
-        const std::size_t at = *table.cellOf(field::kPermeability);
-        if (const auto text = numberText(cells[at], format.decimalMark(), scratch)) {
-            fields.setText(field::kPermeability, *text);
-        } else if (!trimmed(cells[at]).empty()) {
-            faults.emplace_back(at, cellFault(fieldName(field::kPermeability), cells[at], format));
-        }
+        readCell(field::kPermeability, true);
     }
     if (!faults.empty()) {
         std::sort(faults.begin(), faults.end());

@@ -102,4 +102,14 @@ bool alFiguresDisagree(const RodShapeEstimate& estimate) {
     return larger > smaller * (1 + kRodDisagreementLimit);
 }
 
+std::optional<std::string_view> rodModelNote(const RodSecondOpinion& opinion) {
+    if (opinion.gap) {
+        return describeRodModelGap(*opinion.gap);
+    }
+    if (opinion.estimate && alFiguresDisagree(*opinion.estimate)) {
+        return "the rod model's AL and the quick formula's differ by more than 25 %";
+    }
+    return std::nullopt;
+}
+
 } // namespace coilwind

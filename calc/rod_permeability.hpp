@@ -80,4 +80,8 @@ RodSecondOpinion rodSecondOpinion(double diameterMm, double lengthMm, double per
 inline constexpr double kRodDisagreementLimit = 0.25;
 bool alFiguresDisagree(const RodShapeEstimate& estimate);
 
+// In one English sentence: why the model gives no figures, or that its AL and the quick
+// formula's disagree; none when they agree.
+std::optional<std::string_view> rodModelNote(const RodSecondOpinion& opinion);
+
 } // namespace coilwind

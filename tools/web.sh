@@ -49,4 +49,4 @@ linux_batch=$(build_linux_batch "$build/linux-reference")
 # --- the page in headless chromium ---------------------------------------------------------------
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 (cd tests/web && COILWIND_WEB_BUILD="$build" COILWIND_BATCH="$linux_batch" \
-    node --test --test-reporter=spec)
+    node --test --test-reporter=tap)
