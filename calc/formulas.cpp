@@ -1,20 +1,11 @@
 #include "formulas.hpp"
 
+#include "constants.hpp"
+
 namespace coilwind {
 namespace {
 
-// Constants at the precision the calculator has always used: pi is 3.14, pi/2 is 1.57.
-constexpr double kPi = 3.14;
-constexpr double kHalfPi = 1.57;
-constexpr double kMu0NhPerMm = 1.257;         // permeability of free space
-constexpr double kAlScale = 0.1;              // nH·mm over mm to AL's unit
-constexpr double kNanoPerMicro = 1000;        // µH to nH
-constexpr double kFillFactor = 0.45;          // share of the winding window that is copper
-constexpr double kPitchPerDiameter = 1.15;    // space per turn over wire diameter
-constexpr double kResistivity = 17.9;         // copper, with lengths in mm ...
-constexpr double kResistivityScale = 1000000; // ... and the result in Ω
-constexpr double kDensity = 8.95;             // copper, with volumes in mm³ ...
-constexpr double kDensityScale = 0.001;       // ... and the result in g
+using namespace window;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "rod_permeability.hpp"
 
 #include "checked_number.hpp"
+#include "constants.hpp"
 #include "formulas.hpp"
 
 #include <algorithm>
@@ -11,8 +12,8 @@ namespace {
 
 // A new estimate, so full-precision constants: the main window's 3.14 and 1.257 belong to its
 // own formula only.
-constexpr double kPi = 3.141592653589793;
-constexpr double kMu0NhPerMm = 4e-7 * kPi * 1e6; // 4π × 10⁻⁷ H/m in nH/mm
+using physics::kMu0NhPerMm;
+using physics::kPi;
 
 bool positiveNumber(double value) {
     return std::isfinite(value) && value > 0;

@@ -1,6 +1,7 @@
 #include "winding_details.hpp"
 
 #include "checked_number.hpp"
+#include "constants.hpp"
 #include "failure.hpp"
 #include "number_text.hpp"
 #include "settings_limits.hpp"
@@ -14,15 +15,15 @@ namespace {
 
 using Value = CheckedNumber;
 
-constexpr double kPi = std::numbers::pi;
+using physics::kCopperConductivity;
+using physics::kCopperTemperatureCoefficient;
+using physics::kPi;
+constexpr double kReferenceTemperatureC = physics::kCopperReferenceTemperatureC;
 constexpr double kNanoPerMicro = 1000; // AL in nH, inductance in uH
 constexpr double kMmPerM = 1000;
-constexpr double kCopperConductivity = 58;                // m per (ohm mm^2) at 20 C
-constexpr double kCopperTemperatureCoefficient = 0.00393; // per kelvin, from 20 C
-constexpr double kReferenceTemperatureC = 20;
-// 8.89 g/cm^3. A length in m times an area in mm^2 is 1000 mm^3 = 1 cm^3, so the mass in grams
-// is the density times length [m] times area [mm^2] with no further factor.
-constexpr double kCopperDensity = 8.89;
+// A length in m times an area in mm^2 is 1000 mm^3 = 1 cm^3, so the mass in grams is the
+// density (g/cm^3) times length [m] times area [mm^2] with no further factor.
+constexpr double kCopperDensity = physics::kCopperDensity;
 // Isat = Bs N Ae / L in SI units. With Bs in mT (1e-3 T), Ae in mm^2 (1e-6 m^2) and L in uH
 // (1e-6 H): Isat [A] = Bs [mT] x N x Ae [mm^2] / L [uH] / 1000.
 constexpr double kSaturationScale = 1000;
