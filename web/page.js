@@ -392,7 +392,7 @@
         const svg = new DOMParser().parseFromString(view.svg, 'image/svg+xml').documentElement;
         section.replaceChildren(document.importNode(svg, true));
       } else {
-        section.textContent = '无截面图 (nothing to draw: see why above)';
+        section.textContent = description.noSection;
       }
     }
     function report() {
