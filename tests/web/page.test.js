@@ -266,6 +266,8 @@ for (const [name, address] of targets) {
           if (state === 'open') {
             await click('Command1');
             await page.keyboard.press('F2');
+            await page.click('#temperature', { clickCount: 3 });
+            await page.keyboard.type('-300'); // a refused setting, in its colours
           }
           const { violations } = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
           const serious = violations.filter((v) => ['serious', 'critical'].includes(v.impact))
@@ -273,6 +275,15 @@ for (const [name, address] of targets) {
           assert.deepEqual(serious, [], `${viewport.width} px, details ${state}`);
         }
       }
+      // Over the window's drawn frames axe cannot tell the background, and says so: measured here.
+      const texts = await page.$$eval('#Form1 *', (all) => all.filter((e) => e instanceof HTMLInputElement ||
+        [...e.childNodes].some((node) => node.nodeType === Node.TEXT_NODE && node.data.trim())).map((e) => {
+        let under = e;
+        while (getComputedStyle(under).backgroundColor === 'rgba(0, 0, 0, 0)') under = under.parentElement;
+        return [e.id || e.parentElement.id, getComputedStyle(e).color, getComputedStyle(under).backgroundColor];
+      }));
+      assert.ok(texts.length > 40);
+      for (const [id, color, background] of texts) assert.ok(contrast(color, background) >= 4.5, `${id}: ${color} on ${background}`);
     });
 
     test('on a phone the whole window shows, scaled to the width, and the details open below it', async () => {
