@@ -216,6 +216,8 @@ for (const [name, address] of targets) {
       // A touch on the result frame's own surface shows the summary where it was touched.
       await open(PHONE);
       await page.tap('#Command1');
+      await page.tap('#Text1_17'); // a finger on a field: its help
+      assert.match(await tip(), /^Ue: relative permeability/);
       const corner = await page.$eval('#Frame3', (element) => {
         const box = element.getBoundingClientRect();
         return { x: box.right - 4, y: box.bottom - 4 };
