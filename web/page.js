@@ -329,7 +329,10 @@
         document.body.append(list);
         element.value = description.drumCore;
         element.addEventListener('click', (event) => {
-          if (event.offsetX > element.clientWidth - 20 && element.showPicker) element.showPicker();
+          // The arrow's 20 pixels at the right, at the window's scale (see fitWindow).
+          const box = element.getBoundingClientRect();
+          const arrow = (20 * box.width) / element.offsetWidth;
+          if (event.clientX > box.right - arrow && element.showPicker) element.showPicker();
         });
         break;
       }
