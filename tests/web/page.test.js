@@ -264,6 +264,13 @@ for (const [name, address] of targets) {
       for (const viewport of [DESKTOP, PHONE]) {
         await open(viewport);
         await page.evaluate(axeSource);
+        await page.$eval('#csv-progress', (bar) => { bar.hidden = false; }); // as while a table runs
+        const named = [];
+        (function walk(node) {
+          if (node.role === 'progressbar') named.push(node.name);
+          for (const child of node.children || []) walk(child);
+        })(await page.accessibility.snapshot());
+        assert.deepEqual(named, ['CSV 进度 (progress)']);
         for (const state of ['closed', 'open']) {
           if (state === 'open') {
             await click('Command1');
