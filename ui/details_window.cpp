@@ -1,5 +1,6 @@
 #include "details_window.hpp"
 
+#include "language.hpp"
 #include "main_window.hpp"
 #include "placement.hpp"
 #include "view/details_report.hpp"
@@ -121,7 +122,7 @@ QLabel* messageLabel(const char* name) {
 
 DetailsWindow::DetailsWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("DetailsWindow"));
-    setWindowTitle(QStringLiteral("绕线详情 (winding details) — coilwind"));
+    setWindowTitle(frontQText("details-window"));
     build();
     connect(&main_, &MainWindow::calculated, this, &DetailsWindow::refresh);
     // An edit in the main window can make an input differ from what the last calculation read.
@@ -142,27 +143,22 @@ void DetailsWindow::build() {
         viewDetails(main_.fieldSet(), main_.coreTypeText().toStdString(), DetailsSettings{});
 
     status_ = wrappedLabel("calculationStatus");
-    status_->setToolTip(QStringLiteral("What became of the last click on 计算 or Enter in the "
-                                       "main window"));
+    status_->setToolTip(frontQToolTip("calculationStatus"));
     changed_ = messageLabel("changedInputs");
     changed_->setStyleSheet(QStringLiteral("color: #8a5300")); // a caution, not a fault
 
-    auto* inputs = new QGroupBox(QStringLiteral("主窗口的输入 (read from the main window)"));
-    inputs->setToolTip(QStringLiteral("The inputs as the last calculation read them and the "
-                                      "results as the main window shows them, read by the "
-                                      "leading-number rule"));
+    auto* inputs = new QGroupBox(frontQText("inputs"));
+    inputs->setToolTip(frontQToolTip("inputs"));
     inputValues_ = addLines(pairGrid(inputs), lines.inputs);
 
-    auto* figures = new QGroupBox(QStringLiteral("详情计算 (this window's own figures)"));
-    figures->setToolTip(QStringLiteral("Computed here from the fields and the settings; not the "
-                                       "main window's results"));
+    auto* figures = new QGroupBox(frontQText("figures"));
+    figures->setToolTip(frontQToolTip("figures"));
     QGridLayout* figureGrid = pairGrid(figures);
     figureValues_ = addLines(figureGrid, lines.figures);
     reasons_ = messageLabel("reasons");
     figureGrid->addWidget(reasons_, figureGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
 
-    auto* rodShape = new QGroupBox(QStringLiteral("棒形磁心的第二估计 (second opinion from the "
-                                                  "rod's shape)"));
+    auto* rodShape = new QGroupBox(frontQText("rodShape"));
     rodShape->setObjectName(QStringLiteral("rodShape"));
     rodShape->setToolTip(qstring(rodShapeExplanation()));
     QGridLayout* rodGrid = pairGrid(rodShape);
@@ -171,10 +167,8 @@ void DetailsWindow::build() {
     rodGrid->addWidget(rodShapeNote_, rodGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
     rodShape_ = rodShape;
 
-    auto* section = new QGroupBox(QStringLiteral("截面图 (to scale; 红色: beyond the depth)"));
-    section->setToolTip(QStringLiteral("Half-section of the winding: each turn of the standard "
-                                       "wire as a circle, layer by layer; red: beyond the "
-                                       "available depth"));
+    auto* section = new QGroupBox(frontQText("section"));
+    section->setToolTip(frontQToolTip("section"));
     auto* sectionLayout = new QVBoxLayout(section);
     sectionLayout->setContentsMargins(6, 4, 6, 6);
     drawing_ = new WindingDrawing;
@@ -200,14 +194,13 @@ void DetailsWindow::build() {
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto* copy = new QPushButton(QStringLiteral("复制"));
+    auto* copy = new QPushButton(frontQText("copy"));
     copy->setObjectName(QStringLiteral("copy"));
-    copy->setToolTip(QStringLiteral("Copy the whole design as plain text for a lab notebook "
-                                    "(Ctrl+C)"));
+    copy->setToolTip(frontQToolTip("copy"));
     connect(copy, &QPushButton::clicked, this, &DetailsWindow::copyReport);
-    auto* close = new QPushButton(QStringLiteral("关闭"));
+    auto* close = new QPushButton(frontQText("close"));
     close->setObjectName(QStringLiteral("close"));
-    close->setToolTip(QStringLiteral("Close the details; nothing changes (Esc)"));
+    close->setToolTip(frontQToolTip("close"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -223,7 +216,7 @@ void DetailsWindow::build() {
 }
 
 QWidget* DetailsWindow::buildSettings() {
-    auto* group = new QGroupBox(QStringLiteral("设置 (settings)"));
+    auto* group = new QGroupBox(frontQText("settings"));
     QGridLayout* grid = pairGrid(group);
     const DetailsSettings defaults;
     series_ = new QComboBox;
@@ -235,34 +228,26 @@ QWidget* DetailsWindow::buildSettings() {
         }
     }
     // The series' names are long: the box takes a row of its own.
-    grid->addWidget(captionOf(series_, QStringLiteral("线规系列"),
-                              QStringLiteral("Series of enamelled copper wire the standard wire "
-                                             "is taken from")),
-                    0, 0);
+    grid->addWidget(captionOf(series_, frontQText("series"), frontQToolTip("series")), 0, 0);
     grid->addWidget(series_, 0, 1, 1, 2 * kPairsPerRow - 1);
     struct Setting {
         QLineEdit*& edit;
         const char* name;
         const SettingLimit& limit;
         double value;
-        QString caption, english;
     };
+    // The object name is the setting's key among the front texts.
     for (const Setting& setting :
-         {Setting{alTolerance_, "alTolerance", kAlToleranceLimit, defaults.alTolerancePercent,
-                  QStringLiteral("AL 容差 ± (%)"),
-                  QStringLiteral("Tolerance of AL, plus or minus percent")},
-          Setting{temperature_, "temperature", kTemperatureLimit, defaults.temperatureC,
-                  QStringLiteral("工作温度 (°C)"),
-                  QStringLiteral("Operating temperature for the hot resistance, °C")},
+         {Setting{alTolerance_, "alTolerance", kAlToleranceLimit, defaults.alTolerancePercent},
+          Setting{temperature_, "temperature", kTemperatureLimit, defaults.temperatureC},
           Setting{saturationFlux_, "saturationFlux", kSaturationFluxLimit,
-                  defaults.saturationFluxMt, QStringLiteral("饱和磁通 Bs (mT)"),
-                  QStringLiteral("Saturation flux density of the core material, mT")}}) {
+                  defaults.saturationFluxMt}}) {
         setting.edit = new QLineEdit(qstring(shortestText(setting.value)));
         setting.edit->setObjectName(QString::fromLatin1(setting.name));
-        const QString english =
-            setting.english + QStringLiteral("; accepted ") + qstring(rangeText(setting.limit));
+        const QString english = frontQText("accepted").arg(frontQToolTip(setting.name),
+                                                           qstring(rangeText(setting.limit)));
         addPair(grid, kPairsPerRow + static_cast<int>(settingBoxes_.size()),
-                captionOf(setting.edit, setting.caption, english), setting.edit);
+                captionOf(setting.edit, frontQText(setting.name), english), setting.edit);
         settingBoxes_.push_back({setting.edit, &setting.limit});
         connect(setting.edit, &QLineEdit::textChanged, this, &DetailsWindow::refresh);
     }
@@ -273,7 +258,7 @@ QWidget* DetailsWindow::buildSettings() {
 }
 
 QWidget* DetailsWindow::buildCalibration() {
-    auto* group = new QGroupBox(QStringLiteral("校准 AL (from a test coil: AL = 1000 L / N²)"));
+    auto* group = new QGroupBox(frontQText("calibration"));
     auto* row = new QHBoxLayout;
     measured_ = new QLineEdit;
     measured_->setObjectName(QStringLiteral("measured"));
@@ -282,9 +267,8 @@ QWidget* DetailsWindow::buildCalibration() {
     testTurns_->setObjectName(QStringLiteral("testTurns"));
     testTurns_->setPlaceholderText(QStringLiteral("20"));
     const std::pair<QString, QString> explained[] = {
-        {QStringLiteral("实测电感 (uH)"),
-         QStringLiteral("Inductance measured on the test coil, uH")},
-        {QStringLiteral("圈数"), QStringLiteral("Turns of the test coil")}};
+        {frontQText("measured"), frontQToolTip("measured")},
+        {frontQText("testTurns"), frontQToolTip("testTurns")}};
     QLineEdit* edits[] = {measured_, testTurns_};
     for (std::size_t i = 0; i < 2; ++i) {
         auto* label = new QLabel(explained[i].first);
@@ -297,10 +281,9 @@ QWidget* DetailsWindow::buildCalibration() {
         row->addWidget(edits[i], 1);
         connect(edits[i], &QLineEdit::returnPressed, this, &DetailsWindow::calibrate);
     }
-    auto* apply = new QPushButton(QStringLiteral("用作AL"));
+    auto* apply = new QPushButton(frontQText("useAsAl"));
     apply->setObjectName(QStringLiteral("useAsAl"));
-    apply->setToolTip(QStringLiteral("Write the AL of the test coil into the main window's AL "
-                                     "field (one decimal)"));
+    apply->setToolTip(frontQToolTip("useAsAl"));
     connect(apply, &QPushButton::clicked, this, &DetailsWindow::calibrate);
     row->addWidget(apply);
     calibrationMessage_ = messageLabel("calibrationMessage");
@@ -361,7 +344,7 @@ void DetailsWindow::showSettingRefusals() {
         const QString refusal = refused ? qstring(settingRefusal(*box.limit, text)) : QString();
         box.edit->setAccessibleDescription(refusal);
         if (refused) {
-            refusals << QStringLiteral("• 不在范围内 (refused): ") + refusal;
+            refusals << frontQText("refused").arg(refusal);
         }
     }
     settingsMessage_->setText(refusals.join(QLatin1Char('\n')));

@@ -5,7 +5,9 @@
 #include "calc/step_table.hpp"
 #include "details_window.hpp"
 #include "field_help.hpp"
+#include "language.hpp"
 #include "placement.hpp"
+#include "view/front_texts.hpp"
 #include "view/window_description.hpp"
 #include "widgets.hpp"
 
@@ -38,10 +40,6 @@
 
 namespace coilwind::ui {
 namespace {
-
-QString detailsCaption() {
-    return QStringLiteral("绕线详情 (winding details)");
-}
 
 QString qstring(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -112,7 +110,7 @@ MainWindow::MainWindow(Options options) : options_(std::move(options)) {
     fillCoreTypeList();
     calculateButton_->setFocus(Qt::OtherFocusReason);
 
-    auto* details = new QAction(detailsCaption(), this);
+    auto* details = new QAction(frontQText("details"), this);
     details->setShortcut(Qt::Key_F2);
     connect(details, &QAction::triggered, this, &MainWindow::showDetails);
     addAction(details);
@@ -153,7 +151,7 @@ QString MainWindow::coreTypeText() const {
 
 void MainWindow::build() {
     setObjectName(qstring(kWindowName));
-    setWindowTitle(QStringLiteral("coilwind — 工字电感圈数计算器"));
+    setWindowTitle(frontQText("title"));
     // Title-bar and task-switcher sizes; launchers take the larger ones from the icon theme. The
     // format is named so that Qt does not load every image plugin to guess it.
     QIcon icon;
@@ -198,13 +196,13 @@ void MainWindow::build() {
 }
 
 QWidget* MainWindow::createControl(const ControlDescription& control, QWidget* parent) {
-    const QString caption = qstring(control.caption);
+    const QString caption = QString::fromStdString(captionText(control));
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::Frame: {
         auto* frame = control.toolTip.empty() ? new QGroupBox(caption, parent)
                                               : new OwnSurfaceToolTipFrame(caption, parent);
-        frame->setToolTip(qstring(control.toolTip));
+        frame->setToolTip(QString::fromStdString(toolTipText(control)));
         if ((control.flags & kOwnBackground) != 0U) {
             setColours(frame, palette().color(QPalette::Window).darker(108),
                        palette().color(QPalette::WindowText));
@@ -271,7 +269,7 @@ QWidget* MainWindow::createControl(const ControlDescription& control, QWidget* p
     case ControlKind::Picture:
         picture_ = new QLabel(parent);
         picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        picture_->setAccessibleName(QStringLiteral("磁心图片 (core picture)"));
+        picture_->setAccessibleName(frontQText("core-picture"));
         widget = picture_;
         break;
     }
@@ -319,8 +317,8 @@ void MainWindow::onFieldKeyDown(FieldIndex index, int keyCode, int modifiers) {
 
 void MainWindow::finishCommand(const CalculationOutcome& outcome) {
     if (outcome.summary) {
-        resultGroup_->setToolTip(summaryForDisplay(*outcome.summary) + QStringLiteral("\nF2: ") +
-                                 detailsCaption());
+        resultGroup_->setToolTip(summaryForDisplay(*outcome.summary) + QLatin1Char('\n') +
+                                 QString::fromStdString(summaryHint()));
     }
     record_.note(outcome, *fieldSet_, coreTypeText().toStdString());
     emit calculated(outcome);
@@ -355,8 +353,7 @@ void MainWindow::showPicture(PictureMode mode) {
                  qUtf8Printable(QDir(options_.pictureDirectory).filePath(pictureFile_)),
                  qUtf8Printable(loaded.error));
         picture_->setPixmap({});
-        picture_->setText(
-            QStringLiteral("无法读取图片 %1 (cannot read the picture)").arg(pictureFile_));
+        picture_->setText(frontQText("picture-unreadable").arg(pictureFile_));
     } else {
         picture_->setPixmap(QPixmap::fromImage(loaded.image));
     }

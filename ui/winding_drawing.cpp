@@ -1,5 +1,6 @@
 #include "winding_drawing.hpp"
 
+#include "language.hpp"
 #include "view/winding_section.hpp"
 
 #include <QPainter>
@@ -58,7 +59,7 @@ void drawMark(QPainter& painter, const SectionMark& mark, SectionPart part, cons
 WindingDrawing::WindingDrawing(QWidget* parent) : QWidget(parent) {
     setMinimumSize(240, 160);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setAccessibleName(QStringLiteral("绕线截面图 (to-scale cross-section of the winding)"));
+    setAccessibleName(frontQText("section-drawing"));
 }
 
 void WindingDrawing::setWinding(const std::optional<DesignInputs>& design,
@@ -93,8 +94,7 @@ void WindingDrawing::paintEvent(QPaintEvent* /*event*/) {
     if (!section) {
         painter.setPen(text);
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                         QString::fromUtf8(kNoSectionText.data(),
-                                           static_cast<qsizetype>(kNoSectionText.size())));
+                         frontQText("no-section"));
         return;
     }
 

@@ -2,6 +2,7 @@
 
 #include "calc/core_type.hpp"
 
+#include <string>
 #include <string_view>
 
 namespace coilwind {
@@ -11,7 +12,7 @@ enum class PictureMode { Core, Inductance };
 
 struct CorePicture {
     std::string_view name;        // "KQCORE", "RC", "KQ" or "R": assets/<name>.svg
-    std::string_view description; // what it shows, for screen readers
+    std::string description; // what it shows, for screen readers, in the chosen language
 };
 
 CorePicture corePictureOf(PictureMode mode, CoreType core);

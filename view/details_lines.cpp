@@ -1,6 +1,7 @@
 #include "details_lines.hpp"
 
 #include "calc/constants.hpp"
+#include "text.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -29,8 +30,9 @@ std::optional<std::string> textOf(const std::optional<T>& figure, Format format)
 
 std::string largestFittingText(const WindingDetails& details) {
     const WoundWire& wire = *details.largestFitting;
-    return std::string(wire.wire.designation) + ", " + std::to_string(wire.plan.perLayer) +
-           "/层 × " + std::to_string(wire.plan.layers) + " 层";
+    return filled(translate("Details", "%1, %2/层 × %3 层"),
+                  {wire.wire.designation, std::to_string(wire.plan.perLayer),
+                   std::to_string(wire.plan.layers)});
 }
 
 } // namespace
@@ -43,25 +45,26 @@ std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design,
         }
         std::string text = shortestText((*design).*member);
         if (std::find(earlierDesign.begin(), earlierDesign.end(), field) != earlierDesign.end()) {
-            text += " (旧设计 earlier design)";
+            text += translate("Details", " (旧设计 earlier design)");
         }
         return std::optional(text);
     };
     std::optional<std::string> core;
     if (design) {
-        core = design->core == CoreType::Drum ? "工字 (drum)" : "棒型 (rod)";
+        core = design->core == CoreType::Drum ? translate("Details", "工字 (drum)")
+                                              : translate("Details", "棒型 (rod)");
     }
     return {
-        {"core-type", "磁心类型", "R CORE: rod core; any other text: drum core", core},
-        {"a", "外径A (mm)", "drum: flange diameter; rod: rod diameter", number(&DesignInputs::aMm)},
-        {"b", "中柱B (mm)", "drum: centre-post diameter; rod: rod length",
+        {"core-type", translate("Details", "磁心类型"), translate("Details", "R CORE: rod core; any other text: drum core"), core},
+        {"a", translate("Details", "外径A (mm)"), translate("Details", "drum: flange diameter; rod: rod diameter"), number(&DesignInputs::aMm)},
+        {"b", translate("Details", "中柱B (mm)"), translate("Details", "drum: centre-post diameter; rod: rod length"),
          number(&DesignInputs::bMm)},
-        {"f", "幅宽F (mm)", "drum: winding width between the flanges; rod: not used",
+        {"f", translate("Details", "幅宽F (mm)"), translate("Details", "drum: winding width between the flanges; rod: not used"),
          number(&DesignInputs::fMm)},
-        {"al", "AL (nH/N2)", "inductance factor as shown", number(&DesignInputs::alNh, field::kAl)},
-        {"wanted", "电感量 (uH)", "wanted inductance", number(&DesignInputs::wantedUh)},
-        {"turns", "圈数", "turns as shown, not whole", number(&DesignInputs::turns, field::kTurns)},
-        {"wire-max", "最大线径 (mm)", "largest wire diameter that fits, as shown",
+        {"al", translate("Details", "AL (nH/N2)"), translate("Details", "inductance factor as shown"), number(&DesignInputs::alNh, field::kAl)},
+        {"wanted", translate("Details", "电感量 (uH)"), translate("Details", "wanted inductance"), number(&DesignInputs::wantedUh)},
+        {"turns", translate("Details", "圈数"), translate("Details", "turns as shown, not whole"), number(&DesignInputs::turns, field::kTurns)},
+        {"wire-max", translate("Details", "最大线径 (mm)"), translate("Details", "largest wire diameter that fits, as shown"),
          number(&DesignInputs::wireMaxMm, field::kWireDiameter)},
     };
 }
@@ -94,73 +97,80 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
 
     std::optional<std::string> depth = textOf(details.availableDepthMm, mmText);
     if (!depth && design && design->core == CoreType::Rod) {
-        depth = "不限 (rod)";
+        depth = translate("Details", "不限 (rod)");
     }
+    const std::string yes = translate("Details", "是 (yes)");
+    const std::string no = translate("Details", "否 (no)");
     std::optional<std::string> fits;
     if (standard) {
-        fits = standard->plan.fits ? "是 (yes)" : "否 (no)";
+        fits = standard->plan.fits ? yes : no;
     } else if (details.standardWire) {
-        fits = "否 (no)"; // too wide for a single turn
+        fits = no; // too wide for a single turn
     }
     std::optional<std::string> seriesEnd;
     if (const auto note = seriesEndNote(details)) {
-        seriesEnd = "是 (yes): " + *note;
+        seriesEnd = yes + ": " + *note;
     } else if (details.standardWire) {
-        seriesEnd = "否 (no)";
+        seriesEnd = no;
     }
     std::optional<std::string> largestFitting;
     if (details.largestFitting) {
         largestFitting = largestFittingText(details);
     } else if (standard && standard->plan.fits) {
-        largestFitting = "不需要 (not needed)";
+        largestFitting = translate("Details", "不需要 (not needed)");
     }
     return {
-        {"whole-turns", "整数圈数", "turns of field 20 rounded up",
+        {"whole-turns", translate("Details", "整数圈数"), translate("Details", "turns of field 20 rounded up"),
          textOf(details.wholeTurns, count)},
-        {"standard-wire", "标准线规",
-         "largest size of the series with overall diameter <= field 21",
+        {"standard-wire", translate("Details", "标准线规"),
+         translate("Details", "largest size of the series with overall diameter <= field 21"),
          textOf(details.standardWire,
                 [](const WireSize& w) { return std::string(w.designation); })},
-        {"series-end", "系列最大规格",
-         "the standard wire is the thickest size of the series, and field 21 allows more",
+        {"series-end", translate("Details", "系列最大规格"),
+         translate("Details", "the standard wire is the thickest size of the series, and field 21 allows more"),
          seriesEnd},
-        {"wire-diameters", "裸径/外径 (mm)",
-         "standard wire: nominal bare / maximum overall diameter",
+        {"wire-diameters", translate("Details", "裸径/外径 (mm)"),
+         translate("Details", "standard wire: nominal bare / maximum overall diameter"),
          textOf(details.standardWire, diametersText)},
-        {"per-layer", "每层圈数", "turns side by side in one layer",
+        {"per-layer", translate("Details", "每层圈数"), translate("Details", "turns side by side in one layer"),
          ofPlan([&](const LayerPlan& plan) { return count(plan.perLayer); })},
-        {"layers", "层数", "layers, all full but the last",
+        {"layers", translate("Details", "层数"), translate("Details", "layers, all full but the last"),
          ofPlan([&](const LayerPlan& plan) { return count(plan.layers); })},
-        {"build", "绕组厚度 (mm)", "layers x maximum overall diameter",
+        {"build", translate("Details", "绕组厚度 (mm)"), translate("Details", "layers x maximum overall diameter"),
          ofPlan([](const LayerPlan& plan) { return mmText(plan.buildMm).value_or("?"); })},
-        {"depth", "可用深度 (mm)", "drum: (A - B) / 2", depth},
-        {"width", "可用宽度 (mm)", "drum: F; rod: B, along the rod",
+        {"depth", translate("Details", "可用深度 (mm)"), translate("Details", "drum: (A - B) / 2"), depth},
+        {"width", translate("Details", "可用宽度 (mm)"), translate("Details", "drum: F; rod: B, along the rod"),
          textOf(details.availableWidthMm, mmText)},
-        {"fits", "绕得下", "whole layers within the available width and depth", fits},
-        {"largest-fitting", "可绕最大线规",
-         "largest size of the series that fits, when the standard wire does not: turns per "
-         "layer x layers",
+        {"fits", translate("Details", "绕得下"), translate("Details", "whole layers within the available width and depth"), fits},
+        {"largest-fitting", translate("Details", "可绕最大线规"),
+         translate("Details", "largest size of the series that fits, when the standard wire does not: turns per "
+         "layer x layers"),
          largestFitting},
-        {"length", "线长 (m)", "standard wire: turns x pi x mean diameter, layer by layer",
+        {"length", translate("Details", "线长 (m)"), translate("Details", "standard wire: turns x pi x mean diameter, layer by layer"),
          ofStandard(&WoundWire::lengthM, Pattern::ThreeDecimals)},
-        {"r20", "R20 (Ω)", "resistance at " + shortestText(physics::kCopperReferenceTemperatureC) + " °C, 1/" +
-             shortestText(physics::kCopperConductivity) + " ohm mm²/m",
+        {"r20", translate("Details", "R20 (Ω)"),
+         filled(translate("Details", "resistance at %1 °C, 1/%2 ohm mm²/m"),
+                {shortestText(physics::kCopperReferenceTemperatureC),
+                 shortestText(physics::kCopperConductivity)}),
          ofStandard(&WoundWire::r20Ohm, Pattern::FourDecimals)},
-        {"r-hot", "R(T) (Ω)", "resistance at the temperature set above, " +
-             shortestText(physics::kCopperTemperatureCoefficient) + " /K",
+        {"r-hot", translate("Details", "R(T) (Ω)"),
+         filled(translate("Details", "resistance at the temperature set above, %1 /K"),
+                {shortestText(physics::kCopperTemperatureCoefficient)}),
          ofStandard(&WoundWire::rHotOhm, Pattern::FourDecimals)},
-        {"mass", "铜重 (g)", "copper mass, " + shortestText(physics::kCopperDensity) + " g/cm³",
+        {"mass", translate("Details", "铜重 (g)"),
+         filled(translate("Details", "copper mass, %1 g/cm³"),
+                {shortestText(physics::kCopperDensity)}),
          ofStandard(&WoundWire::massG, Pattern::ThreeDecimals)},
-        {"l-whole", "整数圈电感 (uH)", "AL x whole turns² / 1000",
+        {"l-whole", translate("Details", "整数圈电感 (uH)"), translate("Details", "AL x whole turns² / 1000"),
          ofInductance(&InductanceFigures::wholeTurnsUh, {}, Pattern::ThreeDecimals)},
-        {"l-range", "电感范围 (uH)", "L at whole turns for AL at the low and the high end",
+        {"l-range", translate("Details", "电感范围 (uH)"), translate("Details", "L at whole turns for AL at the low and the high end"),
          ofInductance(&InductanceFigures::minUh, &InductanceFigures::maxUh, Pattern::ThreeDecimals,
                       " – ")},
-        {"turns-range", "圈数 AL低/高", "turns the wanted L needs at the low / high end of AL",
+        {"turns-range", translate("Details", "圈数 AL低/高"), translate("Details", "turns the wanted L needs at the low / high end of AL"),
          ofInductance(&InductanceFigures::turnsAtAlMinimum, &InductanceFigures::turnsAtAlMaximum,
                       Pattern::OneDecimal, " / ")},
-        {"isat", "饱和电流 (A)",
-         "saturation current Isat = Bs x whole turns x Ae / L at whole turns",
+        {"isat", translate("Details", "饱和电流 (A)"),
+         translate("Details", "saturation current Isat = Bs x whole turns x Ae / L at whole turns"),
          textOf(details.saturationCurrentA,
                 [](double a) { return figureText(a, Pattern::ThreeDecimals).value_or("?"); })},
     };
@@ -178,14 +188,14 @@ std::vector<DetailsLine> rodShapeLines(const RodSecondOpinion& opinion) {
         turns = figureText(*estimate->turns, Pattern::OneDecimal);
     }
     return {
-        {"rod-permeability", "棒有效磁导率",
-         "µrod = µ / (1 + N (µ - 1)), N of the spheroid of the rod's length / diameter",
+        {"rod-permeability", translate("Details", "棒有效磁导率"),
+         translate("Details", "µrod = µ / (1 + N (µ - 1)), N of the spheroid of the rod's length / diameter"),
          figure(&RodShapeEstimate::effectivePermeability, Pattern::OneDecimal)},
-        {"rod-al", "棒形 AL (nH/N2)", "µ0 µrod π (A/2)² / B: winding spread over the whole rod",
+        {"rod-al", translate("Details", "棒形 AL (nH/N2)"), translate("Details", "µ0 µrod π (A/2)² / B: winding spread over the whole rod"),
          figure(&RodShapeEstimate::alNh, Pattern::OneDecimal)},
-        {"rod-turns", "棒形圈数", "turns the wanted inductance needs with that AL", turns},
-        {"rod-ratio", "AL 比 (棒形/快速)",
-         "the shape's AL over the main window's formula (unrounded) for the same rod",
+        {"rod-turns", translate("Details", "棒形圈数"), translate("Details", "turns the wanted inductance needs with that AL"), turns},
+        {"rod-ratio", translate("Details", "AL 比 (棒形/快速)"),
+         translate("Details", "the shape's AL over the main window's formula (unrounded) for the same rod"),
          figure(&RodShapeEstimate::ratioToQuick, Pattern::ThreeDecimals)},
     };
 }
@@ -194,12 +204,14 @@ std::vector<DetailsLine> rodShapeLines(const RodSecondOpinion& opinion) {
 std::optional<std::string> rodShapeNoteOf(const RodSecondOpinion& opinion,
                                           const DesignInputs& design) {
     if (opinion.gap) {
-        std::string note = "超出模型范围 (outside the rod model's range): " +
-                           std::string(describeRodModelGap(*opinion.gap));
+        std::string note =
+            filled(translate("Details", "超出模型范围 (outside the rod model's range): %1"),
+                   {describeRodModelGap(*opinion.gap)});
         if (design.aMm > 0 && design.bMm > 0) {
-            note += "; this rod: length / diameter " +
-                    figureText(design.bMm / design.aMm, Pattern::ThreeDecimals).value_or("?") +
-                    ", µ " + shortestText(design.permeability);
+            note += filled(
+                translate("Details", "; this rod: length / diameter %1, µ %2"),
+                {figureText(design.bMm / design.aMm, Pattern::ThreeDecimals).value_or("?"),
+                 shortestText(design.permeability)});
         }
         return note;
     }
@@ -208,14 +220,22 @@ std::optional<std::string> rodShapeNoteOf(const RodSecondOpinion& opinion,
         const bool quickHigher = ratio < 1;
         const std::string times =
             figureText(quickHigher ? 1 / ratio : ratio, Pattern::OneDecimal).value_or("?");
-        const std::string limit = shortestText(kRodDisagreementLimit * 100) + " %";
-        return "⚠ 两个 AL 相差超过 " + limit + ": " +
-               (quickHigher ? "主窗口公式的 AL 是棒形估计的 " : "棒形估计是主窗口公式 AL 的 ") +
-               times + " 倍 (the two AL figures differ by more than " + limit + ": " +
-               (quickHigher ? "the main window's AL is " + times + " times the rod model's"
-                            : "the rod model's AL is " + times + " times the main window's") +
-               "; the main window's formula treats the rod as a closed ring of the material, "
-               "while a rod's flux returns through air)";
+        const std::string limit = shortestText(kRodDisagreementLimit * 100);
+        // "%1": the limit in per cent; "%2": how many times the one AL is the other.
+        return filled(quickHigher
+                          ? translate("Details",
+                                      "⚠ 两个 AL 相差超过 %1 %: 主窗口公式的 AL 是棒形估计的 %2 倍 "
+                                      "(the two AL figures differ by more than %1 %: the main "
+                                      "window's AL is %2 times the rod model's; the main window's "
+                                      "formula treats the rod as a closed ring of the material, "
+                                      "while a rod's flux returns through air)")
+                          : translate("Details",
+                                      "⚠ 两个 AL 相差超过 %1 %: 棒形估计是主窗口公式 AL 的 %2 倍 "
+                                      "(the two AL figures differ by more than %1 %: the rod "
+                                      "model's AL is %2 times the main window's; the main "
+                                      "window's formula treats the rod as a closed ring of the "
+                                      "material, while a rod's flux returns through air)"),
+                      {limit, times});
     }
     return std::nullopt;
 }
@@ -232,14 +252,15 @@ std::optional<std::string> figureText(double value, Pattern pattern) {
 
 
 std::string rodShapeExplanation() {
-    return "A rod's flux returns through air: its effective permeability µrod depends on its "
-           "length over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn "
-           "1945, as in Fair-Rite's rod chart; valid for length/diameter " +
-           shortestText(kRodModelMinLengthPerDiameter) + " to " +
-           shortestText(kRodModelMaxLengthPerDiameter) + " and µ " +
-           shortestText(kRodModelMinPermeability) + " to " +
-           shortestText(kRodModelMaxPermeability) + "). The main window's formula is not changed "
-           "by it.";
+    return filled(translate("Details",
+                            "A rod's flux returns through air: its effective permeability µrod "
+                            "depends on its length over its diameter (demagnetising factor of a "
+                            "prolate spheroid, J. A. Osborn 1945, as in Fair-Rite's rod chart; "
+                            "valid for length/diameter %1 to %2 and µ %3 to %4). The main "
+                            "window's formula is not changed by it."),
+                  {shortestText(kRodModelMinLengthPerDiameter),
+                   shortestText(kRodModelMaxLengthPerDiameter),
+                   shortestText(kRodModelMinPermeability), shortestText(kRodModelMaxPermeability)});
 }
 
 } // namespace coilwind

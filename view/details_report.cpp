@@ -2,6 +2,7 @@
 
 #include "calc/failure.hpp"
 #include "shown_text.hpp"
+#include "text.hpp"
 
 #include <algorithm>
 #include <array>
@@ -16,38 +17,39 @@ struct ReportField {
 };
 
 constexpr std::array<ReportField, 12> kReportInputs{{
-    {field::kCoreModel, "core model"},
-    {field::kA, "A, mm"},
-    {field::kB, "B, mm"},
-    {field::kC, "C, mm"},
-    {field::kD, "D, mm"},
-    {field::kE, "E, mm"},
-    {field::kF, "F, mm"},
-    {field::kPinLength, "pin length, mm"},
-    {field::kPinPitch, "pin pitch, mm"},
-    {field::kMaker, "maker"},
-    {field::kPermeability, "permeability ue"},
-    {field::kInductance, "wanted inductance, uH"},
+    {field::kCoreModel, QT_TRANSLATE_NOOP("Report", "core model")},
+    {field::kA, QT_TRANSLATE_NOOP("Report", "A, mm")},
+    {field::kB, QT_TRANSLATE_NOOP("Report", "B, mm")},
+    {field::kC, QT_TRANSLATE_NOOP("Report", "C, mm")},
+    {field::kD, QT_TRANSLATE_NOOP("Report", "D, mm")},
+    {field::kE, QT_TRANSLATE_NOOP("Report", "E, mm")},
+    {field::kF, QT_TRANSLATE_NOOP("Report", "F, mm")},
+    {field::kPinLength, QT_TRANSLATE_NOOP("Report", "pin length, mm")},
+    {field::kPinPitch, QT_TRANSLATE_NOOP("Report", "pin pitch, mm")},
+    {field::kMaker, QT_TRANSLATE_NOOP("Report", "maker")},
+    {field::kPermeability, QT_TRANSLATE_NOOP("Report", "permeability ue")},
+    {field::kInductance, QT_TRANSLATE_NOOP("Report", "wanted inductance, uH")},
 }};
 
 constexpr std::array<ReportField, 5> kReportResults{{
-    {field::kAl, "AL, nH/N2"},
-    {field::kTurns, "turns"},
-    {field::kWireDiameter, "largest wire diameter, mm"},
-    {field::kDcr, "DCR-max., ohm"},
-    {field::kCopperWeight, "copper weight, g"},
+    {field::kAl, QT_TRANSLATE_NOOP("Report", "AL, nH/N2")},
+    {field::kTurns, QT_TRANSLATE_NOOP("Report", "turns")},
+    {field::kWireDiameter, QT_TRANSLATE_NOOP("Report", "largest wire diameter, mm")},
+    {field::kDcr, QT_TRANSLATE_NOOP("Report", "DCR-max., ohm")},
+    {field::kCopperWeight, QT_TRANSLATE_NOOP("Report", "copper weight, g")},
 }};
 
 void appendFields(std::string& report, const FieldSet& fields, std::span<const ReportField> list,
                   std::span<const FieldIndex> earlierDesign = {}) {
     for (const ReportField& entry : list) {
-        report += "  ";
-        report += entry.name;
-        report += " (field " + std::to_string(entry.index) + "): ";
+        // "%1": what the field holds; "%2": its number.
+        report += "  " + filled(translate("Report", "%1 (field %2): "),
+                                {translate("Report", entry.name.data()),
+                                 std::to_string(entry.index)});
         report += shownOnOneLine(fields.text(entry.index));
         if (std::find(earlierDesign.begin(), earlierDesign.end(), entry.index) !=
             earlierDesign.end()) {
-            report += "   [results of an earlier design]";
+            report += translate("Report", "   [results of an earlier design]");
         }
         report += '\n';
     }
@@ -95,32 +97,38 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
 std::string composeDesignReport(const FieldSet& fields, std::string_view coreTypeText,
                                 const DetailsSettings& settings, const CalculationRecord& record) {
     const DetailsView view = viewDetails(fields, coreTypeText, settings, record);
-    std::string report =
-        "coilwind winding design\n\nLast calculation\n  " + view.status.outcome + '\n';
+    std::string report = translate("Report", "coilwind winding design\n\nLast calculation\n") +
+                         "  " + view.status.outcome + '\n';
     if (view.status.changed) {
         report += "  " + *view.status.changed + '\n';
     }
-    report += "\nMain window, fields as shown\n";
-    report += "  core type: " + shownOnOneLine(std::string(coreTypeText)) + '\n';
+    report += translate("Report", "\nMain window, fields as shown\n");
+    report += "  " +
+              filled(translate("Report", "core type: %1"), {shownOnOneLine(std::string(coreTypeText))}) +
+              '\n';
     appendFields(report, fields, kReportInputs);
-    report += "\nMain window, results as shown\n";
+    report += translate("Report", "\nMain window, results as shown\n");
     appendFields(report, fields, kReportResults, view.earlierDesign);
-    report += "\nWinding details (figures of their own, from the inputs as read below)\n";
-    report += "  settings: " + std::string(seriesTitle(settings.series)) + "; " +
-              settingSummary(kTemperatureLimit, settings.temperatureC, "") + "; " +
-              settingSummary(kSaturationFluxLimit, settings.saturationFluxMt, "Bs ") + "; " +
-              settingSummary(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±") + '\n';
-    report += " inputs read\n";
+    report += translate("Report",
+                        "\nWinding details (figures of their own, from the inputs as read below)\n");
+    report += "  " +
+              filled(translate("Report", "settings: %1; %2; %3; %4"),
+                     {seriesTitle(settings.series),
+                      settingSummary(kTemperatureLimit, settings.temperatureC, ""),
+                      settingSummary(kSaturationFluxLimit, settings.saturationFluxMt, "Bs "),
+                      settingSummary(kAlToleranceLimit, settings.alTolerancePercent,
+                                     translate("Report", "AL tolerance ±"))}) +
+              '\n';
+    report += translate("Report", " inputs read\n");
     appendLines(report, view.inputs);
-    report += " figures\n";
+    report += translate("Report", " figures\n");
     appendLines(report, view.figures);
     for (const std::string& reason : view.details.reasons) {
-        report += "  why a figure is missing: " + reason + '\n';
+        report += "  " + filled(translate("Report", "why a figure is missing: %1"), {reason}) + '\n';
     }
     if (view.rodShapeApplies) {
-        report +=
-            "\nSecond opinion from the rod's shape (rod permeability, Osborn 1945; Fair-Rite's "
-            "rod chart)\n";
+        report += translate("Report", "\nSecond opinion from the rod's shape (rod permeability, "
+                                      "Osborn 1945; Fair-Rite's rod chart)\n");
         appendLines(report, view.rodShape);
         if (view.rodShapeNote) {
             report += "  " + *view.rodShapeNote + '\n';

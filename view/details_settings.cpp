@@ -2,6 +2,7 @@
 
 #include "calc/number_text.hpp"
 #include "shown_text.hpp"
+#include "text.hpp"
 
 namespace coilwind {
 
@@ -11,14 +12,15 @@ std::optional<double> readSetting(const SettingLimit& limit, std::string_view te
 }
 
 std::string settingRefusal(const SettingLimit& limit, std::string_view text) {
-    return std::string(limit.name) + " " + rangeText(limit) + ", not " +
-           quotedShort(std::string(text));
+    // "%1": the setting; "%2": its range; "%3": the text refused.
+    return filled(translate("Settings", "%1 %2, not %3"),
+                  {limit.name, rangeText(limit), quotedShort(std::string(text))});
 }
 
 std::string settingSummary(const SettingLimit& limit, double value, std::string_view label) {
     return limit.admits(value)
                ? std::string(label) + shortestText(value) + " " + std::string(limit.unit)
-               : std::string(limit.name) + " refused (" + rangeText(limit) + ")";
+               : filled(translate("Settings", "%1 refused (%2)"), {limit.name, rangeText(limit)});
 }
 
 } // namespace coilwind

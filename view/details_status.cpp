@@ -1,6 +1,7 @@
 #include "details_status.hpp"
 
 #include "shown_text.hpp"
+#include "text.hpp"
 #include "window_description.hpp"
 
 #include <algorithm>
@@ -10,15 +11,15 @@ namespace {
 
 // "field 19, 电感量 (uH)": the field's number and the caption above it in the main window.
 std::string fieldWithCaption(FieldIndex index) {
-    std::string text = "field " + std::to_string(index);
+    const std::string number = std::to_string(index);
     const auto controls = windowDescription();
     const auto caption = std::find_if(controls.begin(), controls.end(), [&](const auto& control) {
         return control.kind == ControlKind::Caption && control.captionOf == index;
     });
-    if (caption != controls.end()) {
-        text += ", " + std::string(caption->caption);
+    if (caption == controls.end()) {
+        return filled(translate("Status", "field %1"), {number});
     }
-    return text;
+    return filled(translate("Status", "field %1, %2"), {number, captionText(*caption)});
 }
 
 std::string stepsOf(const CalculationOutcome& outcome) {
@@ -38,30 +39,38 @@ CalculationStatus calculationStatus(const CalculationRecord& record, const Field
     CalculationStatus status;
     const std::optional<CalculationOutcome>& last = record.last();
     if (!last) {
-        status.outcome =
-            "尚未计算 (no calculation yet: the figures follow the fields as they stand)";
+        status.outcome = translate(
+            "Status", "尚未计算 (no calculation yet: the figures follow the fields as they stand)");
         return status;
     }
-    const std::string how = last->enteredIn ? "Enter in " + fieldWithCaption(*last->enteredIn)
-                                            : std::string("计算 button");
+    const std::string how =
+        last->enteredIn
+            ? filled(translate("Status", "Enter in %1"), {fieldWithCaption(*last->enteredIn)})
+            : translate("Status", "计算 button");
     if (last->stop) {
         status.stopped = true;
-        status.outcome = "计算中止 at " + std::string(stepName(last->stop->step)) + ": " +
-                         last->stop->description + " — " + how;
+        // "%1": the step; "%2": what stopped it; "%3": the key or button that ran it.
+        status.outcome = filled(translate("Status", "计算中止 at %1: %2 — %3"),
+                                {stepName(last->stop->step), last->stop->description, how});
     } else {
-        status.outcome = "计算完成 (completed): " + how + " — " + stepsOf(*last);
+        // "%1": the key or button that ran it; "%2": the steps it ran.
+        status.outcome =
+            filled(translate("Status", "计算完成 (completed): %1 — %2"), {how, stepsOf(*last)});
     }
     std::string changes;
     for (const ChangedInput& input : record.changedInputs(fields, coreTypeText)) {
         changes += changes.empty() ? "" : "; ";
-        changes += input.field == kCoreTypeBox ? std::string("core type")
+        changes += input.field == kCoreTypeBox ? translate("Status", "core type")
                                                : std::string(fieldName(input.field));
         changes += " " + quotedShort(input.then) + " → " + quotedShort(input.now);
     }
     if (!changes.empty()) {
-        status.changed = "输入已改 (changed since the last calculation): " + changes +
-                         ". 以下数字属于上次计算时的字段 (the figures belong to the fields as "
-                         "they were at that calculation; 计算 recomputes them)";
+        status.changed = filled(translate("Status",
+                                          "输入已改 (changed since the last calculation): %1. "
+                                          "以下数字属于上次计算时的字段 (the figures belong to the "
+                                          "fields as they were at that calculation; 计算 "
+                                          "recomputes them)"),
+                                {changes});
     }
     return status;
 }

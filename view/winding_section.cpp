@@ -1,6 +1,7 @@
 #include "winding_section.hpp"
 
 #include "details_lines.hpp"
+#include "text.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -119,7 +120,7 @@ std::string lengthLabel(std::string_view name, double mm) {
 // the right.
 void markCut(WindingSection& section, double left, double right, double cutY, double build,
              const SectionArea& area) {
-    std::string label = lengthLabel("↑ 绕组厚度", build);
+    std::string label = lengthLabel(translate("Section", "↑ 绕组厚度"), build);
     const double textWidth = area.textWidth(label);
     const double textLeft = right + kFlangePx + kGapPx;
     section.cut = SectionMark{left,
@@ -174,7 +175,7 @@ std::optional<WindingSection> layoutDrum(const DesignInputs& design, const Windi
     section.axisY = contentTop + topR * scale;
     const auto yAt = [&](double radius) { return section.axisY - radius * scale; };
     section.core = {outerLeft, yAt(postR), contentWidth, postR * scale};
-    section.coreLabel = lengthLabel("中柱 B", design.bMm);
+    section.coreLabel = lengthLabel(translate("Section", "中柱 B"), design.bMm);
     for (const double left : {outerLeft, spaceRight}) {
         section.flanges.push_back({left, yAt(rimR), kFlangePx, depth * scale});
     }
@@ -220,7 +221,7 @@ std::optional<WindingSection> layoutRod(const DesignInputs& design, const Windin
     section.axisY = contentTop + topR * scale;
     const double surfaceY = section.axisY - rodR * scale;
     section.core = {left, surfaceY, design.bMm * scale, rodR * scale};
-    section.coreLabel = lengthLabel("磁棒 A", design.aMm);
+    section.coreLabel = lengthLabel(translate("Section", "磁棒 A"), design.aMm);
     section.width =
         widthMark(lengthLabel("B", design.bMm), left, left + design.bMm * scale, contentTop, area);
     if (build > topR - rodR) {

@@ -114,7 +114,4 @@ SectionStyle sectionStyle(SectionPart part);
 // desktop takes its palette's, so the drawing follows a dark theme.
 inline constexpr std::uint32_t kSectionInk = 0x000000;
 
-// Shown instead of the section when there is nothing to draw.
-inline constexpr std::string_view kNoSectionText = "无截面图 (nothing to draw: see why above)";
-
 } // namespace coilwind

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace coilwind {
@@ -36,7 +37,7 @@ struct ControlDescription {
     ControlKind kind;
     std::string_view name;        // object name; members of an array carry "_<index>"
     std::string_view container;   // object name of the parent control, "Form1" for the window
-    std::string_view caption;     // caption; a field's text comes from the field set
+    std::string_view caption;     // caption, a literal; a field's text comes from the field set
     int left, top, width, height; // twips, in the container; a line gives its two end points
     int tabIndex;                 // -1 where the control has none
     unsigned flags = kNoFlags;
@@ -54,5 +55,10 @@ inline constexpr int kClientHeightTwips = 9015;
 // Every control of the window, each container before its children, siblings in creation order
 // (a later sibling is drawn on top of an earlier one).
 std::span<const ControlDescription> windowDescription();
+
+// A control's caption and tooltip as the user reads them, in the chosen language (view/text.hpp);
+// the description itself holds the window's own texts.
+std::string captionText(const ControlDescription& control);
+std::string toolTipText(const ControlDescription& control);
 
 } // namespace coilwind

@@ -1,0 +1,107 @@
+#include "front_texts.hpp"
+
+#include "text.hpp"
+
+#include <algorithm>
+#include <array>
+
+namespace coilwind {
+namespace {
+
+// clang-format off
+constexpr std::array kTexts{
+    // The main window's title, its menu entry and its picture.
+    FrontText{"title", QT_TRANSLATE_NOOP("Front", "coilwind — 工字电感圈数计算器"), {}},
+    FrontText{"details", QT_TRANSLATE_NOOP("Front", "绕线详情 (winding details)"), {}},
+    FrontText{"details-window", QT_TRANSLATE_NOOP("Front", "绕线详情 (winding details) — coilwind"), {}},
+    FrontText{"core-picture", QT_TRANSLATE_NOOP("Front", "磁心图片 (core picture)"), {}},
+    // "%1": the picture file's name.
+    FrontText{"picture-unreadable", QT_TRANSLATE_NOOP("Front", "无法读取图片 %1 (cannot read the picture)"), {}},
+    FrontText{"core-type", QT_TRANSLATE_NOOP("Front", "磁心类型 (core type)"), {}},
+    // The details.
+    FrontText{"calculationStatus", {},
+              QT_TRANSLATE_NOOP("Front", "What became of the last click on 计算 or Enter in the main window")},
+    FrontText{"inputs", QT_TRANSLATE_NOOP("Front", "主窗口的输入 (read from the main window)"),
+              QT_TRANSLATE_NOOP("Front", "The inputs as the last calculation read them and the results as the main window shows them, read by the leading-number rule")},
+    FrontText{"settings", QT_TRANSLATE_NOOP("Front", "设置 (settings)"), {}},
+    FrontText{"series", QT_TRANSLATE_NOOP("Front", "线规系列"),
+              QT_TRANSLATE_NOOP("Front", "Series of enamelled copper wire the standard wire is taken from")},
+    FrontText{"alTolerance", QT_TRANSLATE_NOOP("Front", "AL 容差 ± (%)"),
+              QT_TRANSLATE_NOOP("Front", "Tolerance of AL, plus or minus percent")},
+    FrontText{"temperature", QT_TRANSLATE_NOOP("Front", "工作温度 (°C)"),
+              QT_TRANSLATE_NOOP("Front", "Operating temperature for the hot resistance, °C")},
+    FrontText{"saturationFlux", QT_TRANSLATE_NOOP("Front", "饱和磁通 Bs (mT)"),
+              QT_TRANSLATE_NOOP("Front", "Saturation flux density of the core material, mT")},
+    // "%1": a setting's tooltip; "%2": its range, "from -55 to 250 °C".
+    FrontText{"accepted", QT_TRANSLATE_NOOP("Front", "%1; accepted %2"), {}},
+    // "%1": why the setting's text is refused.
+    FrontText{"refused", QT_TRANSLATE_NOOP("Front", "• 不在范围内 (refused): %1"), {}},
+    FrontText{"figures", QT_TRANSLATE_NOOP("Front", "详情计算 (this window's own figures)"),
+              QT_TRANSLATE_NOOP("Front", "Computed here from the fields and the settings; not the main window's results")},
+    FrontText{"rodShape", QT_TRANSLATE_NOOP("Front", "棒形磁心的第二估计 (second opinion from the rod's shape)"), {}},
+    FrontText{"section", QT_TRANSLATE_NOOP("Front", "截面图 (to scale; 红色: beyond the depth)"),
+              QT_TRANSLATE_NOOP("Front", "Half-section of the winding: each turn of the standard wire as a circle, layer by layer; red: beyond the available depth")},
+    FrontText{"section-drawing", QT_TRANSLATE_NOOP("Front", "绕线截面图 (to-scale cross-section of the winding)"), {}},
+    FrontText{"no-section", QT_TRANSLATE_NOOP("Front", "无截面图 (nothing to draw: see why above)"), {}},
+    FrontText{"calibration", QT_TRANSLATE_NOOP("Front", "校准 AL (from a test coil: AL = 1000 L / N²)"), {}},
+    FrontText{"measured", QT_TRANSLATE_NOOP("Front", "实测电感 (uH)"),
+              QT_TRANSLATE_NOOP("Front", "Inductance measured on the test coil, uH")},
+    FrontText{"testTurns", QT_TRANSLATE_NOOP("Front", "圈数"), QT_TRANSLATE_NOOP("Front", "Turns of the test coil")},
+    FrontText{"useAsAl", QT_TRANSLATE_NOOP("Front", "用作AL"),
+              QT_TRANSLATE_NOOP("Front", "Write the AL of the test coil into the main window's AL field (one decimal)")},
+    FrontText{"copy", QT_TRANSLATE_NOOP("Front", "复制"),
+              QT_TRANSLATE_NOOP("Front", "Copy the whole design as plain text for a lab notebook (Ctrl+C)")},
+    FrontText{"close", QT_TRANSLATE_NOOP("Front", "关闭"), QT_TRANSLATE_NOOP("Front", "Close the details; nothing changes (Esc)")},
+    // The page's own controls.
+    FrontText{"details-toggle", QT_TRANSLATE_NOOP("Front", "绕线详情 (F2)"),
+              QT_TRANSLATE_NOOP("Front", "Winding details beside the window (F2)")},
+    FrontText{"language", QT_TRANSLATE_NOOP("Front", "语言 (language)"), {}},
+    FrontText{"csv", QT_TRANSLATE_NOOP("Front", "CSV:"),
+              QT_TRANSLATE_NOOP("Front", "Run a CSV table of designs through the calculator, as coilwind-batch does; nothing leaves this computer")},
+    FrontText{"csv-progress", QT_TRANSLATE_NOOP("Front", "CSV 进度 (progress)"), {}},
+    FrontText{"csv-download", QT_TRANSLATE_NOOP("Front", "下载结果 (download the results)"), {}},
+    // "%1": the result's size in KB; "%2": the seconds it took.
+    FrontText{"csv-done", QT_TRANSLATE_NOOP("Front", "%1 KB in %2 s"), {}},
+    FrontText{"csv-row-errors", QT_TRANSLATE_NOOP("Front", "; some rows have an error (see the error column)"), {}},
+    // The command line: "%1" lists the language codes; the value's name in the help.
+    FrontText{"lang-option", QT_TRANSLATE_NOOP("Front", "Language of the window's texts: %1."), {}},
+    FrontText{"lang-value", QT_TRANSLATE_NOOP("Front", "code"), {}},
+    // "%1": the code given; "%2": the codes there are.
+    FrontText{"unknown-language", QT_TRANSLATE_NOOP("Front", "unknown language \"%1\"; the choices are %2"), {}},
+};
+// clang-format on
+
+constexpr std::array kLanguages{Language{"zh", "中文"}, Language{"en", "English"}};
+
+const FrontText* find(std::string_view key) {
+    const auto* entry = std::find_if(kTexts.begin(), kTexts.end(),
+                                     [&](const FrontText& text) { return text.key == key; });
+    return entry != kTexts.end() ? entry : nullptr;
+}
+
+} // namespace
+
+std::span<const FrontText> frontTexts() {
+    return kTexts;
+}
+
+// The table's texts are marked with the context "Front".
+std::string frontText(std::string_view key) {
+    const FrontText* entry = find(key);
+    return entry != nullptr ? translate("Front", entry->text.data()) : std::string();
+}
+
+std::string frontToolTip(std::string_view key) {
+    const FrontText* entry = find(key);
+    return entry != nullptr ? translate("Front", entry->toolTip.data()) : std::string();
+}
+
+std::string summaryHint() {
+    return "F2: " + frontText("details");
+}
+
+std::span<const Language> languages() {
+    return kLanguages;
+}
+
+} // namespace coilwind

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace coilwind {
+
+// The texts the front ends show around the calculation, each once for both: the main window's
+// title and menu, the details' groups, captions, buttons and their tooltips, and the page's own
+// controls. A front end asks by key and gets the text in the chosen language (view/text.hpp).
+struct FrontText {
+    std::string_view key;     // "copy", "settings", ...: the page's element id where it has one
+    std::string_view text;    // the program's own text, a literal marked for the catalogue
+    std::string_view toolTip; // empty where the text has none
+};
+
+std::span<const FrontText> frontTexts();
+
+// The text and tooltip of a key in the chosen language; empty for a key that names no text.
+std::string frontText(std::string_view key);
+std::string frontToolTip(std::string_view key);
+
+// The line under the winding summary in the result group's tooltip: which key opens the details.
+std::string summaryHint();
+
+// The languages the user can choose, each named in its own language; the first is the default,
+// the window's own texts.
+struct Language {
+    std::string_view code; // "zh", "en": the catalogue's file is coilwind_<code>.ts
+    std::string_view name; // "中文", "English"
+};
+std::span<const Language> languages();
+
+} // namespace coilwind
