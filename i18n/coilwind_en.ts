@@ -807,15 +807,15 @@ Second opinion from the rod&apos;s shape (rod permeability, Osborn 1945; Fair-Ri
     </message>
     <message>
         <source>厂家</source>
-        <translation>Maker</translation>
+        <translation>Mfr.</translation>
     </message>
     <message>
         <source>针距</source>
-        <translation>Pitch</translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>针长</source>
-        <translation>Pin</translation>
+        <translation>Pin H</translation>
     </message>
     <message>
         <source>长D</source>
@@ -839,7 +839,7 @@ Second opinion from the rod&apos;s shape (rod permeability, Osborn 1945; Fair-Ri
     </message>
     <message>
         <source>外径A</source>
-        <translation>Outer A</translation>
+        <translation>OD A</translation>
     </message>
     <message>
         <source>规格型号</source>
@@ -871,7 +871,7 @@ Second opinion from the rod&apos;s shape (rod permeability, Osborn 1945; Fair-Ri
     </message>
     <message>
         <source>这是广告</source>
-        <translation>Advert</translation>
+        <translation>Ad</translation>
     </message>
     <message>
         <source>联系我们</source>

@@ -14,6 +14,7 @@ source tools/packages.sh
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6
+    qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools # lupdate/lrelease: the text catalogues (i18n/)
     libfast-float-dev libfmt-dev               # decimal text to a double and back (calc/)
     libgtest-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file lintian # menu entry checks, Debian package
