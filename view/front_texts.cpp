@@ -71,7 +71,7 @@ constexpr std::array kTexts{
 };
 // clang-format on
 
-constexpr std::array kLanguages{Language{"zh", "中文"}, Language{"en", "English"}};
+constexpr std::array kLanguages{Language{"zh", "中文", "zh-Hans"}, Language{"en", "English", "en"}};
 
 const FrontText* find(std::string_view key) {
     const auto* entry = std::find_if(kTexts.begin(), kTexts.end(),

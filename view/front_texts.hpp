@@ -29,6 +29,7 @@ std::string summaryHint();
 struct Language {
     std::string_view code; // "zh", "en": the catalogue's file is coilwind_<code>.ts
     std::string_view name; // "中文", "English"
+    std::string_view tag;  // the language's tag for the page (BCP 47): "zh-Hans", "en"
 };
 std::span<const Language> languages();
 

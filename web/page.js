@@ -7,11 +7,11 @@
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
   const QT_MODIFIERS = { shiftKey: 0x02000000, ctrlKey: 0x04000000, altKey: 0x08000000, metaKey: 0x10000000 };
-  const DETAILS_CAPTION = '绕线详情 (winding details)';
   const SUMMARY_FRAME = 'Frame3'; // the result group, whose tooltip is the winding summary
 
   let module = null;
   let description = null;
+  let language = ''; // the code of the language the texts are in
   const texts = new Map(); // field index -> exact text, line breaks included
   const fieldElements = new Map();
   const elements = new Map(); // control name -> element
@@ -116,7 +116,7 @@
     if (!text) return;
     // The summary is framed and indented for a text file; a tooltip shows its lines plainly.
     const lines = text.split('\n').map((line) => line.trim()).filter((line) => line);
-    elements.get(SUMMARY_FRAME).title = lines.join('\n') + '\nF2: ' + DETAILS_CAPTION;
+    elements.get(SUMMARY_FRAME).title = lines.join('\n') + '\n' + description.summaryHint;
     tips.note('summary', lines.join('\n'), 'en');
   }
   // After the calculate command and after Enter in a field, as the desktop's details window
@@ -318,7 +318,7 @@
         element.className = 'combo';
         element.spellcheck = false;
         element.autocomplete = 'off';
-        element.setAttribute('aria-label', '磁心类型 (core type)');
+        element.setAttribute('aria-label', description.texts['core-type'].text);
         const list = document.createElement('datalist');
         list.id = 'core-types';
         for (const text of [description.drumCore, description.rodCore]) {
@@ -513,7 +513,7 @@
       settingsMessage.replaceChildren(...refusals.flatMap((refusal, i) => {
         const line = document.createElement('span');
         line.id = refusal.name + '-refusal';
-        line.textContent = '• 不在范围内 (refused): ' + refusal.message;
+        line.textContent = refusal.message;
         return i > 0 ? ['\n', line] : [line];
       }));
       settingsMessage.hidden = refusals.length === 0;
@@ -537,7 +537,7 @@
           value.title = line.english;
           grid.append(caption, value);
         }
-        markEnglish(grid);
+        if (ownLanguage()) markEnglish(grid);
       }
       lines.forEach((line, i) => {
         const value = grid.children[2 * i + 1];
@@ -569,7 +569,7 @@
         const svg = new DOMParser().parseFromString(view.svg, 'image/svg+xml').documentElement;
         section.replaceChildren(document.importNode(svg, true));
       } else {
-        section.textContent = description.noSection;
+        section.textContent = description.texts['no-section'].text;
       }
     }
     function report() {
@@ -643,7 +643,7 @@
       defaults.series.forEach((title) => series.add(new Option(title)));
       numbers.forEach((input) => {
         input.value = defaults[input.id];
-        input.title = input.dataset.english + '; accepted ' + defaults[input.id + 'Range'];
+        input.title = defaults[input.id + 'Tip'];
         document.querySelector(`label[for="${input.id}"]`).title = input.title;
         input.addEventListener('input', refresh);
       });
@@ -711,6 +711,47 @@
   }
 
   // --- the page's languages and its width ----------------------------------------------------------
+  // The language is the page's address's choice (?lang=en), never the browser's: without one the
+  // page shows the window's own texts. Choosing another loads the page again in it.
+  function chosenLanguage() {
+    return new URLSearchParams(window.location.search).get('lang') || '';
+  }
+  function ownLanguage() {
+    return language === description.languages[0].code;
+  }
+  function setUpLanguages() {
+    const select = document.getElementById('language');
+    for (const { code, name, tag } of description.languages) {
+      const option = new Option(name, code, false, code === language);
+      option.lang = tag;
+      select.add(option);
+    }
+    select.addEventListener('change', () => {
+      const address = new URL(window.location.href);
+      address.searchParams.set('lang', select.value);
+      window.location.assign(address.href);
+    });
+  }
+  // The static elements' texts, from the module: data-text a caption (and its tooltip, if it has
+  // one), data-tip a tooltip, data-label a name for screen readers.
+  function applyTexts() {
+    const texts = description.texts;
+    for (const element of document.querySelectorAll('[data-text]')) {
+      const { text, toolTip } = texts[element.dataset.text];
+      const own = [...element.childNodes].find((node) => node.nodeType === Node.TEXT_NODE);
+      if (element.childElementCount === 0) element.textContent = text;
+      else if (own) own.data = text;
+      else element.prepend(text);
+      if (toolTip) element.title = toolTip;
+    }
+    for (const element of document.querySelectorAll('[data-tip]')) element.title = texts[element.dataset.tip].toolTip;
+    for (const element of document.querySelectorAll('[data-label]')) {
+      element.setAttribute('aria-label', texts[element.dataset.label].text);
+    }
+    document.getElementById('rodShape').title = description.rodShapeExplanation;
+    document.title = texts.title.text;
+  }
+
   // The captions are Chinese with their English after them in brackets, "设置 (settings)", and a
   // few are English only ("CORE"): the English is marked as such, so that a screen reader speaks
   // it with an English voice. Values (fields, outputs) are left alone.
@@ -810,9 +851,8 @@
         link.href = URL.createObjectURL(result.output);
         link.download = file.name.replace(/(\.csv)?$/i, '-coilwind.csv');
         link.hidden = false;
-        status.textContent = `${(result.output.size / 1024).toFixed(0)} KB in ` +
-          `${((performance.now() - started) / 1000).toFixed(1)} s` +
-          (result.status === 1 ? '; some rows have an error (see the error column)' : '');
+        status.textContent = textOf(module._coilwind_csv_summary(result.output.size / 1024,
+          (performance.now() - started) / 1000, result.status === 1 ? 1 : 0));
       } catch (error) {
         status.textContent = String(error.message || error);
       } finally {
@@ -850,14 +890,20 @@
   const ready = (async () => {
     module = await createCoilwindPage(await moduleOptions('page-wasm'));
     performance.mark('coilwind-module');
+    const asked = chosenLanguage();
+    if (asked && withTexts([asked], (p, n) => module._coilwind_set_language(p, n))) language = asked;
     description = JSON.parse(textOf(module._coilwind_window()));
+    if (!language) language = description.languages[0].code;
+    document.documentElement.lang = description.languages.find(({ code }) => code === language).tag;
+    applyTexts();
+    setUpLanguages();
     pictureData = JSON.parse(document.getElementById('pictures').textContent);
     build();
     details.setUp(description.settings);
     setUpMenu();
     csv.setUp();
     document.getElementById('page-title').textContent = document.title;
-    markEnglish(document.body);
+    if (ownLanguage()) markEnglish(document.body);
     fitWindow();
     window.addEventListener('resize', fitWindow);
     elements.get('Command1').focus({ preventScroll: true });

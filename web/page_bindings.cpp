@@ -7,9 +7,12 @@
 #include "calc/field_set.hpp"
 #include "calc/settings_limits.hpp"
 #include "calc/wire_table.hpp"
+#include "view/catalogue_table.hpp"
 #include "view/core_picture.hpp"
 #include "view/details_report.hpp"
 #include "view/field_help.hpp"
+#include "view/front_texts.hpp"
+#include "view/text.hpp"
 #include "view/winding_section.hpp"
 #include "view/window_description.hpp"
 #include "web/json_writer.hpp"
@@ -94,7 +97,7 @@ std::string controlJson(const ControlDescription& control) {
     json.text("kind", kindName(control.kind))
         .text("name", control.name)
         .text("container", control.container)
-        .text("caption", control.caption)
+        .text("caption", captionText(control))
         .number("left", toPixels(control.left))
         .number("top", toPixels(control.top))
         .number("width", toPixels(control.width))
@@ -104,7 +107,7 @@ std::string controlJson(const ControlDescription& control) {
         .raw("checked", (control.flags & kChecked) != 0U ? "true" : "false")
         .raw("ownBackground", (control.flags & kOwnBackground) != 0U ? "true" : "false")
         .number("arrayIndex", control.arrayIndex)
-        .text("toolTip", control.toolTip)
+        .text("toolTip", toolTipText(control))
         .number("captionOf", control.captionOf);
     if (control.kind == ControlKind::Field) {
         json.text("startupText",
@@ -138,6 +141,34 @@ std::string picturesJson() {
     return json + ']';
 }
 
+// The page's texts by key, {"copy": {"text": "复制", "toolTip": "Copy the whole ..."}, ...}, in the
+// chosen language.
+std::string textsJson() {
+    JsonObject json;
+    for (const FrontText& text : frontTexts()) {
+        json.raw(text.key, JsonObject{}
+                               .text("text", frontText(text.key))
+                               .text("toolTip", frontToolTip(text.key))
+                               .done());
+    }
+    return json.done();
+}
+
+// The catalogue the page chose, compiled from the same files as the desktop's.
+std::span<const CatalogueEntry>& chosenCatalogue() {
+    static std::span<const CatalogueEntry> catalogue;
+    return catalogue;
+}
+
+std::string pageCatalogue(const char* context, const char* source) {
+    return lookUp(chosenCatalogue(), context, source);
+}
+
+// A setting's tooltip with the range it accepts.
+std::string accepted(std::string_view key, const SettingLimit& limit) {
+    return filled(frontText("accepted"), {frontToolTip(key), rangeText(limit)});
+}
+
 std::string settingsJson() {
     const DetailsSettings defaults;
     return JsonObject{}
@@ -146,9 +177,9 @@ std::string settingsJson() {
         .text("temperature", shortestText(defaults.temperatureC))
         .text("saturationFlux", shortestText(defaults.saturationFluxMt))
         .text("alTolerance", shortestText(defaults.alTolerancePercent))
-        .text("temperatureRange", rangeText(kTemperatureLimit))
-        .text("saturationFluxRange", rangeText(kSaturationFluxLimit))
-        .text("alToleranceRange", rangeText(kAlToleranceLimit))
+        .text("temperatureTip", accepted("temperature", kTemperatureLimit))
+        .text("saturationFluxTip", accepted("saturationFlux", kSaturationFluxLimit))
+        .text("alToleranceTip", accepted("alTolerance", kAlToleranceLimit))
         .done();
 }
 
@@ -198,13 +229,44 @@ const char* coilwind_window() {
                                      .done())
                     .raw("pictures", picturesJson())
                     .raw("settings", settingsJson())
+                    .raw("texts", textsJson())
+                    .text("summaryHint", summaryHint())
+                    .text("rodShapeExplanation", rodShapeExplanation())
+                    .raw("languages", jsonArray(languages(),
+                                                [](const Language& language) {
+                                                    return JsonObject{}
+                                                        .text("code", language.code)
+                                                        .text("name", language.name)
+                                                        .text("tag", language.tag)
+                                                        .done();
+                                                }))
                     .text("linkAddress", kLinkAddress)
                     .text("drumCore", kDrumCoreText)
                     .text("rodCore", kRodCoreText)
-                    .text("noSection", kNoSectionText)
                     .number("width", toPixels(kClientWidthTwips))
                     .number("height", toPixels(kClientHeightTwips))
                     .done());
+}
+
+// Chooses the language of every text the module gives from now on, by its code ("en"): 1 when
+// the module has it, 0 (nothing changed) when not. The window's own texts need no catalogue.
+int coilwind_set_language(const char* code, int size) {
+    const std::string_view chosen(code, static_cast<std::size_t>(size));
+    const std::span<const CatalogueEntry> catalogue = compiledCatalogue(chosen);
+    if (catalogue.empty() && chosen != languages().front().code) {
+        return 0;
+    }
+    chosenCatalogue() = catalogue;
+    useCatalogue(pageCatalogue);
+    return 1;
+}
+
+// What the CSV run gave: its size, the seconds it took, and whether some rows have an error.
+const char* coilwind_csv_summary(double kilobytes, double seconds, int rowErrors) {
+    std::string text = filled(frontText("csv-done"),
+                              {figureText(kilobytes, Pattern::OneDecimal).value_or("?"),
+                               figureText(seconds, Pattern::OneDecimal).value_or("?")});
+    return give(rowErrors != 0 ? text + frontText("csv-row-errors") : text);
 }
 
 // 1 when the text selects the rod core, 0 for the drum core.
@@ -263,7 +325,10 @@ const char* coilwind_set_settings(int series, const char* temperature, int tempe
         if (!accepted) {
             refusals += refusals.size() > 1 ? "," : "";
             refusals +=
-                JsonObject{}.text("name", name).text("message", settingRefusal(limit, text)).done();
+                JsonObject{}
+                    .text("name", name)
+                    .text("message", filled(frontText("refused"), {settingRefusal(limit, text)}))
+                    .done();
         }
     };
     read("temperature", kTemperatureLimit, textOf(temperature, temperatureSize),

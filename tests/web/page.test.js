@@ -52,7 +52,7 @@ for (const [name, address] of targets) {
     let page;
     let requestsAfterLoad;
     let problems;
-    async function open(viewport = DESKTOP) {
+    async function open(viewport = DESKTOP, query = '') {
       if (page) {
         assert.deepEqual(problems, []);
         await page.close();
@@ -67,7 +67,7 @@ for (const [name, address] of targets) {
         if (requestsAfterLoad && !url.startsWith('blob:') && !url.startsWith('data:')) requestsAfterLoad.push(url);
       });
       requestsAfterLoad = null;
-      await page.goto(address(), { waitUntil: 'load' });
+      await page.goto(address() + query, { waitUntil: 'load' });
       await page.evaluate(() => window.coilwind.ready);
       requestsAfterLoad = [];
     }
@@ -99,6 +99,34 @@ for (const [name, address] of targets) {
       assert.deepEqual(boxes.Command1, [65, 25]); // 975 x 375 twips
       assert.deepEqual(boxes.Text1_18, [57, 18]);
       assert.deepEqual(boxes.Frame3, [417, 89]);
+    });
+
+    test('?lang=en: the window, the details and the page in English; the browser\'s language has no say', async () => {
+      await open(DESKTOP, '?lang=en');
+      await page.keyboard.press('Enter');
+      await page.keyboard.press('F2');
+      const shown = await page.evaluate(() => {
+        const chinese = /[\u2e80-\u9fff\uff00-\uffef]/;
+        const texts = [...document.querySelectorAll('body *')]
+          .filter((element) => !['SCRIPT', 'STYLE', 'OPTION'].includes(element.tagName))
+          .flatMap((element) => [element.title, element.getAttribute('aria-label') || '',
+            ...[...element.childNodes].filter((node) => node.nodeType === Node.TEXT_NODE).map((node) => node.data)]);
+        return { lang: document.documentElement.lang, title: document.title,
+          calculate: document.getElementById('Command1').textContent,
+          status: document.getElementById('calculationStatus').textContent,
+          chinese: texts.filter((text) => chinese.test(text)) };
+      });
+      assert.deepEqual(shown.chinese, []);
+      assert.equal(shown.lang, 'en');
+      assert.equal(shown.calculate, 'Calculate');
+      assert.match(shown.status, /^Calculation completed: Calculate button/);
+      assert.deepEqual(await texts(), { ...STARTUP, ...DRUM });
+      // Back to the window's own texts through the page's choice.
+      await Promise.all([page.waitForNavigation(), page.select('#language', 'zh')]);
+      await page.evaluate(() => window.coilwind.ready);
+      assert.equal(await page.$eval('#Command1', (button) => button.textContent), '计算');
+      await open();
+      assert.equal(await page.$eval('#copy', (button) => button.textContent), '复制');
     });
 
     test('calculate, drum core then rod core; Enter right after start-up calculates too', async () => {
