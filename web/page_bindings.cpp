@@ -206,6 +206,12 @@ std::string settingsJson() {
                                      appendJsonString(json, seriesTitle(series));
                                      return json;
                                  }))
+        .raw("seriesKeys", jsonArray(kWireSeries,
+                                     [](WireSeries series) {
+                                         std::string json;
+                                         appendJsonString(json, seriesKey(series));
+                                         return json;
+                                     }))
         .text("temperature", shortestText(defaults.temperatureC))
         .text("saturationFlux", shortestText(defaults.saturationFluxMt))
         .text("alTolerance", shortestText(defaults.alTolerancePercent))
