@@ -185,7 +185,7 @@ private:
         std::string program;
         for (const auto& [key, value] : top) {
             if (key == "format" || key == "version") {
-                continue;
+                // read above
             } else if (key == "program") {
                 program = textAt(value, key);
             } else if (key == "fields") {
@@ -282,7 +282,9 @@ private:
 
     void readSettings(const json::Value& value, Design& design) {
         const json::Members& members = objectAt(value, "settings");
-        for (const auto& [name, text] : members) {
+        for (const auto& member : members) {
+            const std::string& name = member.first;
+            const json::Value& text = member.second;
             const std::string key = "settings." + name;
             const auto setting = std::find_if(kSettings.begin(), kSettings.end(),
                                               [&](const DesignSetting& s) { return s.key == name; });

@@ -27,7 +27,7 @@ inline constexpr std::string_view kDesignFormat = "coilwind-design";
 inline constexpr int kDesignFormatVersion = 1;
 inline constexpr std::string_view kDesignExtension = ".coilwind";
 // Larger files are refused unread; a design with every field typed full is a few kilobytes.
-inline constexpr std::size_t kDesignFileLimit = 1024 * 1024;
+inline constexpr std::size_t kDesignFileLimit = std::size_t{1024} * 1024;
 
 // "coilwind 0.1.0", the version of this build.
 std::string_view programVersion();
