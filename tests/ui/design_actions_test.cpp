@@ -1,10 +1,13 @@
 #include "ui/design_actions.hpp"
+#include "ui/design_sheet.hpp"
 #include "ui/details_window.hpp"
 #include "window_fixture.hpp"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -119,6 +122,40 @@ private slots:
         QVERIFY2(actions.lastMessage().contains(said), qPrintable(actions.lastMessage()));
         QVERIFY(!actions.openFrom(folder.filePath(QStringLiteral("none.coilwind"))));
         QVERIFY(actions.lastMessage().contains(QStringLiteral("none.coilwind")));
+    }
+
+    // One page with the design's name, the window's figures and the details' figures; the text
+    // checked where poppler's pdftotext is installed.
+    void sheetIsOnePageOfTheDesign() {
+        QTemporaryDir folder;
+        const QString design = folder.filePath(QStringLiteral("rod.coilwind"));
+        const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+        {
+            Window w;
+            DesignActions actions(*w.window, {});
+            w->field(0)->setText(QStringLiteral("R10x30 棒"));
+            w.pickCoreType(1);
+            w.click("Command1");
+            QVERIFY(actions.saveTo(design));
+        }
+        QCOMPARE(coilwind::ui::runSheetCommand({pdf, design}), 0);
+        QVERIFY(readAll(pdf).startsWith(QStringLiteral("%PDF")));
+        QCOMPARE(coilwind::ui::runSheetCommand({pdf, folder.filePath(QStringLiteral("none"))}), 1);
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        QProcess process;
+        process.start(pdftotext, {pdf, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished());
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        QCOMPARE(text.count(QLatin1Char('\f')), 1); // one page
+        for (const QString& expected :
+             {QStringLiteral("设计单 (design sheet) — R10x30 棒"), QStringLiteral("coilwind 0.1.0"),
+              QStringLiteral("core type: R CORE"), QStringLiteral("turns (field 20): 2.3"),
+              QStringLiteral("整数圈数: 3")}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
+        }
     }
 
     void recentDesignsKeepTwentyRestoreOneAndForgetAll() {

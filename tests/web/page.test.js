@@ -294,14 +294,20 @@ for (const [name, address] of targets) {
       assert.equal(await page.$eval('#fig', (image) => image.dataset.picture), 'R');
       assert.equal(await page.$eval('#Text1_20', (field) => field.value), ROD[20]);
 
-      // The link in a new tab: the design comes back, and no request carries it anywhere.
+      // The link in a new tab: the design comes back; the server never sees it, and nothing
+      // else is asked for but the page's own files.
       const tab = await browser.newPage();
       const asked = [];
+      const received = [];
+      const onRequest = (request) => received.push(request.url);
       tab.on('request', (request) => asked.push(request.url()));
+      server.on('request', onRequest);
       await tab.goto(link, { waitUntil: 'load' });
       await tab.evaluate(() => window.coilwind.ready);
+      server.off('request', onRequest);
       assert.equal(await tab.evaluate(() => window.coilwind.designText()), saved);
-      assert.ok(asked.every((url) => !url.includes('design=')), asked.join(' '));
+      assert.ok(received.every((url) => !url.includes('design=')), received.join(' '));
+      assert.ok(asked.every((url) => /^(data|blob|file):/.test(url) || url.startsWith(server.url)));
       await tab.close();
 
       // The desktop's file (tests/ui/design_actions_test.cpp saves exactly this) and back.
