@@ -1,6 +1,7 @@
 #include "design_actions.hpp"
 
 #include "calc/commands.hpp"
+#include "design_sheet.hpp"
 #include "details_window.hpp"
 #include "main_window.hpp"
 #include "widgets.hpp"
@@ -74,8 +75,12 @@ DesignActions::DesignActions(MainWindow& window, QString recentFile)
     open->setObjectName(QStringLiteral("openDesign"));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &DesignActions::openWithDialog);
+    auto* sheet = new QAction(qstring(kSaveSheetTitle), &window_);
+    sheet->setObjectName(QStringLiteral("saveSheet"));
+    connect(sheet, &QAction::triggered, this, &DesignActions::saveSheetWithDialog);
     window_.addAction(save);
     window_.addAction(open);
+    window_.addAction(sheet);
 
     if (!recentFile_.isEmpty()) {
         QString reason;
@@ -192,6 +197,22 @@ void DesignActions::openWithDialog() {
         lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_, qstring(kDesignFileFilter));
     if (!path.isEmpty()) {
         openFrom(path);
+    }
+}
+
+void DesignActions::saveSheetWithDialog() {
+    QString name = qstring(suggestedFileName(currentDesign()));
+    name.chop(static_cast<qsizetype>(kDesignExtension.size()));
+    const QString path = QFileDialog::getSaveFileName(
+        &window_, qstring(kSaveSheetTitle),
+        QDir(lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_).filePath(name + QStringLiteral(".pdf")),
+        qstring(kSheetFileFilter));
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString problem = writeDesignSheet(window_, path);
+    if (!problem.isEmpty()) {
+        tell(qstring(fileProblemText(true, utf8(fileName(path)), utf8(problem))), true);
     }
 }
 

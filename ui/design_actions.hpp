@@ -45,6 +45,7 @@ public:
 private:
     void saveWithDialog();
     void openWithDialog();
+    void saveSheetWithDialog();
     void noteCalculation(const CalculationOutcome& outcome);
     void storeRecent();
     void fillRecentMenu();

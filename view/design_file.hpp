@@ -90,6 +90,8 @@ std::string suggestedFileName(const Design& design);
 // The words of saving and opening, for the menus, dialogs and buttons of both front ends.
 inline constexpr std::string_view kSaveDesignTitle = "保存设计 (save design)…";
 inline constexpr std::string_view kOpenDesignTitle = "打开设计 (open design)…";
+inline constexpr std::string_view kSaveSheetTitle = "设计单存为 PDF (design sheet as PDF)…";
+inline constexpr std::string_view kSheetFileFilter = "PDF (*.pdf)";
 inline constexpr std::string_view kCopyLinkTitle = "复制链接 (copy link)";
 inline constexpr std::string_view kDesignFileFilter = "coilwind 设计 (*.coilwind)";
 inline constexpr std::string_view kLinkCopiedText =
