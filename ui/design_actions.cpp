@@ -37,13 +37,14 @@ QString fileName(const QString& path) {
 
 // The whole file, or a reason; at most one byte beyond the limit is read, enough for the reader
 // to refuse a larger file without holding it.
-std::optional<std::string> readAtMostLimit(const QString& path, QString& reason) {
+std::optional<std::string> readAtMostLimit(const QString& path, std::size_t limit,
+                                           QString& reason) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         reason = file.errorString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(static_cast<qint64>(kDesignFileLimit) + 1);
+    const QByteArray bytes = file.read(static_cast<qint64>(limit) + 1);
     if (file.error() != QFileDevice::NoError) {
         reason = file.errorString();
         return std::nullopt;
@@ -84,7 +85,9 @@ DesignActions::DesignActions(MainWindow& window, QString recentFile)
 
     if (!recentFile_.isEmpty()) {
         QString reason;
-        if (const auto text = readAtMostLimit(recentFile_, reason)) {
+        // As long as the longest list of the longest designs, which readRecent still takes.
+        if (const auto text =
+                readAtMostLimit(recentFile_, (kRecentLimit + 1) * kDesignFileLimit, reason)) {
             recent_ = readRecent(*text);
         }
         recentMenu_ = new QMenu(qstring(kRecentMenuTitle), &window_);
@@ -97,7 +100,8 @@ DesignActions::DesignActions(MainWindow& window, QString recentFile)
 
 QString DesignActions::defaultRecentFile() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("recent-designs.json"));
+    return folder.isEmpty() ? QString()
+                            : QDir(folder).filePath(QStringLiteral("recent-designs.json"));
 }
 
 Design DesignActions::currentDesign() const {
@@ -157,7 +161,7 @@ bool DesignActions::saveTo(const QString& path) {
 bool DesignActions::openFrom(const QString& path) {
     const std::string name = utf8(fileName(path));
     QString reason;
-    const std::optional<std::string> text = readAtMostLimit(path, reason);
+    const std::optional<std::string> text = readAtMostLimit(path, kDesignFileLimit, reason);
     if (!text) {
         tell(qstring(fileProblemText(false, name, utf8(reason))), true);
         return false;
@@ -193,8 +197,8 @@ void DesignActions::saveWithDialog() {
 
 void DesignActions::openWithDialog() {
     const QString path = QFileDialog::getOpenFileName(
-        &window_, qstring(kOpenDesignTitle),
-        lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_, qstring(kDesignFileFilter));
+        &window_, qstring(kOpenDesignTitle), lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_,
+        qstring(kDesignFileFilter));
     if (!path.isEmpty()) {
         openFrom(path);
     }
@@ -203,10 +207,11 @@ void DesignActions::openWithDialog() {
 void DesignActions::saveSheetWithDialog() {
     QString name = qstring(suggestedFileName(currentDesign()));
     name.chop(static_cast<qsizetype>(kDesignExtension.size()));
-    const QString path = QFileDialog::getSaveFileName(
-        &window_, qstring(kSaveSheetTitle),
-        QDir(lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_).filePath(name + QStringLiteral(".pdf")),
-        qstring(kSheetFileFilter));
+    const QString path =
+        QFileDialog::getSaveFileName(&window_, qstring(kSaveSheetTitle),
+                                     QDir(lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_)
+                                         .filePath(name + QStringLiteral(".pdf")),
+                                     qstring(kSheetFileFilter));
     if (path.isEmpty()) {
         return;
     }

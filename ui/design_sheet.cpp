@@ -34,10 +34,9 @@ QString writeDesignSheet(MainWindow& window, const QString& pdfPath) {
     const DetailsSettings settings = window.detailsWindow().settings();
     const QString date = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     const std::vector<std::string> heading = sheetHeading(design, date.toStdString());
-    const QStringList report =
-        qstring(composeDesignReport(window.fieldSet(), coreType, settings,
-                                    window.calculationRecord()))
-            .split(QLatin1Char('\n'));
+    const QStringList report = qstring(composeDesignReport(window.fieldSet(), coreType, settings,
+                                                           window.calculationRecord()))
+                                   .split(QLatin1Char('\n'));
     const DetailsView view =
         viewDetails(window.fieldSet(), coreType, settings, window.calculationRecord());
 

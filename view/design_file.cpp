@@ -1,9 +1,9 @@
 #include "design_file.hpp"
 
+#include "calc/core_type.hpp"
 #include "calc/number_text.hpp"
 #include "calc/winding_details.hpp"
 #include "calc/wire_table.hpp"
-#include "calc/core_type.hpp"
 #include "view/json.hpp"
 
 #include <algorithm>
@@ -34,12 +34,16 @@ std::string seriesKeys() {
 const std::array kSettings{
     DesignSetting{"series", [] { return std::string(seriesKey(DetailsSettings{}.series)); },
                   isSeriesKey, "a wire series"},
-    DesignSetting{"alTolerance", [] { return shortestText(DetailsSettings{}.alTolerancePercent); },
-                  nullptr, {}},
-    DesignSetting{"temperature", [] { return shortestText(DetailsSettings{}.temperatureC); },
-                  nullptr, {}},
-    DesignSetting{"saturationFlux", [] { return shortestText(DetailsSettings{}.saturationFluxMt); },
-                  nullptr, {}},
+    DesignSetting{"alTolerance",
+                  [] { return shortestText(DetailsSettings{}.alTolerancePercent); },
+                  nullptr,
+                  {}},
+    DesignSetting{
+        "temperature", [] { return shortestText(DetailsSettings{}.temperatureC); }, nullptr, {}},
+    DesignSetting{"saturationFlux",
+                  [] { return shortestText(DetailsSettings{}.saturationFluxMt); },
+                  nullptr,
+                  {}},
 };
 
 constexpr std::array<std::pair<PictureMode, std::string_view>, 2> kPictureModes{{
@@ -236,9 +240,9 @@ private:
             refuse("version", "expected a whole number, found " + std::string(value.kindName()));
         }
         const std::string& text = number->text;
-        const bool whole = !text.empty() && text.size() <= 6 &&
-                           std::all_of(text.begin(), text.end(),
-                                       [](char c) { return c >= '0' && c <= '9'; });
+        const bool whole =
+            !text.empty() && text.size() <= 6 &&
+            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!whole || text == "0" || text.front() == '0') {
             refuse("version", "expected a whole number from 1 to 999999, found " + text);
         }
@@ -286,8 +290,9 @@ private:
             const std::string& name = member.first;
             const json::Value& text = member.second;
             const std::string key = "settings." + name;
-            const auto setting = std::find_if(kSettings.begin(), kSettings.end(),
-                                              [&](const DesignSetting& s) { return s.key == name; });
+            const auto setting =
+                std::find_if(kSettings.begin(), kSettings.end(),
+                             [&](const DesignSetting& s) { return s.key == name; });
             if (setting == kSettings.end()) {
                 // Settings come and go between versions of the same format: never a refusal.
                 leftOut_.push_back(key);

@@ -35,10 +35,10 @@ std::string_view programVersion();
 // One of the details' settings as a design file holds it: the text as typed into its box (a
 // refused text too, so that opening shows what was saved), or for a choice its key.
 struct DesignSetting {
-    std::string_view key;                      // the member's name in "settings"
-    std::string (*defaultText)();              // what the box shows at start-up
-    bool (*accepts)(std::string_view text);    // for a choice: a key this build knows; else null
-    std::string_view expected;                 // what `accepts` wants, for the refusal
+    std::string_view key;                   // the member's name in "settings"
+    std::string (*defaultText)();           // what the box shows at start-up
+    bool (*accepts)(std::string_view text); // for a choice: a key this build knows; else null
+    std::string_view expected;              // what `accepts` wants, for the refusal
 };
 
 // Every setting a design file holds, in the order it is written. A setting joins with one line
@@ -66,10 +66,10 @@ std::string writeDesign(const Design& design, std::size_t* replaced = nullptr);
 std::string writeDesignCompact(const Design& design);
 
 struct DesignReading {
-    std::optional<Design> design;      // none: the file cannot be used
-    std::string badKey;                // the first key that stopped it: "fields.24", "(file)"
-    std::string problem;               // why, in English
-    std::vector<std::string> notes;    // read with notes: a newer format, keys left out
+    std::optional<Design> design;   // none: the file cannot be used
+    std::string badKey;             // the first key that stopped it: "fields.24", "(file)"
+    std::string problem;            // why, in English
+    std::vector<std::string> notes; // read with notes: a newer format, keys left out
 };
 
 // Strict for this format version: every key known, the 17 fields, the core type and the picture

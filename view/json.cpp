@@ -451,7 +451,8 @@ std::size_t appendString(std::string& out, std::string_view text) {
         } else if (length == 3 && c == 0xE2 && static_cast<unsigned char>(text[pos + 1]) == 0x80 &&
                    (static_cast<unsigned char>(text[pos + 2]) == 0xA8 ||
                     static_cast<unsigned char>(text[pos + 2]) == 0xA9)) {
-            appendEscape(out, static_cast<unsigned char>(text[pos + 2]) == 0xA8 ? 0x2028U : 0x2029U);
+            appendEscape(out,
+                         static_cast<unsigned char>(text[pos + 2]) == 0xA8 ? 0x2028U : 0x2029U);
         } else {
             out.append(text.substr(pos, length));
         }

@@ -64,8 +64,7 @@ std::string opened(const DesignReading& reading, std::string_view name, bool lin
     }
     const std::string said =
         reading.notes.empty() ? openedText(name) : openNotesText(name, reading);
-    return "{\"design\":" + writeDesignCompact(*reading.design) + ",\"said\":" + quoted(said) +
-           "}";
+    return "{\"design\":" + writeDesignCompact(*reading.design) + ",\"said\":" + quoted(said) + "}";
 }
 
 } // namespace
@@ -111,7 +110,8 @@ const char* coilwind_design_file_name(const char* coreType, int size, int mode) 
 
 const char* coilwind_open_design(const char* text, int size, const char* name, int nameSize) {
     const std::string_view fileName = textOf(name, nameSize);
-    return give(opened(readDesign(textOf(text, size)), fileName.empty() ? "(text)" : fileName, false));
+    return give(
+        opened(readDesign(textOf(text, size)), fileName.empty() ? "(text)" : fileName, false));
 }
 
 const char* coilwind_open_link(const char* fragment, int size) {
@@ -131,7 +131,8 @@ int coilwind_closes_stage(int index) {
 const char* coilwind_recent_note(const char* list, int listSize, const char* time, int timeSize,
                                  const char* coreType, int size, int mode) {
     std::vector<RecentDesign> recent = readRecent(textOf(list, listSize));
-    noteRecent(recent, {std::string(textOf(time, timeSize)), pageDesign(textOf(coreType, size), mode)});
+    noteRecent(recent,
+               {std::string(textOf(time, timeSize)), pageDesign(textOf(coreType, size), mode)});
     return give(writeRecent(recent));
 }
 
@@ -140,20 +141,20 @@ const char* coilwind_recent_view(const char* list, int size) {
     std::string json = "[";
     for (const RecentDesign& entry : readRecent(textOf(list, size))) {
         json += (json.size() > 1 ? "," : "") + std::string("{\"label\":") +
-                quoted(recentLabel(entry)) + ",\"design\":" +
-                quoted(writeDesignCompact(entry.design)) + "}";
+                quoted(recentLabel(entry)) +
+                ",\"design\":" + quoted(writeDesignCompact(entry.design)) + "}";
     }
     return give(json + "]");
 }
 
 // The words of the page's buttons and menu, from the one place the desktop takes them too.
 const char* coilwind_design_words() {
-    return give("{\"save\":" + quoted(kSaveDesignTitle) + ",\"open\":" + quoted(kOpenDesignTitle) +
-                ",\"copyLink\":" + quoted(kCopyLinkTitle) + ",\"linkCopied\":" +
-                quoted(kLinkCopiedText) + ",\"recent\":" + quoted(kRecentMenuTitle) +
-                ",\"forget\":" + quoted(kForgetRecentTitle) + ",\"none\":" +
-                quoted(kNoRecentTitle) + ",\"extension\":" + quoted(kDesignExtension) +
-                ",\"limit\":" + std::to_string(kDesignFileLimit) + "}");
+    return give(
+        "{\"save\":" + quoted(kSaveDesignTitle) + ",\"open\":" + quoted(kOpenDesignTitle) +
+        ",\"copyLink\":" + quoted(kCopyLinkTitle) + ",\"linkCopied\":" + quoted(kLinkCopiedText) +
+        ",\"recent\":" + quoted(kRecentMenuTitle) + ",\"forget\":" + quoted(kForgetRecentTitle) +
+        ",\"none\":" + quoted(kNoRecentTitle) + ",\"extension\":" + quoted(kDesignExtension) +
+        ",\"limit\":" + std::to_string(kDesignFileLimit) + "}");
 }
 
 } // extern "C"

@@ -523,7 +523,7 @@
     const status = document.getElementById('design-status');
     let words = {};
     let settingKeys = [];
-    let recentInMemory = ''; // when the browser keeps no local storage (a private window)
+    let recent = null; // the stored list's text, read once per visit
 
     function say(message, fault = false) {
       status.textContent = message;
@@ -619,19 +619,28 @@
     }
 
     function storedRecent() {
-      try {
-        return localStorage.getItem(RECENT_STORAGE) ?? recentInMemory;
-      } catch {
-        return recentInMemory;
+      if (recent === null) {
+        try {
+          recent = localStorage.getItem(RECENT_STORAGE) ?? '';
+        } catch {
+          recent = ''; // no local storage here (a private window, a blocked file://)
+        }
       }
+      return recent;
     }
+    // A list the storage refuses (full) is kept for this visit only, and the old one removed so
+    // that the next visit does not show a list older than this one.
     function storeRecent(list) {
-      recentInMemory = list;
+      recent = list;
       try {
         if (list) localStorage.setItem(RECENT_STORAGE, list);
         else localStorage.removeItem(RECENT_STORAGE);
       } catch {
-        // kept for this visit only
+        try {
+          localStorage.removeItem(RECENT_STORAGE);
+        } catch {
+          // no storage at all
+        }
       }
     }
     function showRecent() {
@@ -664,7 +673,6 @@
       const two = (n) => String(n).padStart(2, '0');
       const time = `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())} ` +
         `${two(now.getHours())}:${two(now.getMinutes())}`;
-      handOverTexts();
       storeRecent(call((p, n, m) => withTexts([storedRecent(), time],
         (l, ln, t, tn) => module._coilwind_recent_note(l, ln, t, tn, p, n, m))));
       showRecent();

@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,7 +66,8 @@ private slots:
             QTest::mouseClick(w.child<QRadioButton>("Option2"), Qt::LeftButton);
             w.click("Command1");
             QVERIFY(w.text(24).endsWith(QStringLiteral("\n\r")));
-            w->detailsWindow().findChild<QLineEdit*>(QStringLiteral("temperature"))
+            w->detailsWindow()
+                .findChild<QLineEdit*>(QStringLiteral("temperature"))
                 ->setText(QStringLiteral("-300")); // refused by the details, kept as typed
             w->detailsWindow().findChild<QComboBox*>(QStringLiteral("series"))->setCurrentIndex(2);
             saved = windowState(w);
@@ -101,8 +102,9 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("said");
         QTest::newRow("not JSON") << QByteArray("KQ8*10") << QStringLiteral("(file): not JSON");
-        QTest::newRow("wrong type") << QByteArray(R"({"format":"coilwind-design","version":1,"fields":[]})")
-                                    << QStringLiteral("fields: expected an object");
+        QTest::newRow("wrong type")
+            << QByteArray(R"({"format":"coilwind-design","version":1,"fields":[]})")
+            << QStringLiteral("fields: expected an object");
         QTest::newRow("huge") << QByteArray(2 * 1024 * 1024, ' ') << QStringLiteral("larger than");
         QTest::newRow("missing") << QByteArray() << QStringLiteral("(file): not JSON");
     }
@@ -118,7 +120,8 @@ private slots:
         const QStringList before = windowState(w);
         QVERIFY(!actions.openFrom(path));
         QCOMPARE(windowState(w), before);
-        QVERIFY2(actions.lastMessage().contains(QStringLiteral("bad.coilwind")), qPrintable(actions.lastMessage()));
+        QVERIFY2(actions.lastMessage().contains(QStringLiteral("bad.coilwind")),
+                 qPrintable(actions.lastMessage()));
         QVERIFY2(actions.lastMessage().contains(said), qPrintable(actions.lastMessage()));
         QVERIFY(!actions.openFrom(folder.filePath(QStringLiteral("none.coilwind"))));
         QVERIFY(actions.lastMessage().contains(QStringLiteral("none.coilwind")));

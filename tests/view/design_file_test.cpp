@@ -2,7 +2,6 @@
 #include "view/recent_designs.hpp"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -43,7 +42,9 @@ Design everyTextChanged() {
     }
     design.coreType = "R CORE";
     design.pictureMode = PictureMode::Inductance;
-    design.settings = {{"series", "awg-heavy"}, {"temperature", "-300"}, {"alTolerance", "abc"},
+    design.settings = {{"series", "awg-heavy"},
+                       {"temperature", "-300"},
+                       {"alTolerance", "abc"},
                        {"saturationFlux", ""}};
     return design;
 }
@@ -52,9 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, DesignRoundTrip,
     testing::Values(startupDesign(), designWith(field::kCopperWeight, "0.761\n\r"),
                     designWith(field::kCoreModel, "工字 KQ8*10 \"x\" \\ / é 😀"),
-                    designWith(field::kMaker, "\\"),
-                    designWith(field::kC, "a\0b\x01\x1f\x7f\t"s),
-                    designWith(field::kE, "\u2028\u2029 </script>"), designWith(field::kPinLength, ""),
+                    designWith(field::kMaker, "\\"), designWith(field::kC, "a\0b\x01\x1f\x7f\t"s),
+                    designWith(field::kE, "\u2028\u2029 </script>"),
+                    designWith(field::kPinLength, ""),
                     designWith(field::kAl, std::string(100000, '9')), everyTextChanged()));
 
 TEST(DesignFile, WritesOneReadableMemberPerLineInIndexOrder) {
@@ -66,12 +67,12 @@ TEST(DesignFile, WritesOneReadableMemberPerLineInIndexOrder) {
 
 TEST(DesignFile, BytesThatAreNoUtf8BecomeReplacementCharactersAndAreCounted) {
     std::size_t replaced = 0;
-    const std::string file = writeDesign(designWith(field::kCoreModel, "a\xff\xc3z\xed\xa0\x80"), &replaced);
+    const std::string file =
+        writeDesign(designWith(field::kCoreModel, "a\xff\xc3z\xed\xa0\x80"), &replaced);
     EXPECT_EQ(replaced, 5U);
     const DesignReading reading = readDesign(file);
     ASSERT_TRUE(reading.design);
-    EXPECT_EQ(reading.design->field(field::kCoreModel),
-              "a\uFFFD\uFFFDz\uFFFD\uFFFD\uFFFD");
+    EXPECT_EQ(reading.design->field(field::kCoreModel), "a\uFFFD\uFFFDz\uFFFD\uFFFD\uFFFD");
 }
 
 struct BadFile {
@@ -130,12 +131,15 @@ INSTANTIATE_TEST_SUITE_P(
                 "fields.19", "expected a text, found a number"},
         BadFile{"FieldMissing", replaced(startupFile(), "\"17\": \"500\",", ""), "fields.17",
                 "missing"},
-        BadFile{"FieldTwice", replaced(startupFile(), "\"17\": \"500\",", "\"17\": \"5\",\"17\": \"6\","),
+        BadFile{"FieldTwice",
+                replaced(startupFile(), "\"17\": \"500\",", "\"17\": \"5\",\"17\": \"6\","),
                 "fields.17", "twice"},
-        BadFile{"NoSuchField", replaced(startupFile(), "\"17\": \"500\",", "\"17\": \"500\",\"22\": \"\","),
+        BadFile{"NoSuchField",
+                replaced(startupFile(), "\"17\": \"500\",", "\"17\": \"500\",\"22\": \"\","),
                 "fields.22", "not a key"},
-        BadFile{"UnknownKey", replaced(startupFile(), "\"coreType\"", "\"colour\": 1, \"coreType\""),
-                "colour", "not a key"},
+        BadFile{"UnknownKey",
+                replaced(startupFile(), "\"coreType\"", "\"colour\": 1, \"coreType\""), "colour",
+                "not a key"},
         BadFile{"CoreTypeMissing", replaced(startupFile(), "\"coreType\": \"KQ CORE\",", ""),
                 "coreType", "missing"},
         BadFile{"PictureMode", replaced(startupFile(), "\"core\"", "\"CORE\""), "pictureMode",
@@ -157,7 +161,8 @@ TEST(DesignFile, NewerVersionOpensWhatItCanWithANote) {
     EXPECT_EQ(reading.design->settings.at("series"), startupDesign().settings.at("series"));
     ASSERT_EQ(reading.notes.size(), 2U);
     EXPECT_NE(reading.notes[0].find("format version 7"), std::string::npos);
-    EXPECT_EQ(reading.notes[1], "left out, unknown to this version: fields.26 winding settings.series");
+    EXPECT_EQ(reading.notes[1],
+              "left out, unknown to this version: fields.26 winding settings.series");
     // Still refused where the keys this version knows are not sound.
     EXPECT_FALSE(readDesign(replaced(file, "\"19\": \"4.7\"", "\"19\": null")).design);
 }
@@ -169,15 +174,16 @@ TEST(DesignFile, SettingsOpenWithTheirStartupTextWhenMissingAndUnknownOnesAreNot
     ASSERT_TRUE(reading.design) << reading.problem;
     EXPECT_EQ(reading.design->settings.at("temperature"), "100");
     EXPECT_EQ(reading.design->settings.at("alTolerance"), "10");
-    EXPECT_EQ(reading.notes, std::vector<std::string>{"left out, unknown to this version: settings.ripple"});
+    EXPECT_EQ(reading.notes,
+              std::vector<std::string>{"left out, unknown to this version: settings.ripple"});
     EXPECT_NE(openNotesText("a.coilwind", reading).find("settings.ripple"), std::string::npos);
 }
 
 TEST(DesignFile, DamagedLinksAreRefusedWithTheirReason) {
     const std::string fragment = designFragment(startupDesign());
-    for (const std::string& bad : {std::string("#"), std::string("#top"), fragment + "*",
-                                   fragment.substr(0, fragment.size() - 1),
-                                   fragment.substr(0, fragment.size() / 2)}) {
+    for (const std::string& bad :
+         {std::string("#"), std::string("#top"), fragment + "*",
+          fragment.substr(0, fragment.size() - 1), fragment.substr(0, fragment.size() / 2)}) {
         const DesignReading reading = readDesignFragment(bad);
         EXPECT_FALSE(reading.design) << bad;
         EXPECT_FALSE(linkRefusalText(reading).empty());
@@ -186,14 +192,16 @@ TEST(DesignFile, DamagedLinksAreRefusedWithTheirReason) {
 
 TEST(DesignFile, SuggestedNamesAreSafeForEveryFileSystem) {
     EXPECT_EQ(suggestedFileName(startupDesign()), "KQ8_10.coilwind");
-    EXPECT_EQ(suggestedFileName(designWith(field::kCoreModel, "a/b\\c:d\n. ")), "a_b_c_d_.coilwind");
+    EXPECT_EQ(suggestedFileName(designWith(field::kCoreModel, "a/b\\c:d\n. ")),
+              "a_b_c_d_.coilwind");
     EXPECT_EQ(suggestedFileName(designWith(field::kCoreModel, "..")), "design.coilwind");
     EXPECT_TRUE(saveRefusalText("a", std::string(kDesignFileLimit + 1, 'x')));
     EXPECT_FALSE(saveRefusalText("a", startupFile()));
 }
 
 RecentDesign recent(int n) {
-    return {"2026-12-07 10:" + std::to_string(n), designWith(field::kCoreModel, "core " + std::to_string(n))};
+    return {"2026-12-07 10:" + std::to_string(n),
+            designWith(field::kCoreModel, "core " + std::to_string(n))};
 }
 
 TEST(RecentDesigns, KeepTheNewestTwentyWithoutRepeats) {
