@@ -25,6 +25,81 @@
     </message>
 </context>
 <context>
+    <name>Design</name>
+    <message>
+        <source>无法打开 (cannot open) %1: %2: %3. 未作任何更改 (nothing was changed).</source>
+        <translation>Cannot open %1: %2: %3. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>已打开，但有说明 (opened with notes) %1:</source>
+        <translation>Opened with notes %1:</translation>
+    </message>
+    <message>
+        <source>无法保存 (cannot save) %1: the fields hold more than %2 KiB of text, more than a design file may.</source>
+        <translation>Cannot save %1: the fields hold more than %2 KiB of text, more than a design file may.</translation>
+    </message>
+    <message>
+        <source>无法保存 (cannot save) %1: %2.</source>
+        <translation>Cannot save %1: %2.</translation>
+    </message>
+    <message>
+        <source>无法打开 (cannot open) %1: %2. 未作任何更改 (nothing was changed).</source>
+        <translation>Cannot open %1: %2. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>已保存 (saved) %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>已打开 (opened) %1; nothing was calculated.</source>
+        <translation>Opened %1; nothing was calculated.</translation>
+    </message>
+    <message>
+        <source>无法打开链接中的设计 (cannot open the design in the link): %1: %2. 未作任何更改 (nothing was changed).</source>
+        <translation>Cannot open the design in the link: %1: %2. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>保存设计 (save design)…</source>
+        <translation>Save design…</translation>
+    </message>
+    <message>
+        <source>打开设计 (open design)…</source>
+        <translation>Open design…</translation>
+    </message>
+    <message>
+        <source>设计单存为 PDF (design sheet as PDF)…</source>
+        <translation>Design sheet as PDF…</translation>
+    </message>
+    <message>
+        <source>复制链接 (copy link)</source>
+        <translation>Copy link</translation>
+    </message>
+    <message>
+        <source>coilwind 设计 (*.coilwind)</source>
+        <translation>coilwind designs (*.coilwind)</translation>
+    </message>
+    <message>
+        <source>链接已复制 (link copied): the design is in the address after &apos;#&apos;, which the browser sends nowhere.</source>
+        <translation>Link copied: the design is in the address after &apos;#&apos;, which the browser sends nowhere.</translation>
+    </message>
+    <message>
+        <source>设计单 (design sheet) — %1</source>
+        <translation>Design sheet — %1</translation>
+    </message>
+    <message>
+        <source>最近的设计 (recent designs)</source>
+        <translation>Recent designs</translation>
+    </message>
+    <message>
+        <source>全部忘记 (forget all)</source>
+        <translation>Forget all</translation>
+    </message>
+    <message>
+        <source>(尚无 — none yet)</source>
+        <translation>(none yet)</translation>
+    </message>
+</context>
+<context>
     <name>Details</name>
     <message>
         <source>%1, %2/层 × %3 层</source>

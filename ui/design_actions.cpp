@@ -68,15 +68,15 @@ bool writeWhole(const QString& path, const std::string& text, QString& reason) {
 
 DesignActions::DesignActions(MainWindow& window, QString recentFile)
     : QObject(&window), window_(window), recentFile_(std::move(recentFile)) {
-    auto* save = new QAction(qstring(kSaveDesignTitle), &window_);
+    auto* save = new QAction(qstring(translate("Design", kSaveDesignTitle.data())), &window_);
     save->setObjectName(QStringLiteral("saveDesign"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &DesignActions::saveWithDialog);
-    auto* open = new QAction(qstring(kOpenDesignTitle), &window_);
+    auto* open = new QAction(qstring(translate("Design", kOpenDesignTitle.data())), &window_);
     open->setObjectName(QStringLiteral("openDesign"));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &DesignActions::openWithDialog);
-    auto* sheet = new QAction(qstring(kSaveSheetTitle), &window_);
+    auto* sheet = new QAction(qstring(translate("Design", kSaveSheetTitle.data())), &window_);
     sheet->setObjectName(QStringLiteral("saveSheet"));
     connect(sheet, &QAction::triggered, this, &DesignActions::saveSheetWithDialog);
     window_.addAction(save);
@@ -90,7 +90,7 @@ DesignActions::DesignActions(MainWindow& window, QString recentFile)
                 readAtMostLimit(recentFile_, (kRecentLimit + 1) * kDesignFileLimit, reason)) {
             recent_ = readRecent(*text);
         }
-        recentMenu_ = new QMenu(qstring(kRecentMenuTitle), &window_);
+        recentMenu_ = new QMenu(qstring(translate("Design", kRecentMenuTitle.data())), &window_);
         recentMenu_->menuAction()->setObjectName(QStringLiteral("recentDesigns"));
         window_.addAction(recentMenu_->menuAction());
         fillRecentMenu();
@@ -184,8 +184,8 @@ bool DesignActions::openFrom(const QString& path) {
 void DesignActions::saveWithDialog() {
     const QString suggested = QDir(lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_)
                                   .filePath(qstring(suggestedFileName(currentDesign())));
-    QString path = QFileDialog::getSaveFileName(&window_, qstring(kSaveDesignTitle), suggested,
-                                                qstring(kDesignFileFilter));
+    QString path = QFileDialog::getSaveFileName(&window_, qstring(translate("Design", kSaveDesignTitle.data())), suggested,
+                                                qstring(translate("Design", kDesignFileFilter.data())));
     if (path.isEmpty()) {
         return;
     }
@@ -197,8 +197,8 @@ void DesignActions::saveWithDialog() {
 
 void DesignActions::openWithDialog() {
     const QString path = QFileDialog::getOpenFileName(
-        &window_, qstring(kOpenDesignTitle), lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_,
-        qstring(kDesignFileFilter));
+        &window_, qstring(translate("Design", kOpenDesignTitle.data())), lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_,
+        qstring(translate("Design", kDesignFileFilter.data())));
     if (!path.isEmpty()) {
         openFrom(path);
     }
@@ -208,7 +208,7 @@ void DesignActions::saveSheetWithDialog() {
     QString name = qstring(suggestedFileName(currentDesign()));
     name.chop(static_cast<qsizetype>(kDesignExtension.size()));
     const QString path =
-        QFileDialog::getSaveFileName(&window_, qstring(kSaveSheetTitle),
+        QFileDialog::getSaveFileName(&window_, qstring(translate("Design", kSaveSheetTitle.data())),
                                      QDir(lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_)
                                          .filePath(name + QStringLiteral(".pdf")),
                                      qstring(kSheetFileFilter));
@@ -268,10 +268,10 @@ void DesignActions::fillRecentMenu() {
         connect(item, &QAction::triggered, this, [this, i] { restoreRecent(i); });
     }
     if (recent_.empty()) {
-        recentMenu_->addAction(qstring(kNoRecentTitle))->setEnabled(false);
+        recentMenu_->addAction(qstring(translate("Design", kNoRecentTitle.data())))->setEnabled(false);
     }
     recentMenu_->addSeparator();
-    QAction* forget = recentMenu_->addAction(qstring(kForgetRecentTitle));
+    QAction* forget = recentMenu_->addAction(qstring(translate("Design", kForgetRecentTitle.data())));
     forget->setObjectName(QStringLiteral("forgetRecent"));
     forget->setEnabled(!recent_.empty());
     connect(forget, &QAction::triggered, this, &DesignActions::forgetAll);

@@ -427,15 +427,17 @@ DesignReading readDesign(const json::Value& root) {
 }
 
 std::string openRefusalText(std::string_view fileName, const DesignReading& reading) {
-    return "无法打开 (cannot open) " + std::string(fileName) + ": " + reading.badKey + ": " +
-           reading.problem + ". 未作任何更改 (nothing was changed).";
+    return filled(translate("Design", "无法打开 (cannot open) %1: %2: %3. 未作任何更改 (nothing was "
+                                      "changed)."),
+                  {fileName, reading.badKey, reading.problem});
 }
 
 std::string openNotesText(std::string_view fileName, const DesignReading& reading) {
     if (reading.notes.empty()) {
         return {};
     }
-    std::string text = "已打开，但有说明 (opened with notes) " + std::string(fileName) + ":";
+    std::string text =
+        filled(translate("Design", "已打开，但有说明 (opened with notes) %1:"), {fileName});
     for (const std::string& note : reading.notes) {
         text += "\n• " + note;
     }
@@ -446,22 +448,24 @@ std::optional<std::string> saveRefusalText(std::string_view fileName, std::strin
     if (fileText.size() <= kDesignFileLimit) {
         return std::nullopt;
     }
-    return "无法保存 (cannot save) " + std::string(fileName) + ": the fields hold more than " +
-           std::to_string(kDesignFileLimit / 1024) + " KiB of text, more than a design file may.";
+    return filled(translate("Design", "无法保存 (cannot save) %1: the fields hold more than %2 KiB "
+                                      "of text, more than a design file may."),
+                  {fileName, std::to_string(kDesignFileLimit / 1024)});
 }
 
 std::string fileProblemText(bool saving, std::string_view fileName, std::string_view reason) {
-    return std::string(saving ? "无法保存 (cannot save) " : "无法打开 (cannot open) ") +
-           std::string(fileName) + ": " + std::string(reason) +
-           (saving ? "." : ". 未作任何更改 (nothing was changed).");
+    return filled(saving ? translate("Design", "无法保存 (cannot save) %1: %2.")
+                         : translate("Design", "无法打开 (cannot open) %1: %2. 未作任何更改 "
+                                               "(nothing was changed)."),
+                  {fileName, reason});
 }
 
 std::string savedText(std::string_view fileName) {
-    return "已保存 (saved) " + std::string(fileName);
+    return filled(translate("Design", "已保存 (saved) %1"), {fileName});
 }
 
 std::string openedText(std::string_view fileName) {
-    return "已打开 (opened) " + std::string(fileName) + "; nothing was calculated.";
+    return filled(translate("Design", "已打开 (opened) %1; nothing was calculated."), {fileName});
 }
 
 std::string suggestedFileName(const Design& design) {
@@ -511,8 +515,9 @@ DesignReading readDesignFragment(std::string_view fragment) {
 }
 
 std::string linkRefusalText(const DesignReading& reading) {
-    return "无法打开链接中的设计 (cannot open the design in the link): " + reading.badKey + ": " +
-           reading.problem + ". 未作任何更改 (nothing was changed).";
+    return filled(translate("Design", "无法打开链接中的设计 (cannot open the design in the link): "
+                                      "%1: %2. 未作任何更改 (nothing was changed)."),
+                  {reading.badKey, reading.problem});
 }
 
 } // namespace coilwind

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/text.hpp"
+
 // Design files (*.coilwind): one design as the window shows it, in JSON, written and read the same
 // way by the desktop and the page. The format is described in docs/design-file.md and
 // docs/coilwind-design.schema.json. Reading a file changes nothing: it gives a Design or the
@@ -87,16 +89,17 @@ std::optional<std::string> saveRefusalText(std::string_view fileName, std::strin
 // The name a new file is offered under: field 0 with the characters file systems refuse replaced.
 std::string suggestedFileName(const Design& design);
 
-// The words of saving and opening, for the menus, dialogs and buttons of both front ends.
-inline constexpr std::string_view kSaveDesignTitle = "保存设计 (save design)…";
-inline constexpr std::string_view kOpenDesignTitle = "打开设计 (open design)…";
-inline constexpr std::string_view kSaveSheetTitle = "设计单存为 PDF (design sheet as PDF)…";
+// The words of saving and opening, for the menus, dialogs and buttons of both front ends, marked
+// for the text catalogue: shown through translate("Design", ...).
+inline constexpr std::string_view kSaveDesignTitle = QT_TRANSLATE_NOOP("Design", "保存设计 (save design)…");
+inline constexpr std::string_view kOpenDesignTitle = QT_TRANSLATE_NOOP("Design", "打开设计 (open design)…");
+inline constexpr std::string_view kSaveSheetTitle = QT_TRANSLATE_NOOP("Design", "设计单存为 PDF (design sheet as PDF)…");
 inline constexpr std::string_view kSheetFileFilter = "PDF (*.pdf)";
-inline constexpr std::string_view kCopyLinkTitle = "复制链接 (copy link)";
-inline constexpr std::string_view kDesignFileFilter = "coilwind 设计 (*.coilwind)";
-inline constexpr std::string_view kLinkCopiedText =
-    "链接已复制 (link copied): the design is in the address after '#', which the browser sends "
-    "nowhere.";
+inline constexpr std::string_view kCopyLinkTitle = QT_TRANSLATE_NOOP("Design", "复制链接 (copy link)");
+inline constexpr std::string_view kDesignFileFilter = QT_TRANSLATE_NOOP("Design", "coilwind 设计 (*.coilwind)");
+inline constexpr std::string_view kLinkCopiedText = QT_TRANSLATE_NOOP(
+    "Design", "链接已复制 (link copied): the design is in the address after '#', which the "
+              "browser sends nowhere.");
 // A file the system could not read or write: "cannot save a.coilwind: Permission denied".
 std::string fileProblemText(bool saving, std::string_view fileName, std::string_view reason);
 // After a save or an open that needed no message.

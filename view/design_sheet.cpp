@@ -1,5 +1,7 @@
 #include "design_sheet.hpp"
 
+#include "view/text.hpp"
+
 #include <algorithm>
 
 namespace coilwind {
@@ -8,7 +10,7 @@ std::vector<std::string> sheetHeading(const Design& design, std::string_view dat
     std::string name = design.field(field::kCoreModel);
     std::replace_if(
         name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
-    return {"设计单 (design sheet) — " + name,
+    return {filled(translate("Design", "设计单 (design sheet) — %1"), {name}),
             std::string(date) + " · " + std::string(programVersion())};
 }
 

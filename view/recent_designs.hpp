@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/text.hpp"
+
 // The last designs calculated, newest first, kept on the user's machine only (the desktop's data
 // folder, the page's local storage) in a small JSON file of their own. Toolkit-free: the front
 // ends only store the text and draw the list.
@@ -34,8 +36,8 @@ std::vector<RecentDesign> readRecent(std::string_view text);
 // One line of the list: time, name (field 0), core type, L (field 19), turns (field 20) and wire
 // (field 21), each as the fields show it.
 std::string recentLabel(const RecentDesign& entry);
-inline constexpr std::string_view kRecentMenuTitle = "最近的设计 (recent designs)";
-inline constexpr std::string_view kForgetRecentTitle = "全部忘记 (forget all)";
-inline constexpr std::string_view kNoRecentTitle = "(尚无 — none yet)";
+inline constexpr std::string_view kRecentMenuTitle = QT_TRANSLATE_NOOP("Design", "最近的设计 (recent designs)");
+inline constexpr std::string_view kForgetRecentTitle = QT_TRANSLATE_NOOP("Design", "全部忘记 (forget all)");
+inline constexpr std::string_view kNoRecentTitle = QT_TRANSLATE_NOOP("Design", "(尚无 — none yet)");
 
 } // namespace coilwind

@@ -150,10 +150,10 @@ const char* coilwind_recent_view(const char* list, int size) {
 // The words of the page's buttons and menu, from the one place the desktop takes them too.
 const char* coilwind_design_words() {
     return give(
-        "{\"save\":" + quoted(kSaveDesignTitle) + ",\"open\":" + quoted(kOpenDesignTitle) +
-        ",\"copyLink\":" + quoted(kCopyLinkTitle) + ",\"linkCopied\":" + quoted(kLinkCopiedText) +
-        ",\"recent\":" + quoted(kRecentMenuTitle) + ",\"forget\":" + quoted(kForgetRecentTitle) +
-        ",\"none\":" + quoted(kNoRecentTitle) + ",\"extension\":" + quoted(kDesignExtension) +
+        "{\"save\":" + quoted(translate("Design", kSaveDesignTitle.data())) + ",\"open\":" + quoted(translate("Design", kOpenDesignTitle.data())) +
+        ",\"copyLink\":" + quoted(translate("Design", kCopyLinkTitle.data())) + ",\"linkCopied\":" + quoted(translate("Design", kLinkCopiedText.data())) +
+        ",\"recent\":" + quoted(translate("Design", kRecentMenuTitle.data())) + ",\"forget\":" + quoted(translate("Design", kForgetRecentTitle.data())) +
+        ",\"none\":" + quoted(translate("Design", kNoRecentTitle.data())) + ",\"extension\":" + quoted(kDesignExtension) +
         ",\"limit\":" + std::to_string(kDesignFileLimit) + "}");
 }
 
