@@ -77,10 +77,17 @@ const WoundWire* woundOf(const DesignOutcome& outcome) {
     return outcome.details && outcome.details->standard ? &*outcome.details->standard : nullptr;
 }
 
-const RodShapeEstimate* rodShapeOf(const DesignOutcome& outcome) {
-    return outcome.details && outcome.details->rodShape && outcome.details->rodShape->estimate
-               ? &*outcome.details->rodShape->estimate
+const OpenCoreEstimate* shapeOf(const DesignOutcome& outcome) {
+    return outcome.details && outcome.details->shapeOpinion &&
+                   outcome.details->shapeOpinion->estimate
+               ? &*outcome.details->shapeOpinion->estimate
                : nullptr;
+}
+std::optional<std::string> shapeNoteOf(const DesignOutcome& outcome) {
+    if (!outcome.details || !outcome.details->shapeOpinion) {
+        return std::nullopt;
+    }
+    return openCoreNote(*outcome.details->shapeOpinion);
 }
 template <StepId step> void stepResult(Cells& cells, const DesignOutcome& outcome) {
     cells.put(std::string_view(outcome.results[resultSlot(step)]));
@@ -89,18 +96,21 @@ template <StepId step> void stepResult(Cells& cells, const DesignOutcome& outcom
 using Details = WindingDetails;
 using Wire = WireSize;
 using Wound = WoundWire;
-using RodShape = RodShapeEstimate;
+using Shape = OpenCoreEstimate;
 
 struct ResultColumn {
     std::string_view name;
     void (*write)(Cells&, const DesignOutcome&);
+    // The name an earlier version wrote the column under: an input with it gets the column
+    // recomputed in its place.
+    std::string_view earlierName = {};
 };
 
 // Every column the tool writes, in output order: the output's header and its rows both come from
 // this list. The results as the window shows them, the winding details in the shortest decimal
 // form that reads back to the same number, then the error.
 // clang-format off
-const std::array<ResultColumn, 26> kResultColumns{{
+const std::array<ResultColumn, 28> kResultColumns{{
     {stepName(StepId::Al), stepResult<StepId::Al>},
     {stepName(StepId::Turns), stepResult<StepId::Turns>},
     {stepName(StepId::WireMax), stepResult<StepId::WireMax>},
@@ -122,10 +132,12 @@ const std::array<ResultColumn, 26> kResultColumns{{
     {"mass_g", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.massG; })); }},
     {"l_whole_uh", [](Cells& c, const DesignOutcome& o) { c.put(o.details && o.details->inductance ? std::optional(o.details->inductance->wholeTurnsUh) : std::nullopt); }},
     {"isat_a", [](Cells& c, const DesignOutcome& o) { c.put(o.details ? o.details->saturationCurrentA : std::nullopt); }},
-    {"rod_al", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.alNh; })); }},
-    {"rod_turns", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.turns; }).value_or(std::nullopt)); }},
-    {"rod_al_ratio", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.ratioToQuick; })); }},
-    {"rod_note", [](Cells& c, const DesignOutcome& o) { c.put(o.details && o.details->rodShape ? rodModelNote(*o.details->rodShape) : std::nullopt); }},
+    {"shape_al", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(shapeOf(o), [](const Shape& r) { return r.alNh; })); }, "rod_al"},
+    {"shape_al_low", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(shapeOf(o), [](const Shape& r) { return r.bandLowAlNh; })); }},
+    {"shape_al_high", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(shapeOf(o), [](const Shape& r) { return r.bandHighAlNh; })); }},
+    {"shape_turns", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(shapeOf(o), [](const Shape& r) { return r.turns; }).value_or(std::nullopt)); }, "rod_turns"},
+    {"shape_al_ratio", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(shapeOf(o), [](const Shape& r) { return r.ratioToQuick; })); }, "rod_al_ratio"},
+    {"shape_note", [](Cells& c, const DesignOutcome& o) { c.put(shapeNoteOf(o)); }, "rod_note"},
     {kErrorColumn, [](Cells& c, const DesignOutcome& o) { c.put(std::string_view(o.error)); }},
 }};
 // clang-format on
@@ -279,7 +291,10 @@ Table::Table(std::vector<std::string> header, TableFormat format)
         designCells_[i] = findColumn(header_, fieldName(kDesignFields[i]));
     }
     for (std::size_t column = 0; column < kResultColumns.size(); ++column) {
-        const auto at = findColumn(header_, kResultColumns[column].name);
+        auto at = findColumn(header_, kResultColumns[column].name);
+        if (!at && !kResultColumns[column].earlierName.empty()) {
+            at = findColumn(header_, kResultColumns[column].earlierName);
+        }
         if (at) {
             resultAt_[*at] = static_cast<int>(column);
         } else {

@@ -207,9 +207,12 @@ DesignOutcome computeDesign(std::span<const std::string> cells, const Table& tab
     for (const FieldIndex field : reads.list()) {
         readCell(field, false);
     }
-    // The rod's second opinion reads the permeability even where the steps do not (AL given).
-    if (*core == CoreType::Rod && !reads.has(field::kPermeability)) {
-        readCell(field::kPermeability, true);
+    // The second opinion from the shape reads the permeability, and a drum's D, even where the
+    // steps do not (AL given).
+    for (const FieldIndex field : {field::kPermeability, field::kD}) {
+        if ((field != field::kD || *core == CoreType::Drum) && !reads.has(field)) {
+            readCell(field, true);
+        }
     }
     if (!faults.empty()) {
         std::sort(faults.begin(), faults.end());

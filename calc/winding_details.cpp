@@ -259,14 +259,13 @@ DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
     design.core = coreTypeOf(coreTypeText);
     design.aMm = fields.number(field::kA);
     design.bMm = fields.number(field::kB);
+    design.dMm = fields.number(field::kD);
     design.fMm = fields.number(field::kF);
     design.alNh = fields.number(field::kAl);
     design.wantedUh = fields.number(field::kInductance);
     design.turns = fields.number(field::kTurns);
     design.wireMaxMm = fields.number(field::kWireDiameter);
-    if (design.core == CoreType::Rod) {
-        design.permeability = fields.number(field::kPermeability);
-    }
+    design.permeability = fields.number(field::kPermeability);
     return design;
 }
 
@@ -325,10 +324,11 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
                                     details.inductance->wholeTurnsUh);
         });
     }
-    if (design.core == CoreType::Rod) {
-        details.rodShape =
-            rodSecondOpinion(design.aMm, design.bMm, design.permeability, design.wantedUh);
-    }
+    details.shapeOpinion =
+        design.core == CoreType::Rod
+            ? rodSecondOpinion(design.aMm, design.bMm, design.permeability, design.wantedUh)
+            : drumSecondOpinion(design.aMm, design.bMm, design.dMm, design.fMm, design.permeability,
+                                design.wantedUh);
     return details;
 }
 

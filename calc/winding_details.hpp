@@ -2,7 +2,7 @@
 
 #include "core_type.hpp"
 #include "field_set.hpp"
-#include "rod_permeability.hpp"
+#include "open_core.hpp"
 #include "wire_table.hpp"
 
 #include <optional>
@@ -23,8 +23,8 @@ struct DetailsSettings {
 };
 
 // The design as the fields show it, each read by the leading-number rule: fields 1 (A), 2 (B),
-// 6 (F), 18 (AL), 19 (wanted inductance), 20 (turns), 21 (largest wire diameter) and, for a rod,
-// 17 (permeability); and the core type.
+// 4 (D), 6 (F), 17 (permeability), 18 (AL), 19 (wanted inductance), 20 (turns), 21 (largest wire
+// diameter); and the core type.
 struct DesignInputs {
     CoreType core = CoreType::Drum;
     double aMm = 0;          // drum: flange diameter; rod: rod diameter
@@ -34,7 +34,8 @@ struct DesignInputs {
     double wantedUh = 0;     // wanted inductance
     double turns = 0;        // as shown, not whole
     double wireMaxMm = 0;    // largest wire diameter that fits
-    double permeability = 0; // field 17, read for the rod core's second opinion only
+    double permeability = 0; // field 17, read for the second opinion from the core's shape only
+    double dMm = 0;          // drum: length, likewise; rod: not used
 };
 
 // Throws CalculationFault when a field's number lies beyond the range of a double.
@@ -79,9 +80,9 @@ struct WindingDetails {
     std::optional<WoundWire> standard;       // that size wound, when one turn fits across
     std::optional<WoundWire> largestFitting; // only when the standard wire does not fit
     std::optional<InductanceFigures> inductance;
-    // Rod core only: AL and turns from the rod's shape (calc/rod_permeability), beside the quick
-    // formula's. Its gaps are no reasons of the details: the figures above stand without it.
-    std::optional<RodSecondOpinion> rodShape;
+    // AL and turns from the core's shape (calc/open_core), beside the quick formula's. Its gaps
+    // are no reasons of the details: the figures above stand without it.
+    std::optional<OpenCoreOpinion> shapeOpinion;
     std::optional<double> saturationCurrentA; // Bs x Nw x Ae / L at whole turns
     std::vector<std::string> reasons;
 };

@@ -161,19 +161,22 @@ void DetailsWindow::build() {
     reasons_ = messageLabel("reasons");
     figureGrid->addWidget(reasons_, figureGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
 
-    auto* rodShape = new QGroupBox(QStringLiteral("棒形磁心的第二估计 (second opinion from the "
-                                                  "rod's shape)"));
-    rodShape->setObjectName(QStringLiteral("rodShape"));
-    rodShape->setToolTip(QStringLiteral(
-        "A rod's flux returns through air: its effective permeability µrod depends on its length "
-        "over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn 1945, as in "
-        "Fair-Rite's rod chart; valid for length/diameter 2 to 10 and µ 40 to 2300). The main "
-        "window's formula is not changed by it."));
-    QGridLayout* rodGrid = pairGrid(rodShape);
-    rodShapeValues_ = addLines(rodGrid, lines.rodShape);
-    rodShapeNote_ = messageLabel("rodShapeNote");
-    rodGrid->addWidget(rodShapeNote_, rodGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
-    rodShape_ = rodShape;
+    // Its title and explanation follow the core type: set on refresh.
+    auto* shapeOpinion = new QGroupBox;
+    shapeOpinion->setObjectName(QStringLiteral("shapeOpinion"));
+    QGridLayout* shapeGrid = pairGrid(shapeOpinion);
+    shapeValues_ = addLines(shapeGrid, lines.shapeOpinion.lines);
+    shapeNote_ = messageLabel("shapeNote");
+    shapeGrid->addWidget(shapeNote_, shapeGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
+    useShapeAl_ = new QPushButton(qstring(kUseShapeAlCaption));
+    useShapeAl_->setObjectName(QStringLiteral("useShapeAl"));
+    useShapeAl_->setToolTip(qstring(kUseShapeAlExplanation));
+    connect(useShapeAl_, &QPushButton::clicked, this, &DetailsWindow::useShapeAl);
+    shapeMessage_ = messageLabel("shapeMessage");
+    const int buttonRow = shapeGrid->rowCount();
+    shapeGrid->addWidget(useShapeAl_, buttonRow, 0);
+    shapeGrid->addWidget(shapeMessage_, buttonRow, 1, 1, 2 * kPairsPerRow - 1);
+    shapeOpinion_ = shapeOpinion;
 
     auto* section = new QGroupBox(QStringLiteral("截面图 (to scale; 红色: beyond the depth)"));
     section->setToolTip(QStringLiteral("Half-section of the winding: each turn of the standard "
@@ -195,7 +198,7 @@ void DetailsWindow::build() {
     column->addWidget(inputs);
     column->addWidget(buildSettings());
     column->addWidget(figures);
-    column->addWidget(rodShape);
+    column->addWidget(shapeOpinion);
     column->addWidget(section, 1);
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("detailsScroll"));
@@ -392,11 +395,15 @@ void DetailsWindow::refresh() {
     }
     reasons_->setText(reasons.join(QLatin1Char('\n')));
     reasons_->setVisible(!reasons.isEmpty());
-    rodShape_->setVisible(view.rodShapeApplies);
-    showLines(rodShapeValues_, view.rodShape);
-    rodShapeNote_->setText(qstring(view.rodShapeNote.value_or(std::string())));
-    rodShapeNote_->setStyleSheet(view.rodShapeWarns ? QStringLiteral("color: #c0281e") : QString());
-    rodShapeNote_->setVisible(view.rodShapeNote.has_value());
+    const ShapeOpinionView& shape = view.shapeOpinion;
+    shapeOpinion_->setVisible(view.design.has_value());
+    shapeOpinion_->setTitle(qstring(shape.title));
+    shapeOpinion_->setToolTip(qstring(shape.explanation));
+    showLines(shapeValues_, shape.lines);
+    shapeNote_->setText(qstring(shape.note.value_or(std::string())));
+    shapeNote_->setStyleSheet(shape.warns ? QStringLiteral("color: #c0281e") : QString());
+    shapeNote_->setVisible(shape.note.has_value());
+    useShapeAl_->setEnabled(shape.usableAsAl);
     drawing_->setWinding(view.design, view.details);
 }
 
@@ -405,6 +412,19 @@ void DetailsWindow::copyReport() const {
         composeDesignReport(main_.fieldSet(), main_.coreTypeText().toStdString(), settings(),
                             main_.calculationRecord());
     QGuiApplication::clipboard()->setText(QString::fromStdString(report));
+}
+
+void DetailsWindow::useShapeAl() {
+    const CalibrationOutcome outcome =
+        applyShapeAl(main_.fieldSet(), main_.coreTypeText().toStdString(), settings(),
+                     main_.calculationRecord());
+    shapeMessage_->setText(QString::fromStdString(outcome.message));
+    shapeMessage_->setToolTip(shapeMessage_->text());
+    shapeMessage_->setStyleSheet(outcome.written ? QString() : QStringLiteral("color: #c0281e"));
+    shapeMessage_->setVisible(true);
+    if (outcome.written) {
+        refresh();
+    }
 }
 
 void DetailsWindow::calibrate() {

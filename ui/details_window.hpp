@@ -7,6 +7,8 @@
 #include <vector>
 
 class QComboBox;
+class QGroupBox;
+class QPushButton;
 class QLabel;
 class QLineEdit;
 
@@ -47,6 +49,8 @@ private:
     QWidget* buildSettings();
     QWidget* buildCalibration();
     void calibrate();
+    // The shape's AL into field 18, as the calibration writes its own.
+    void useShapeAl();
     void showSettingRefusals();
 
     MainWindow& main_;
@@ -62,9 +66,11 @@ private:
     std::vector<QLabel*> inputValues_;
     std::vector<QLabel*> figureValues_;
     QLabel* reasons_ = nullptr;
-    QWidget* rodShape_ = nullptr;
-    std::vector<QLabel*> rodShapeValues_;
-    QLabel* rodShapeNote_ = nullptr;
+    QGroupBox* shapeOpinion_ = nullptr;
+    std::vector<QLabel*> shapeValues_;
+    QLabel* shapeNote_ = nullptr;
+    QPushButton* useShapeAl_ = nullptr;
+    QLabel* shapeMessage_ = nullptr;
     WindingDrawing* drawing_ = nullptr;
     QLineEdit* measured_ = nullptr;
     QLineEdit* testTurns_ = nullptr;

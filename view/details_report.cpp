@@ -52,8 +52,12 @@ std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design,
         {"a", "外径A (mm)", "drum: flange diameter; rod: rod diameter", number(&DesignInputs::aMm)},
         {"b", "中柱B (mm)", "drum: centre-post diameter; rod: rod length",
          number(&DesignInputs::bMm)},
+        {"d", "长D (mm)", "drum: length, read for the shape's second opinion; rod: not used",
+         number(&DesignInputs::dMm)},
         {"f", "幅宽F (mm)", "drum: winding width between the flanges; rod: not used",
          number(&DesignInputs::fMm)},
+        {"mu", "磁导率Ue", "permeability, read for the shape's second opinion",
+         number(&DesignInputs::permeability)},
         {"al", "AL (nH/N2)", "inductance factor as shown", number(&DesignInputs::alNh, field::kAl)},
         {"wanted", "电感量 (uH)", "wanted inductance", number(&DesignInputs::wantedUh)},
         {"turns", "圈数", "turns as shown, not whole", number(&DesignInputs::turns, field::kTurns)},
@@ -164,59 +168,6 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
          textOf(details.saturationCurrentA,
                 [](double a) { return figureText(a, Pattern::ThreeDecimals).value_or("?"); })},
     };
-}
-
-std::vector<DetailsLine> rodShapeLines(const RodSecondOpinion& opinion) {
-    const std::optional<RodShapeEstimate>& estimate = opinion.estimate;
-    const auto figure = [&](double RodShapeEstimate::*member, Pattern pattern) {
-        return textOf(estimate, [&](const RodShapeEstimate& e) {
-            return figureText(e.*member, pattern).value_or("?");
-        });
-    };
-    std::optional<std::string> turns;
-    if (estimate && estimate->turns) {
-        turns = figureText(*estimate->turns, Pattern::OneDecimal);
-    }
-    return {
-        {"rod-permeability", "棒有效磁导率",
-         "µrod = µ / (1 + N (µ - 1)), N of the spheroid of the rod's length / diameter",
-         figure(&RodShapeEstimate::effectivePermeability, Pattern::OneDecimal)},
-        {"rod-al", "棒形 AL (nH/N2)", "µ0 µrod π (A/2)² / B: winding spread over the whole rod",
-         figure(&RodShapeEstimate::alNh, Pattern::OneDecimal)},
-        {"rod-turns", "棒形圈数", "turns the wanted inductance needs with that AL", turns},
-        {"rod-ratio", "AL 比 (棒形/快速)",
-         "the shape's AL over the main window's formula (unrounded) for the same rod",
-         figure(&RodShapeEstimate::ratioToQuick, Pattern::ThreeDecimals)},
-    };
-}
-
-// Why the model gives no figures, or the warning when its AL and the quick formula's disagree.
-std::optional<std::string> rodShapeNoteOf(const RodSecondOpinion& opinion,
-                                          const DesignInputs& design) {
-    if (opinion.gap) {
-        std::string note = "超出模型范围 (outside the rod model's range): " +
-                           std::string(describeRodModelGap(*opinion.gap));
-        if (design.aMm > 0 && design.bMm > 0) {
-            note += "; this rod: length / diameter " +
-                    figureText(design.bMm / design.aMm, Pattern::ThreeDecimals).value_or("?") +
-                    ", µ " + shortestText(design.permeability);
-        }
-        return note;
-    }
-    if (opinion.estimate && alFiguresDisagree(*opinion.estimate)) {
-        const double ratio = opinion.estimate->ratioToQuick;
-        const bool quickHigher = ratio < 1;
-        const std::string times =
-            figureText(quickHigher ? 1 / ratio : ratio, Pattern::OneDecimal).value_or("?");
-        return std::string("⚠ 两个 AL 相差超过 25 %: ") +
-               (quickHigher ? "主窗口公式的 AL 是棒形估计的 " : "棒形估计是主窗口公式 AL 的 ") +
-               times + " 倍 (the two AL figures differ by more than 25 %: " +
-               (quickHigher ? "the main window's AL is " + times + " times the rod model's"
-                            : "the rod model's AL is " + times + " times the main window's") +
-               "; the main window's formula treats the rod as a closed ring of the material, "
-               "while a rod's flux returns through air)";
-    }
-    return std::nullopt;
 }
 
 // A field's text on one line: a control character (the copper weight's line end) shows as a
@@ -402,12 +353,7 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
     }
     view.inputs = inputLines(view.design, view.earlierDesign);
     view.figures = figureLines(view.design, view.details);
-    view.rodShape = rodShapeLines(view.details.rodShape.value_or(RodSecondOpinion{}));
-    if (view.design && view.details.rodShape) {
-        view.rodShapeApplies = true;
-        view.rodShapeNote = rodShapeNoteOf(*view.details.rodShape, *view.design);
-        view.rodShapeWarns = view.details.rodShape->estimate.has_value() && view.rodShapeNote;
-    }
+    view.shapeOpinion = viewShapeOpinion(view.design, view.details.shapeOpinion);
     return view;
 }
 
@@ -436,13 +382,11 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
     for (const std::string& reason : view.details.reasons) {
         report += "  why a figure is missing: " + reason + '\n';
     }
-    if (view.rodShapeApplies) {
-        report +=
-            "\nSecond opinion from the rod's shape (rod permeability, Osborn 1945; Fair-Rite's "
-            "rod chart)\n";
-        appendLines(report, view.rodShape);
-        if (view.rodShapeNote) {
-            report += "  " + *view.rodShapeNote + '\n';
+    if (view.design && view.details.shapeOpinion) {
+        report += "\n" + std::string(view.shapeOpinion.title) + "\n";
+        appendLines(report, view.shapeOpinion.lines);
+        if (view.shapeOpinion.note) {
+            report += "  " + *view.shapeOpinion.note + '\n';
         }
     }
     return report;

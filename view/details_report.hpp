@@ -5,6 +5,7 @@
 #include "calc/number_text.hpp"
 #include "calc/settings_limits.hpp"
 #include "calc/winding_details.hpp"
+#include "shape_opinion.hpp"
 
 #include <optional>
 #include <string>
@@ -12,15 +13,6 @@
 #include <vector>
 
 namespace coilwind {
-
-// One figure as people read it: a Chinese caption with its unit, a short English explanation and
-// the value's text. A figure the design cannot give has no value; the reasons say why.
-struct DetailsLine {
-    std::string_view key;     // stable name for the line: "whole-turns", "standard-wire", ...
-    std::string_view caption; // "整数圈数", "线长 (m)"
-    std::string_view english; // "field 20 rounded up"
-    std::optional<std::string> value;
-};
 
 // What became of the last calculation, in Chinese with the English beside it.
 struct CalculationStatus {
@@ -41,13 +33,8 @@ struct DetailsView {
     WindingDetails details;
     std::vector<DetailsLine> inputs;  // what the details are computed from, as read
     std::vector<DetailsLine> figures; // the details' own figures
-    // AL and turns from the rod's shape beside the quick formula's: always the same lines, with
-    // values for a rod core only; and a warning when the two disagree, or why the model gives no
-    // figures for this rod.
-    bool rodShapeApplies = false;
-    std::vector<DetailsLine> rodShape;
-    std::optional<std::string> rodShapeNote;
-    bool rodShapeWarns = false;
+    // AL and turns from the core's shape beside the quick formula's (view/shape_opinion).
+    ShapeOpinionView shapeOpinion;
 };
 
 // Without a record (no calculation yet) the details follow the fields as they stand.
@@ -70,12 +57,6 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
 std::optional<double> readSetting(const SettingLimit& limit, std::string_view text);
 // What the user reads when the text is refused: "temperature from -55 to 250 °C, not \"-300\"".
 std::string settingRefusal(const SettingLimit& limit, std::string_view text);
-
-// What became of a calibration from a test coil.
-struct CalibrationOutcome {
-    bool written = false; // field 18 holds the new AL
-    std::string message;  // for the user, in either case
-};
 
 // Reads the measured inductance (uH) and the test coil's turns as typed, each a plain decimal
 // number above zero, and writes the AL they give into field 18. An entry that is no such number,

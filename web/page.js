@@ -326,10 +326,11 @@
 
   // --- the winding details -----------------------------------------------------------------------
   const details = (() => {
-    const [panel, inputs, figures, reasons, section, series, rodShape, rodLines, rodNote, status, changed,
-      settingsMessage, measured, testTurns, message] = ['details', 'details-inputs', 'details-figures',
-      'details-reasons', 'details-section', 'series', 'rodShape', 'details-rod', 'rodShapeNote',
-      'calculationStatus', 'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage']
+    const [panel, inputs, figures, reasons, section, series, shape, shapeLegend, shapeLines, shapeNote,
+      useShapeAl, shapeMessage, status, changed, settingsMessage, measured, testTurns, message] = ['details',
+      'details-inputs', 'details-figures', 'details-reasons', 'details-section', 'series', 'shapeOpinion',
+      'shapeLegend', 'details-shape', 'shapeNote', 'useShapeAl', 'shapeMessage', 'calculationStatus',
+      'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage']
       .map((id) => document.getElementById(id));
     const numbers = ['temperature', 'saturationFlux', 'alTolerance'].map((id) => document.getElementById(id));
     let charWidth = 7;
@@ -382,11 +383,16 @@
       fillLines(figures, view.figures);
       reasons.textContent = view.reasons.map((reason) => '• ' + reason).join('\n');
       reasons.hidden = view.reasons.length === 0;
-      rodShape.hidden = !view.rodShapeApplies;
-      fillLines(rodLines, view.rodShape);
-      rodNote.textContent = view.rodShapeNote || '';
-      rodNote.hidden = view.rodShapeNote === undefined;
-      rodNote.classList.toggle('warns', view.rodShapeWarns);
+      shape.hidden = !view.shapeApplies;
+      shapeLegend.textContent = view.shapeTitle;
+      shape.title = view.shapeExplanation;
+      fillLines(shapeLines, view.shape);
+      shapeNote.textContent = view.shapeNote || '';
+      shapeNote.hidden = view.shapeNote === undefined;
+      shapeNote.classList.toggle('warns', view.shapeWarns);
+      useShapeAl.textContent = view.shapeButton;
+      useShapeAl.title = view.shapeButtonTitle;
+      useShapeAl.disabled = !view.shapeUsable;
       if (view.svg) {
         // The module's own SVG, parsed as XML into nodes: its labels are escaped there.
         const svg = new DOMParser().parseFromString(view.svg, 'image/svg+xml').documentElement;
@@ -413,18 +419,26 @@
         area.remove();
       }
     }
-    function calibrate() {
-      handOverTexts();
-      const text = withTexts([measured.value, testTurns.value],
-        (a, b, c, d) => textOf(module._coilwind_calibrate(a, b, c, d)));
+    // Shows what became of a write into field 18 and, when it was written, takes the fields back.
+    function showWrite(element, text) {
       const written = module._coilwind_calibration_written() === 1;
-      message.textContent = text;
-      message.hidden = false;
-      message.classList.toggle('fault', !written);
+      element.textContent = text;
+      element.hidden = false;
+      element.classList.toggle('fault', !written);
       if (written) {
         takeTexts();
         refresh();
       }
+    }
+    function calibrate() {
+      handOverTexts();
+      showWrite(message, withTexts([measured.value, testTurns.value],
+        (a, b, c, d) => textOf(module._coilwind_calibrate(a, b, c, d))));
+    }
+    // The shape's AL into field 18, as the calibration writes its own.
+    function useShapeAlNow() {
+      handOverTexts();
+      showWrite(shapeMessage, withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_use_shape_al(p, n))));
     }
     function show() {
       panel.hidden = false;
@@ -462,6 +476,7 @@
       document.getElementById('copy').addEventListener('click', copy);
       document.getElementById('close').addEventListener('click', hide);
       document.getElementById('useAsAl').addEventListener('click', calibrate);
+      useShapeAl.addEventListener('click', useShapeAlNow);
       for (const input of [measured, testTurns]) {
         input.addEventListener('keydown', (event) => {
           if (event.key === 'Enter') calibrate();

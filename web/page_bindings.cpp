@@ -484,8 +484,8 @@ const char* coilwind_set_settings(int series, const char* temperature, int tempe
 }
 
 // {"status": {"stopped", "outcome", "changed"?}, "inputs": [...], "figures": [...],
-//  "reasons": [...], "rodShapeApplies", "rodShape": [...], "rodShapeNote"?, "rodShapeWarns",
-//  "svg": "<svg…>" or ""}
+//  "reasons": [...], "shapeApplies", "shapeTitle", "shapeExplanation", "shape": [...],
+//  "shapeNote"?, "shapeWarns", "shapeUsable", "shapeButton", "shapeButtonTitle", "svg": "<svg…>" or ""}
 const char* coilwind_details(const char* coreType, int size, double width, double height,
                              double charWidth, double lineHeight) {
     const DetailsView view = viewDetails(fields(), textOf(coreType, size), settings(), record());
@@ -505,12 +505,17 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
                                       appendJsonString(text, reason);
                                       return text;
                                   }))
-        .raw("rodShapeApplies", view.rodShapeApplies ? "true" : "false")
-        .raw("rodShape", linesJson(view.rodShape))
-        .raw("rodShapeWarns", view.rodShapeWarns ? "true" : "false")
+        .raw("shapeApplies", view.design ? "true" : "false")
+        .text("shapeTitle", view.shapeOpinion.title)
+        .text("shapeExplanation", view.shapeOpinion.explanation)
+        .raw("shape", linesJson(view.shapeOpinion.lines))
+        .raw("shapeWarns", view.shapeOpinion.warns ? "true" : "false")
+        .raw("shapeUsable", view.shapeOpinion.usableAsAl ? "true" : "false")
+        .text("shapeButton", kUseShapeAlCaption)
+        .text("shapeButtonTitle", kUseShapeAlExplanation)
         .text("svg", sectionSvg(view, width, height, charWidth, lineHeight));
-    if (view.rodShapeNote) {
-        json.text("rodShapeNote", *view.rodShapeNote);
+    if (view.shapeOpinion.note) {
+        json.text("shapeNote", *view.shapeOpinion.note);
     }
     return give(json.done());
 }
@@ -531,6 +536,15 @@ const char* coilwind_calibrate(const char* measured, int measuredSize, const cha
 }
 int coilwind_calibration_written() {
     return calibrationWritten;
+}
+
+// The shape's AL into field 18, as the calibration writes its own; returns the message and sets
+// what coilwind_calibration_written tells.
+const char* coilwind_use_shape_al(const char* coreType, int size) {
+    const CalibrationOutcome outcome =
+        applyShapeAl(fields(), textOf(coreType, size), settings(), record());
+    calibrationWritten = outcome.written ? 1 : 0;
+    return give(outcome.message);
 }
 
 } // extern "C"

@@ -103,12 +103,11 @@ TEST(Batch, EveryDetailsColumnInShortestForm) {
     const Outcome result = runTool(std::string(kHeader) + kDrum);
     ASSERT_EQ(result.rows.size(), 1U);
     const Row& row = result.rows[0];
-    EXPECT_EQ(row.size(), 8U + 5 + 16 + 4 + 1);
+    EXPECT_EQ(row.size(), 8U + 5 + 16 + 6 + 1);
     const std::map<std::string, std::string> expected{
         {"wire", "0.630 mm"}, {"bare_mm", "0.63"}, {"od_max_mm", "0.679"}, {"turns_whole", "11"},
         {"per_layer", "9"},   {"layers", "2"},     {"build_mm", "1.358"},  {"fits", "yes"},
-        {"fit_wire", ""},     {"wire_note", ""},   {"rod_al", ""},         {"rod_note", ""},
-        {"error", ""}};
+        {"fit_wire", ""},     {"wire_note", ""},   {"error", ""}};
     for (const auto& [column, text] : expected) {
         EXPECT_EQ(row.at(column), text) << column;
     }
@@ -382,7 +381,9 @@ TEST(Batch, CellsTheStepsReadHoldOneNumber) {
         {',', {{"A", "8e"}}, R"(A: "8e" is not a number)"},
         {',', rodWith({{"D", ""}, {"F", "n/a"}}), "turns 2.3"},
         {',', {{"mu", ""}, {"AL", "40"}}, "turns 10.8"},
-        {';', {{"mu", "-"}, {"AL", "40,0"}}, "turns 10,8"},
+        // The shape's second opinion reads µ (and a drum's D) where the steps do not.
+        {';', {{"mu", "-"}, {"AL", "40,0"}}, R"(mu: "-" is not a number)"},
+        {';', {{"D", "x"}, {"AL", "40,0"}}, R"(D: "x" is not a number)"},
         {',', {{"AL", "forty"}}, R"(AL: "forty" is not a number)"},
         {',', {{"core", "R CORE"}, {"AL", "forty"}, {"D", "?"}}, R"(AL: "forty" is not a number)"},
         // A beyond the range of a double: the step that reads it says so, and only that step.
@@ -438,25 +439,55 @@ TEST(Batch, CoreSpellings) {
     }
 }
 
-// A rod gets the rod model's AL, turns and ratio beside the quick formula's, or why not; the
-// permeability it reads must be a number even where the steps do not read it (AL given).
-TEST(Batch, RodColumnsGiveTheSecondOpinion) {
-    const Outcome result =
-        runTool(std::string("model,core,A,B,D,F,mu,L,AL\n") + "r,rod,5,20,,,400,4.7,\n" +
-                "r,rod,5,20,,,125,4.7,\n" + "r,rod,8,3.5,,,500,4.7,\n" +
-                "r,rod,5,20,,,,4.7,49.3\n" + "r,rod,5,20,,,x,4.7,49.3\n");
-    ASSERT_EQ(result.rows.size(), 5U);
+// Both core types get the shape model's AL, its band's AL range, turns and ratio beside the
+// quick formula's, or why not; the permeability it reads must be a number even where the steps
+// do not read it (AL given).
+TEST(Batch, ShapeColumnsGiveTheSecondOpinion) {
+    const Outcome result = runTool(
+        std::string("model,core,A,B,D,F,mu,L,AL\n") + "r,rod,5,20,,,400,4.7,\n" +
+        "r,rod,5,20,,,125,4.7,\n" + "r,rod,8,3.5,,,500,4.7,\n" + "r,rod,5,20,,,,4.7,49.3\n" +
+        "r,rod,5,20,,,x,4.7,49.3\n" + "d,drum,8,3.5,10,6.3,2000,4.7,\n" +
+        "d,drum,8,3.5,10,9,500,4.7,\n");
+    ASSERT_EQ(result.rows.size(), 7U);
     const Row& disagreeing = result.rows[0];
-    EXPECT_EQ(disagreeing.at("rod_al").substr(0, 5), "15.87");
-    EXPECT_EQ(disagreeing.at("rod_turns").substr(0, 5), "17.20");
-    EXPECT_EQ(disagreeing.at("rod_al_ratio").substr(0, 5), "0.321");
-    EXPECT_NE(disagreeing.at("rod_note").find("more than 25 %"), std::string::npos);
-    EXPECT_EQ(result.rows[1].at("rod_note"), "");
-    EXPECT_EQ(result.rows[2].at("rod_al"), "");
-    EXPECT_NE(result.rows[2].at("rod_note").find("at least 2 times"), std::string::npos);
-    EXPECT_NE(result.rows[3].at("rod_note").find("permeability above zero"), std::string::npos);
+    EXPECT_EQ(disagreeing.at("shape_al").substr(0, 5), "15.87");
+    EXPECT_EQ(disagreeing.at("shape_turns").substr(0, 5), "17.20");
+    EXPECT_EQ(disagreeing.at("shape_al_ratio").substr(0, 5), "0.321");
+    EXPECT_NE(disagreeing.at("shape_note").find("more than 25 %"), std::string::npos);
+    EXPECT_LT(std::stod(disagreeing.at("shape_al_low")), 15.87);
+    EXPECT_GT(std::stod(disagreeing.at("shape_al_high")), 15.87);
+    EXPECT_EQ(result.rows[1].at("shape_note"), "");
+    EXPECT_EQ(result.rows[2].at("shape_al"), "");
+    EXPECT_NE(result.rows[2].at("shape_note").find("the rod model holds for length"),
+              std::string::npos);
+    EXPECT_NE(result.rows[3].at("shape_note").find("permeability above zero"), std::string::npos);
     EXPECT_EQ(result.rows[3].at("error"), "");
     EXPECT_EQ(result.rows[4].at("error"), "mu: \"x\" is not a number");
+    EXPECT_EQ(result.rows[5].at("shape_al").substr(0, 4), "32.5");
+    EXPECT_NE(result.rows[5].at("shape_note").find("the drum model's AL"), std::string::npos);
+    EXPECT_NE(result.rows[6].at("shape_note").find("the drum model holds for F / D"),
+              std::string::npos);
+}
+
+// An output of the version before the drum model names the shape columns rod_*: they are
+// recomputed where they stand, under their old names, for both core types, and no shape column
+// is added twice.
+TEST(Batch, EarlierRodColumnsAreRecomputedInPlace) {
+    const Outcome result = runTool(
+        "model,core,A,B,D,F,mu,L,rod_al,rod_turns,rod_al_ratio,rod_note\n"
+        "r,rod,5,20,,,400,4.7,1,2,3,old\n"
+        "d,drum,8,3.5,10,6.3,500,4.7,1,2,3,old\n");
+    const std::string header = result.out.substr(0, result.out.find('\n'));
+    EXPECT_EQ(header.find("shape_al,"), std::string::npos) << header;
+    EXPECT_EQ(header.find("shape_turns"), std::string::npos) << header;
+    EXPECT_NE(header.find("shape_al_low,shape_al_high"), std::string::npos) << header;
+    ASSERT_EQ(result.rows.size(), 2U);
+    EXPECT_EQ(result.rows[0].at("rod_al").substr(0, 5), "15.87");
+    EXPECT_NE(result.rows[0].at("rod_note").find("more than 25 %"), std::string::npos);
+    EXPECT_EQ(result.rows[1].at("rod_al").substr(0, 4), "31.3");
+    EXPECT_EQ(result.rows[1].at("rod_turns").substr(0, 4), "12.2");
+    const Outcome again = runTool(result.out);
+    EXPECT_EQ(again.out, result.out);
 }
 
 // Every output column name appears once: the input's result columns are recomputed where they
@@ -465,8 +496,8 @@ TEST(Batch, ResultColumnsOfTheInputAreRecomputedInPlace) {
     const std::string drum = kDrum.substr(0, kDrum.size() - 1);
     const std::string results =
         "turns,wire_max,dcr,copper_g,wire,wire_note,bare_mm,od_max_mm,turns_whole,per_layer,"
-        "layers,build_mm,fits,fit_wire,length_m,r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,rod_al,"
-        "rod_turns,rod_al_ratio,rod_note,error";
+        "layers,build_mm,fits,fit_wire,length_m,r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,shape_al,"
+        "shape_al_low,shape_al_high,shape_turns,shape_al_ratio,shape_note,error";
     const Outcome given = runTool("model,core,A,B,D,F,mu,L,AL\n" + drum + ",40\n");
     EXPECT_EQ(given.out.substr(0, given.out.find('\n')), "model,core,A,B,D,F,mu,L,AL," + results);
 
@@ -475,7 +506,8 @@ TEST(Batch, ResultColumnsOfTheInputAreRecomputedInPlace) {
     EXPECT_EQ(earlier.out.substr(0, earlier.out.find('\n')),
               " Turns,model,error,core,A,B,D,F,mu,L,AL,wire_max,dcr,copper_g,wire,wire_note,"
               "bare_mm,od_max_mm,turns_whole,per_layer,layers,build_mm,fits,fit_wire,length_m,"
-              "r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,rod_al,rod_turns,rod_al_ratio,rod_note");
+              "r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,shape_al,shape_al_low,shape_al_high,"
+              "shape_turns,shape_al_ratio,shape_note");
     ASSERT_EQ(earlier.rows.size(), 1U);
     EXPECT_EQ(earlier.rows[0].at(" Turns"), "10.6");
     EXPECT_EQ(earlier.rows[0].at("error"), "");

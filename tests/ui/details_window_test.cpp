@@ -289,8 +289,8 @@ private slots:
             QWidget* focus = QApplication::focusWidget();
             visited << focus->objectName();
         }
-        QCOMPARE(visited, (QStringList{"alTolerance", "temperature", "saturationFlux", "measured",
-                                       "testTurns", "useAsAl", "copy", "close"}));
+        QCOMPARE(visited, (QStringList{"alTolerance", "temperature", "saturationFlux",
+                                       "useShapeAl", "measured", "testTurns", "useAsAl", "copy"}));
     }
 
     void calibrationWritesFieldEighteen() {
@@ -309,6 +309,21 @@ private slots:
                           Qt::LeftButton);
         QCOMPARE(w.text(18), QStringLiteral("50.0"));        // 1000 x 5 / 10^2
         QCOMPARE(figure(w, "l-whole"), QStringLiteral("—")); // no turns yet, still no number
+    }
+
+    // The start-up drum's second opinion shows with its band and the warning, and its button
+    // puts the shape's AL into field 18 as the calibration does.
+    void shapeAlWritesFieldEighteen() {
+        Window w;
+        w->showDetails();
+        QVERIFY(figure(w, "shape-al").startsWith(QStringLiteral("31.3 (")));
+        auto* note = details(w)->findChild<QLabel*>(QStringLiteral("shapeNote"));
+        QVERIFY(note->text().contains(QStringLiteral("more than 25 %")));
+        QTest::mouseClick(details(w)->findChild<QWidget*>(QStringLiteral("useShapeAl")),
+                          Qt::LeftButton);
+        QCOMPARE(w.text(18), QStringLiteral("31.3"));
+        auto* message = details(w)->findChild<QLabel*>(QStringLiteral("shapeMessage"));
+        QVERIFY(message->text().contains(QStringLiteral("31.3")));
     }
 };
 
