@@ -217,8 +217,9 @@ bool alFiguresDisagree(const OpenCoreEstimate& estimate) {
 
 std::string bandText(const ValidationBand& band) {
     const auto percent = [](double error) {
+        // A no-break space keeps the number and its sign together with the per cent.
         return (error < 0 ? "−" : "+") + std::to_string(std::lround(std::fabs(error) * 100)) +
-               " %";
+               "\u00a0%";
     };
     return percent(band.lowError) + "…" + percent(band.highError);
 }

@@ -180,7 +180,7 @@ double spheroidDemagnetisingFactor(double lengthPerDiameter);
 inline constexpr double kDisagreementLimit = 0.25;
 bool alFiguresDisagree(const OpenCoreEstimate& estimate);
 
-// The band as people read it: "−7 %…+12 %".
+// The band as people read it: "−3 %…+3 %", a no-break space before each per cent.
 std::string bandText(const ValidationBand& band);
 
 // In one English sentence: why the model gives no figures, or that its AL and the quick

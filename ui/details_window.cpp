@@ -166,6 +166,8 @@ void DetailsWindow::build() {
     shapeOpinion->setObjectName(QStringLiteral("shapeOpinion"));
     QGridLayout* shapeGrid = pairGrid(shapeOpinion);
     shapeValues_ = addLines(shapeGrid, lines.shapeOpinion.lines);
+    shapeValidation_ = wrappedLabel("shapeValidation");
+    shapeGrid->addWidget(shapeValidation_, shapeGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
     shapeNote_ = messageLabel("shapeNote");
     shapeGrid->addWidget(shapeNote_, shapeGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
     useShapeAl_ = new QPushButton(qstring(kUseShapeAlCaption));
@@ -400,6 +402,8 @@ void DetailsWindow::refresh() {
     shapeOpinion_->setTitle(qstring(shape.title));
     shapeOpinion_->setToolTip(qstring(shape.explanation));
     showLines(shapeValues_, shape.lines);
+    shapeValidation_->setText(qstring(shape.validation.value_or(std::string())));
+    shapeValidation_->setVisible(shape.validation.has_value());
     shapeNote_->setText(qstring(shape.note.value_or(std::string())));
     shapeNote_->setStyleSheet(shape.warns ? QStringLiteral("color: #c0281e") : QString());
     shapeNote_->setVisible(shape.note.has_value());

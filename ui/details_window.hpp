@@ -68,6 +68,7 @@ private:
     QLabel* reasons_ = nullptr;
     QGroupBox* shapeOpinion_ = nullptr;
     std::vector<QLabel*> shapeValues_;
+    QLabel* shapeValidation_ = nullptr;
     QLabel* shapeNote_ = nullptr;
     QPushButton* useShapeAl_ = nullptr;
     QLabel* shapeMessage_ = nullptr;

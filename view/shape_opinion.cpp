@@ -59,8 +59,6 @@ std::vector<DetailsLine> linesOf(const OpenCoreEstimate* e) {
          e != nullptr && e->core == CoreType::Drum
              ? std::optional(range(e->lowerAlNh, e->upperAlNh))
              : std::nullopt},
-        {"shape-validated", "验证依据", "what the band was measured against",
-         of([](const OpenCoreEstimate& x) { return std::string(x.band.against); })},
     };
 }
 
@@ -111,6 +109,10 @@ ShapeOpinionView viewShapeOpinion(const std::optional<DesignInputs>& design,
     const OpenCoreEstimate* estimate =
         opinion && opinion->estimate ? &*opinion->estimate : nullptr;
     view.lines = linesOf(estimate);
+    if (estimate != nullptr) {
+        view.validation = "误差带 (band) " + bandText(estimate->band) + ": measured against " +
+                          std::string(estimate->band.against);
+    }
     if (design && opinion) {
         view.note = noteOf(*opinion);
         view.warns = estimate != nullptr && view.note.has_value();

@@ -20,6 +20,7 @@ struct ShapeOpinionView {
     std::string_view title;
     std::string_view explanation;
     std::vector<DetailsLine> lines;
+    std::optional<std::string> validation; // the band and what it was measured against
     std::optional<std::string> note;
     bool warns = false;       // the note is the disagreement warning
     bool usableAsAl = false;  // an AL to put into field 18

@@ -326,10 +326,11 @@
 
   // --- the winding details -----------------------------------------------------------------------
   const details = (() => {
-    const [panel, inputs, figures, reasons, section, series, shape, shapeLegend, shapeLines, shapeNote,
-      useShapeAl, shapeMessage, status, changed, settingsMessage, measured, testTurns, message] = ['details',
-      'details-inputs', 'details-figures', 'details-reasons', 'details-section', 'series', 'shapeOpinion',
-      'shapeLegend', 'details-shape', 'shapeNote', 'useShapeAl', 'shapeMessage', 'calculationStatus',
+    const [panel, inputs, figures, reasons, section, series, shape, shapeLegend, shapeLines, shapeValidation,
+      shapeNote, useShapeAl, shapeMessage, status, changed, settingsMessage, measured, testTurns, message] = [
+      'details', 'details-inputs', 'details-figures', 'details-reasons', 'details-section', 'series',
+      'shapeOpinion', 'shapeLegend', 'details-shape', 'shapeValidation', 'shapeNote', 'useShapeAl',
+      'shapeMessage', 'calculationStatus',
       'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage']
       .map((id) => document.getElementById(id));
     const numbers = ['temperature', 'saturationFlux', 'alTolerance'].map((id) => document.getElementById(id));
@@ -387,6 +388,8 @@
       shapeLegend.textContent = view.shapeTitle;
       shape.title = view.shapeExplanation;
       fillLines(shapeLines, view.shape);
+      shapeValidation.textContent = view.shapeValidation || '';
+      shapeValidation.hidden = view.shapeValidation === undefined;
       shapeNote.textContent = view.shapeNote || '';
       shapeNote.hidden = view.shapeNote === undefined;
       shapeNote.classList.toggle('warns', view.shapeWarns);

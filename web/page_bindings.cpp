@@ -485,7 +485,7 @@ const char* coilwind_set_settings(int series, const char* temperature, int tempe
 
 // {"status": {"stopped", "outcome", "changed"?}, "inputs": [...], "figures": [...],
 //  "reasons": [...], "shapeApplies", "shapeTitle", "shapeExplanation", "shape": [...],
-//  "shapeNote"?, "shapeWarns", "shapeUsable", "shapeButton", "shapeButtonTitle", "svg": "<svg…>" or ""}
+//  "shapeValidation"?, "shapeNote"?, "shapeWarns", "shapeUsable", "shapeButton", "shapeButtonTitle", "svg": "<svg…>" or ""}
 const char* coilwind_details(const char* coreType, int size, double width, double height,
                              double charWidth, double lineHeight) {
     const DetailsView view = viewDetails(fields(), textOf(coreType, size), settings(), record());
@@ -516,6 +516,9 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
         .text("svg", sectionSvg(view, width, height, charWidth, lineHeight));
     if (view.shapeOpinion.note) {
         json.text("shapeNote", *view.shapeOpinion.note);
+    }
+    if (view.shapeOpinion.validation) {
+        json.text("shapeValidation", *view.shapeOpinion.validation);
     }
     return give(json.done());
 }

@@ -248,8 +248,8 @@ TEST(OpenCoreModels, BandGivesTheRangeOfTurns) {
         EXPECT_NEAR(*e.fewestTurns * *e.fewestTurns * e.bandHighAlNh, 4700, 1e-9);
         EXPECT_FALSE(e.band.against.empty());
     }
-    EXPECT_EQ(bandText({-0.03, 0.028, ""}), "−3 %…+3 %");
-    EXPECT_EQ(bandText({-0.06, 0.05, ""}), "−6 %…+5 %");
+    EXPECT_EQ(bandText({-0.03, 0.028, ""}), "−3\u00a0%…+3\u00a0%");
+    EXPECT_EQ(bandText({-0.06, 0.05, ""}), "−6\u00a0%…+5\u00a0%");
 }
 
 TEST(OpenCoreModels, TurnsOnlyForAWantedInductanceAboveZero) {

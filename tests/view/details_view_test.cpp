@@ -68,14 +68,14 @@ TEST(DetailsView, ShapeOpinionBesideTheQuickFormula) {
     };
     const std::vector<Case> cases{
         {"8", "3.5", "500", "R CORE", std::nullopt, std::nullopt, "from 2 to 10", false},
-        {"5", "20", "125", "R CORE", "14.9 (−6 %…+5 %)", "17.8 (17.2 – 18.2)", "", false},
-        {"5", "20", "400", "R CORE", "15.9 (−6 %…+5 %)", "17.2 (16.7 – 17.6)",
+        {"5", "20", "125", "R CORE", "14.9 (−6\u00a0%…+5\u00a0%)", "17.8 (17.2 – 18.2)", "", false},
+        {"5", "20", "400", "R CORE", "15.9 (−6\u00a0%…+5\u00a0%)", "17.2 (16.7 – 17.6)",
          "3.1 times the rod model's", true},
-        {"8", "3.5", "125", "KQ CORE", "27.3 (−3 %…+3 %)", "13.1 (12.9 – 13.3)",
+        {"8", "3.5", "125", "KQ CORE", "27.3 (−3\u00a0%…+3\u00a0%)", "13.1 (12.9 – 13.3)",
          "drum model's AL is 2.6 times", true},
-        {"8", "3.5", "500", "KQ CORE", "31.3 (−3 %…+3 %)", "12.3 (12.1 – 12.4)",
+        {"8", "3.5", "500", "KQ CORE", "31.3 (−3\u00a0%…+3\u00a0%)", "12.3 (12.1 – 12.4)",
          "1.3 times the drum model's", true},
-        {"8", "3.5", "2000", "KQ CORE", "32.5 (−3 %…+3 %)", "12.0 (11.8 – 12.2)",
+        {"8", "3.5", "2000", "KQ CORE", "32.5 (−3\u00a0%…+3\u00a0%)", "12.0 (11.8 – 12.2)",
          "5.1 times the drum model's", true},
         {"8", "3.5", "3000", "KQ CORE", std::nullopt, std::nullopt, "µ from 125 to 2000", false},
     };
