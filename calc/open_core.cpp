@@ -4,6 +4,7 @@
 #include "constants.hpp"
 #include "formulas.hpp"
 #include "number_text.hpp"
+#include "portable_math.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -20,12 +21,12 @@ bool positiveNumber(double value) {
     return std::isfinite(value) && value > 0;
 }
 
-// acos(m) for 0 < m < 1, the root of cos θ = m on (0, π/2) by Newton's method, from cos and sin
-// alone (calc keeps to a few transcendental functions of its own).
+// acos(m) for 0 < m < 1, the root of cos θ = m on (0, π/2) by Newton's method, from the
+// portable cos and sin: every figure of the models is then the same on every platform.
 double inverseCosine(double m) {
     double theta = kPi / 2 * (1 - m);
     for (int step = 0; step < 40; ++step) {
-        const double next = theta + (std::cos(theta) - m) / std::sin(theta);
+        const double next = theta + (portable::cos(theta) - m) / portable::sin(theta);
         if (next == theta) {
             break;
         }
@@ -91,7 +92,7 @@ double spheroidDemagnetisingFactor(double m) {
     }
     if (m > 1) {
         const double mSquaredLessOne = m * m - 1;
-        return (m / std::sqrt(mSquaredLessOne) * std::acosh(m) - 1) / mSquaredLessOne;
+        return (m / std::sqrt(mSquaredLessOne) * portable::acosh(m) - 1) / mSquaredLessOne;
     }
     const double oneLessMSquared = 1 - m * m;
     return (1 - m / std::sqrt(oneLessMSquared) * inverseCosine(m)) / oneLessMSquared;
@@ -105,16 +106,16 @@ DrumModelFigures drumModel(double aMm, double bMm, double dMm, double fMm, doubl
     // Up the post between the flanges and half way into each; out through both flanges.
     CheckedNumber ferrite = (CheckedNumber(fMm) + flange) / (mu0Mu * post);
     if (aMm > bMm) {
-        ferrite = ferrite + CheckedNumber(std::log(aMm / bMm)) / (mu0Mu * kPi * flange);
+        ferrite = ferrite + CheckedNumber(portable::log(aMm / bMm)) / (mu0Mu * kPi * flange);
     }
     DrumModelFigures figures;
     figures.demagnetisingFactor = spheroidDemagnetisingFactor(dMm / aMm);
     const double n = figures.demagnetisingFactor;
     // F (D/F)^p (2B/A)^q (D/A)^s, each power as exp(k ln x).
     const CheckedNumber airLength =
-        CheckedNumber(fMm) * std::exp(kDrumLengthExponent * std::log(dMm / fMm) +
-                                      kDrumPostExponent * std::log(2 * bMm / aMm) +
-                                      kDrumAspectExponent * std::log(dMm / aMm));
+        CheckedNumber(fMm) * portable::exp(kDrumLengthExponent * portable::log(dMm / fMm) +
+                                           kDrumPostExponent * portable::log(2 * bMm / aMm) +
+                                           kDrumAspectExponent * portable::log(dMm / aMm));
     const CheckedNumber air = airLength * n / (envelope * kMu0NhPerMm);
     const auto apparent = [&](double factor) {
         return CheckedNumber(permeability) / (1 + factor * (permeability - 1)) * kMu0NhPerMm;
@@ -197,12 +198,11 @@ OpenCoreOpinion drumSecondOpinion(double aMm, double bMm, double dMm, double fMm
         e.alNh = figures.alNh;
         e.lowerAlNh = figures.lowerAlNh;
         e.upperAlNh = figures.upperAlNh;
-        e.effectivePermeability =
-            (CheckedNumber(figures.alNh) * fMm /
-             (squared(CheckedNumber(bMm) / 2) * kPi * kMu0NhPerMm))
-                .value();
-        const CheckedNumber quick = alOf(permeabilityTimesArea(permeability, bMm),
-                                         drumPathLengthMm(aMm, dMm, bMm));
+        e.effectivePermeability = (CheckedNumber(figures.alNh) * fMm /
+                                   (squared(CheckedNumber(bMm) / 2) * kPi * kMu0NhPerMm))
+                                      .value();
+        const CheckedNumber quick =
+            alOf(permeabilityTimesArea(permeability, bMm), drumPathLengthMm(aMm, dMm, bMm));
         return {CoreType::Drum, completed(e, quick, kDrumBand, wantedUh), std::nullopt};
     } catch (const CalculationFault&) {
         return without({OpenCoreGap::Kind::BeyondDoubleRange, std::nullopt, 0});

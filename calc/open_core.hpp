@@ -80,8 +80,8 @@ inline constexpr ModelLimit kDrumPermeability{"µ", 125, 2000};
 
 // The drum model's exponents p, q and s of the air return's length (see above), fitted on the
 // "fit" half of tests/data/open_core_fem.csv.
-inline constexpr double kDrumLengthExponent = 0.33; // p, of D/F
-inline constexpr double kDrumPostExponent = 0.09;   // q, of 2B/A
+inline constexpr double kDrumLengthExponent = 0.33;  // p, of D/F
+inline constexpr double kDrumPostExponent = 0.09;    // q, of 2B/A
 inline constexpr double kDrumAspectExponent = -0.19; // s, of D/A
 
 // What a model's validation measured: its AL over the reference AL, less one, from the lowest

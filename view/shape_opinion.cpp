@@ -78,8 +78,8 @@ std::optional<std::string> noteOf(const OpenCoreOpinion& opinion) {
     const std::string limit = shortestText(kDisagreementLimit * 100);
     const std::string model(modelWords(core));
     return "⚠ 两个 AL 相差超过 " + limit + " %: " +
-           (quickHigher ? "主窗口公式的 AL 是形状估计的 " : "形状估计是主窗口公式 AL 的 ") +
-           times + " 倍 (the two AL figures differ by more than " + limit + " %: " +
+           (quickHigher ? "主窗口公式的 AL 是形状估计的 " : "形状估计是主窗口公式 AL 的 ") + times +
+           " 倍 (the two AL figures differ by more than " + limit + " %: " +
            (quickHigher ? "the main window's AL is " + times + " times the " + model + "'s"
                         : "the " + model + "'s AL is " + times + " times the main window's") +
            "; the main window's formula treats the core as a closed ring of the material, while "
@@ -106,8 +106,7 @@ ShapeOpinionView viewShapeOpinion(const std::optional<DesignInputs>& design,
             "factor of a spheroid, J. A. Osborn 1945). The main window's formula is not changed "
             "by it.";
     }
-    const OpenCoreEstimate* estimate =
-        opinion && opinion->estimate ? &*opinion->estimate : nullptr;
+    const OpenCoreEstimate* estimate = opinion && opinion->estimate ? &*opinion->estimate : nullptr;
     view.lines = linesOf(estimate);
     if (estimate != nullptr) {
         view.validation = "误差带 (band) " + bandText(estimate->band) + ": measured against " +

@@ -22,8 +22,8 @@ struct ShapeOpinionView {
     std::vector<DetailsLine> lines;
     std::optional<std::string> validation; // the band and what it was measured against
     std::optional<std::string> note;
-    bool warns = false;       // the note is the disagreement warning
-    bool usableAsAl = false;  // an AL to put into field 18
+    bool warns = false;      // the note is the disagreement warning
+    bool usableAsAl = false; // an AL to put into field 18
 };
 
 ShapeOpinionView viewShapeOpinion(const std::optional<DesignInputs>& design,

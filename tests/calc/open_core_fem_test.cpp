@@ -77,8 +77,8 @@ struct Errors {
     std::size_t count = 0;
 };
 
-template <typename Model> Errors errorsOf(const std::string& kind, const std::string& set,
-                                          Model model) {
+template <typename Model>
+Errors errorsOf(const std::string& kind, const std::string& set, Model model) {
     Errors e;
     double sum = 0;
     for (const FieldSolution& row : ofKind(kind)) {
@@ -87,8 +87,8 @@ template <typename Model> Errors errorsOf(const std::string& kind, const std::st
         }
         const OpenCoreOpinion opinion = model(row);
         if (!opinion.estimate) {
-            ADD_FAILURE() << kind << " " << row.aMm << " " << row.bMm << " µ "
-                          << row.permeability << ": no estimate";
+            ADD_FAILURE() << kind << " " << row.aMm << " " << row.bMm << " µ " << row.permeability
+                          << ": no estimate";
             continue;
         }
         const double error = opinion.estimate->alNh / row.alNh - 1;

@@ -1,9 +1,9 @@
 #include "calc/open_core.hpp"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -167,9 +167,9 @@ TEST(OpenCoreModels, GiveNoFiguresOutsideTheirRange) {
         EXPECT_EQ(opinion.estimate.has_value(), !c.gap.has_value()) << what;
         if (c.gap) {
             const std::string message = describeGap(opinion.core, *opinion.gap);
-            EXPECT_EQ(message.find(opinion.core == CoreType::Rod ? "the rod model"
-                                                                 : "the drum model"),
-                      0U)
+            EXPECT_EQ(
+                message.find(opinion.core == CoreType::Rod ? "the rod model" : "the drum model"),
+                0U)
                 << message;
             if (c.gap->limit) {
                 EXPECT_NE(message.find(std::string(c.gap->limit->quantity)), std::string::npos)
@@ -196,9 +196,12 @@ TEST(DrumModel, LevelsOffAsPermeabilityGrows) {
 
 TEST(DrumModel, LiesBetweenItsBounds) {
     for (double mu : {125.0, 500.0, 2000.0}) {
-        for (const auto& [a, b, d, f] : std::vector<std::array<double, 4>>{
-                 {8, 3.5, 10, 6.3}, {9, 3, 13.5, 10.8}, {14, 9.33, 8.4, 5.04}, {4, 1.8, 6, 4.8},
-                 {10, 5, 8, 6}, {6, 2, 4, 3}}) {
+        for (const auto& [a, b, d, f] : std::vector<std::array<double, 4>>{{8, 3.5, 10, 6.3},
+                                                                           {9, 3, 13.5, 10.8},
+                                                                           {14, 9.33, 8.4, 5.04},
+                                                                           {4, 1.8, 6, 4.8},
+                                                                           {10, 5, 8, 6},
+                                                                           {6, 2, 4, 3}}) {
             const DrumModelFigures m = drumModel(a, b, d, f, mu);
             EXPECT_LT(m.lowerAlNh, m.upperAlNh);
             EXPECT_GE(m.alNh, m.lowerAlNh) << a << " " << b << " " << d << " " << f;
@@ -236,7 +239,7 @@ TEST(OpenCoreModels, DemagnetisingFactorIsContinuousThroughTheSphere) {
 // The band becomes a range of AL and of turns: the highest AL needs the fewest turns.
 TEST(OpenCoreModels, BandGivesTheRangeOfTurns) {
     for (const GapCase& c : std::vector<GapCase>{{{8, 3.5, 10, 6.3}, 500, std::nullopt},
-                                                  {{5, 20}, 400, std::nullopt}}) {
+                                                 {{5, 20}, 400, std::nullopt}}) {
         const OpenCoreOpinion opinion = opinionOf(c, 4.7);
         ASSERT_TRUE(opinion.estimate);
         const OpenCoreEstimate& e = *opinion.estimate;
@@ -255,7 +258,7 @@ TEST(OpenCoreModels, BandGivesTheRangeOfTurns) {
 TEST(OpenCoreModels, TurnsOnlyForAWantedInductanceAboveZero) {
     for (double wanted : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(), 1e308}) {
         for (const GapCase& c : std::vector<GapCase>{{{5, 20}, 125, std::nullopt},
-                                                      {{8, 3.5, 10, 6.3}, 500, std::nullopt}}) {
+                                                     {{8, 3.5, 10, 6.3}, 500, std::nullopt}}) {
             const OpenCoreOpinion opinion = opinionOf(c, wanted);
             ASSERT_TRUE(opinion.estimate) << wanted;
             EXPECT_FALSE(opinion.estimate->turns || opinion.estimate->fewestTurns ||
