@@ -1,8 +1,8 @@
 #include "calc/open_core.hpp"
+#include "open_core_fem_csv.hpp"
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -21,7 +21,7 @@ struct FieldSolution {
 };
 
 std::vector<FieldSolution> readSolutions() {
-    std::ifstream in(COILWIND_OPEN_CORE_FEM_CSV);
+    std::istringstream in{std::string(kOpenCoreFemCsv)};
     std::vector<FieldSolution> rows;
     std::string line;
     bool header = true;

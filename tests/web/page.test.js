@@ -227,6 +227,19 @@ for (const [name, address] of targets) {
       assert.deepEqual(requestsAfterLoad, []);
     });
 
+    test('the drum\'s second opinion: its AL with the band, the warning, and its AL into field 18', async () => {
+      await open();
+      await click('Command1');
+      await page.keyboard.press('F2');
+      assert.equal(await page.$eval('#shapeOpinion', (fieldset) => fieldset.hidden), false);
+      assert.match(await page.$eval('#detail-shape-al', (output) => output.textContent), /^31\.3 \(−3/);
+      assert.match(await page.$eval('#shapeNote', (p) => (p.hidden ? '' : p.textContent)), /25 %/);
+      assert.match(await page.$eval('#shapeValidation', (p) => p.textContent), /field solution/);
+      await click('useShapeAl');
+      assert.equal(await page.evaluate(() => window.coilwind.fieldText(18)), '31.3');
+      assert.match(await page.$eval('#shapeMessage', (p) => p.textContent), /31\.3/);
+    });
+
     test('a CSV table gives the same bytes as the native coilwind-batch', async () => {
       await open();
       const designs = '\ufeffmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n' +
