@@ -144,9 +144,11 @@ std::string describeGap(CoreType core, const OpenCoreGap& gap) {
         break;
     }
     const ModelLimit limit = gap.limit.value_or(ModelLimit{"?", 0, 0});
+    // The value to three decimals, without the zeros a whole µ would trail: "0.438", "3000".
+    const double shown = std::round(gap.value * 1000) / 1000;
     return model + " holds for " + std::string(limit.quantity) + " from " +
            shortestText(limit.low) + " to " + shortestText(limit.high) + "; this core: " +
-           formatFixed(gap.value, Pattern::ThreeDecimals).value_or(shortestText(gap.value));
+           shortestText(std::isfinite(shown) ? shown : gap.value);
 }
 
 OpenCoreOpinion rodSecondOpinion(double diameterMm, double lengthMm, double permeability,

@@ -67,7 +67,8 @@ TEST(DetailsView, ShapeOpinionBesideTheQuickFormula) {
         bool warns;
     };
     const std::vector<Case> cases{
-        {"8", "3.5", "500", "R CORE", std::nullopt, std::nullopt, "from 2 to 10", false},
+        {"8", "3.5", "500", "R CORE", std::nullopt, std::nullopt, "from 2 to 10; this core: 0.438",
+         false},
         {"5", "20", "125", "R CORE", "14.9 (−6\u00a0%…+5\u00a0%)", "17.8 (17.2 – 18.2)", "", false},
         {"5", "20", "400", "R CORE", "15.9 (−6\u00a0%…+5\u00a0%)", "17.2 (16.7 – 17.6)",
          "3.1 times the rod model's", true},
@@ -77,7 +78,8 @@ TEST(DetailsView, ShapeOpinionBesideTheQuickFormula) {
          "1.3 times the drum model's", true},
         {"8", "3.5", "2000", "KQ CORE", "32.5 (−3\u00a0%…+3\u00a0%)", "12.0 (11.8 – 12.2)",
          "5.1 times the drum model's", true},
-        {"8", "3.5", "3000", "KQ CORE", std::nullopt, std::nullopt, "µ from 125 to 2000", false},
+        {"8", "3.5", "3000", "KQ CORE", std::nullopt, std::nullopt,
+         "µ from 125 to 2000; this core: 3000", false},
     };
     for (const Case& c : cases) {
         MemoryFieldSet fields;
