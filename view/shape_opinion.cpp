@@ -1,13 +1,26 @@
 #include "shape_opinion.hpp"
 
 #include "calc/failure.hpp"
-#include "details_report.hpp"
+#include "calc/number_text.hpp"
+#include "view/details_report.hpp"
+
+#include <initializer_list>
 
 namespace coilwind {
 namespace {
 
 std::string_view modelWords(CoreType core) {
     return core == CoreType::Rod ? "rod model" : "drum model";
+}
+
+// "B / A 0.33 to 0.67, µ 125 to 2000"
+std::string rangeWords(std::initializer_list<ModelLimit> limits) {
+    std::string words;
+    for (const ModelLimit& limit : limits) {
+        words += (words.empty() ? "" : ", ") + std::string(limit.quantity) + " " +
+                 shortestText(limit.low) + " to " + shortestText(limit.high);
+    }
+    return words;
 }
 
 std::optional<std::string> oneDecimal(double value) {
@@ -97,14 +110,18 @@ ShapeOpinionView viewShapeOpinion(const std::optional<DesignInputs>& design,
         view.explanation =
             "A rod's flux returns through air: its effective permeability µrod depends on its "
             "length over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn "
-            "1945, as in Fair-Rite's rod chart). The main window's formula is not changed by it.";
+            "1945, as in Fair-Rite's rod chart; valid for " +
+            rangeWords({kRodLengthPerDiameter, kRodPermeability}) +
+            "). The main window's formula is not changed by it.";
     } else {
         view.title = "工字磁心的第二估计 (second opinion from the drum's shape)";
         view.explanation =
             "A drum's flux returns through air, so its AL levels off as µ grows: the ferrite's "
             "reluctance in series with the air return of the drum's envelope (demagnetising "
-            "factor of a spheroid, J. A. Osborn 1945). The main window's formula is not changed "
-            "by it.";
+            "factor of a spheroid, J. A. Osborn 1945; valid for " +
+            rangeWords({kDrumPostPerFlange, kDrumLengthPerFlange, kDrumWidthPerLength,
+                        kDrumPermeability}) +
+            "). The main window's formula is not changed by it.";
     }
     const OpenCoreEstimate* estimate = opinion && opinion->estimate ? &*opinion->estimate : nullptr;
     view.lines = linesOf(estimate);

@@ -4,7 +4,8 @@
 #include "calc/field_set.hpp"
 #include "calc/open_core.hpp"
 #include "calc/winding_details.hpp"
-#include "details_line.hpp"
+#include "view/calibration.hpp"
+#include "view/details_lines.hpp"
 
 #include <optional>
 #include <string>
@@ -18,7 +19,7 @@ namespace coilwind {
 // why the model gives none, or the warning when its AL and the main window's disagree.
 struct ShapeOpinionView {
     std::string_view title;
-    std::string_view explanation;
+    std::string explanation; // what the model is and where it holds
     std::vector<DetailsLine> lines;
     std::optional<std::string> validation; // the band and what it was measured against
     std::optional<std::string> note;
