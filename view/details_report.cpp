@@ -1,5 +1,6 @@
 #include "details_report.hpp"
 
+#include "calc/constants.hpp"
 #include "calc/failure.hpp"
 #include "window_description.hpp"
 
@@ -93,6 +94,11 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
         return textOf(standard, [&](const WoundWire& w) { return format(w.plan); });
     };
     const auto count = [](long long value) { return std::to_string(value); };
+    std::optional<std::string> hotResistance = ofStandard(&WoundWire::rHotOhm, Pattern::FourDecimals);
+    if (hotResistance && details.heatBalanceC) {
+        *hotResistance += " (" + figureText(*details.heatBalanceC, Pattern::OneDecimal).value_or("?") +
+                          " °C, 热平衡 heat balance)";
+    }
 
     std::optional<std::string> depth = textOf(details.availableDepthMm, mmText);
     if (!depth && design && design->core == CoreType::Rod) {
@@ -147,8 +153,10 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
          ofStandard(&WoundWire::lengthM, Pattern::ThreeDecimals)},
         {"r20", "R20 (Ω)", "resistance at 20 °C, 1/58 ohm mm²/m",
          ofStandard(&WoundWire::r20Ohm, Pattern::FourDecimals)},
-        {"r-hot", "R(T) (Ω)", "resistance at the temperature set above, 0.00393 /K",
-         ofStandard(&WoundWire::rHotOhm, Pattern::FourDecimals)},
+        {"r-hot", "R(T) (Ω)",
+         "resistance at the temperature set above, or with a current at the heat balance's, "
+         "0.00393 /K",
+         hotResistance},
         {"mass", "铜重 (g)", "copper mass, 8.89 g/cm³",
          ofStandard(&WoundWire::massG, Pattern::ThreeDecimals)},
         {"l-whole", "整数圈电感 (uH)", "AL x whole turns² / 1000",
@@ -163,6 +171,80 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
          "saturation current Isat = Bs x whole turns x Ae / L at whole turns",
          textOf(details.saturationCurrentA,
                 [](double a) { return figureText(a, Pattern::ThreeDecimals).value_or("?"); })},
+    };
+}
+
+// Texts that quote the model's constants, built from them once.
+const std::string& riseText() {
+    static const std::string text = "estimate: ΔT = (P mW / A cm²)^" +
+                                    shortestText(physics::kRiseExponent) +
+                                    ", still air (the Amidon formula)";
+    return text;
+}
+const std::string& ratedCaption() {
+    static const std::string text = "额定电流 ΔT=" + shortestText(kRatedRiseK) + "K (A)";
+    return text;
+}
+const std::string& ratedText() {
+    static const std::string text = "estimate: the DC current that warms the part by " +
+                                    shortestText(kRatedRiseK) + " K, as data sheets rate it";
+    return text;
+}
+
+std::vector<DetailsLine> currentLines(const std::optional<CurrentRating>& rating) {
+    const auto figure = [&](double CurrentRating::*member, Pattern pattern) {
+        return textOf(rating, [&](const CurrentRating& r) {
+            return figureText(r.*member, pattern).value_or("?");
+        });
+    };
+    const auto balance = [&](std::optional<double> CurrentRating::*member, Pattern pattern) {
+        if (!rating) {
+            return std::optional<std::string>();
+        }
+        if (rating->runaway) {
+            return std::optional<std::string>("热失控 (runaway)");
+        }
+        return figureText(*((*rating).*member), pattern);
+    };
+    std::optional<std::string> strands;
+    if (rating) {
+        if (const auto& s = rating->strands) {
+            strands = std::to_string(s->strands) + " × " + std::string(s->strand.designation) +
+                      ", Ø " + figureText(s->bundleMm, Pattern::ThreeDecimals).value_or("?") +
+                      " mm, " + (s->fits ? "绕得下 (fits)" : "绕不下 (does not fit)");
+        } else {
+            strands = "不需要 (not needed)";
+        }
+    }
+    return {
+        {"skin-depth", "集肤深度 (mm)",
+         "copper's skin depth at the switching frequency and the winding's temperature",
+         figure(&CurrentRating::skinDepthMm, Pattern::ThreeDecimals)},
+        {"ac-factor", "交流电阻系数",
+         "AC over DC resistance for the triangular ripple: Dowell's layer model, odd harmonics",
+         figure(&CurrentRating::acFactor, Pattern::ThreeDecimals)},
+        {"dc-loss", "直流铜损 (W)", "DC current² × hot resistance",
+         figure(&CurrentRating::dcLossW, Pattern::FourDecimals)},
+        {"ac-loss", "交流铜损 (W)", "ripple RMS² × hot resistance × AC factor",
+         figure(&CurrentRating::acLossW, Pattern::FourDecimals)},
+        {"loss", "总铜损 (W)", "DC plus AC copper loss", figure(&CurrentRating::lossW,
+                                                               Pattern::FourDecimals)},
+        {"surface", "散热面积 (cm²)", "outer surface of the wound part that sheds the heat",
+         figure(&CurrentRating::surfaceCm2, Pattern::ThreeDecimals)},
+        {"rise", "温升 (K)", riseText(),
+         balance(&CurrentRating::riseK, Pattern::OneDecimal)},
+        {"hot-temperature", "线圈温度 (°C)", "ambient plus rise: the heat balance's fixed point",
+         balance(&CurrentRating::hotC, Pattern::OneDecimal)},
+        {"hot-resistance", "热态电阻 (Ω)", "DC resistance at the winding's temperature",
+         balance(&CurrentRating::hotResistanceOhm, Pattern::FourDecimals)},
+        {"rated-current", ratedCaption(), ratedText(),
+         figure(&CurrentRating::ratedCurrentA, Pattern::ThreeDecimals)},
+        {"peak-current", "峰值电流 (A)", "DC + ripple / 2, against the saturation estimate",
+         figure(&CurrentRating::peakCurrentA, Pattern::ThreeDecimals)},
+        {"strands", "建议绞线",
+         "when the wire is thicker than two skin depths: strands of the thickest size under two "
+         "skin depths with the same copper area, bundle diameter, whether it fits",
+         strands},
     };
 }
 
@@ -408,6 +490,11 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
         view.rodShapeNote = rodShapeNoteOf(*view.details.rodShape, *view.design);
         view.rodShapeWarns = view.details.rodShape->estimate.has_value() && view.rodShapeNote;
     }
+    view.current = currentLines(view.details.currentRating);
+    view.currentApplies = settings.current.dcCurrentA.has_value();
+    if (view.details.currentRating) {
+        view.currentWarnings = view.details.currentRating->warnings;
+    }
     return view;
 }
 
@@ -428,7 +515,11 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
     report += "  settings: " + std::string(seriesTitle(settings.series)) + "; " +
               settingText(kTemperatureLimit, settings.temperatureC, "") + "; " +
               settingText(kSaturationFluxLimit, settings.saturationFluxMt, "Bs ") + "; " +
-              settingText(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±") + '\n';
+              settingText(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±");
+    if (const std::string current = currentSettingsText(settings.current); !current.empty()) {
+        report += "; " + current;
+    }
+    report += '\n';
     report += " inputs read\n";
     appendLines(report, view.inputs);
     report += " figures\n";
@@ -445,7 +536,26 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
             report += "  " + *view.rodShapeNote + '\n';
         }
     }
+    if (view.currentApplies) {
+        report += "\nCurrent rating (estimates: Dowell's layer model, still-air rise " +
+                  riseText().substr(riseText().find("ΔT")) + ")\n";
+        appendLines(report, view.current);
+        for (const std::string& warning : view.currentWarnings) {
+            report += "  " + warning + '\n';
+        }
+    }
     return report;
+}
+
+std::string currentSettingsText(const CurrentSettings& settings) {
+    if (!settings.dcCurrentA) {
+        return {};
+    }
+    return settingText(kDcCurrentLimit, *settings.dcCurrentA, "DC ") + ", " +
+           settingText(kRippleCurrentLimit, settings.rippleCurrentA, "ripple ") + " p-p at " +
+           settingText(kFrequencyLimit, settings.frequencyKhz, "") + ", " +
+           settingText(kAmbientLimit, settings.ambientC, "ambient ") + ", " +
+           settingText(kEnamelClassLimit, settings.enamelClassC, "enamel class ");
 }
 
 std::optional<double> readSetting(const SettingLimit& limit, std::string_view text) {

@@ -48,6 +48,11 @@ struct DetailsView {
     std::vector<DetailsLine> rodShape;
     std::optional<std::string> rodShapeNote;
     bool rodShapeWarns = false;
+    // The current rating: always the same lines, with values only when the settings give a DC
+    // current; and its warnings, each in Chinese with the English beside it.
+    bool currentApplies = false;
+    std::vector<DetailsLine> current;
+    std::vector<std::string> currentWarnings;
 };
 
 // Without a record (no calculation yet) the details follow the fields as they stand.
@@ -65,6 +70,10 @@ std::optional<std::string> figureText(double value, Pattern pattern);
 std::string composeDesignReport(const FieldSet& fields, std::string_view coreTypeText,
                                 const DetailsSettings& settings,
                                 const CalculationRecord& record = CalculationRecord{});
+
+// The current settings for a report's settings line, empty when no DC current is given:
+// "DC 1 A, ripple 0.3 A p-p at 500 kHz, ambient 25 °C, enamel class 155".
+std::string currentSettingsText(const CurrentSettings& settings);
 
 // A setting as typed into its entry box: a plain decimal number within its limit, or nothing.
 std::optional<double> readSetting(const SettingLimit& limit, std::string_view text);
