@@ -3,6 +3,7 @@
 #include "constants.hpp"
 #include "failure.hpp"
 #include "number_text.hpp"
+#include "portable_math.hpp"
 #include "settings_limits.hpp"
 #include "winding_details.hpp"
 
@@ -42,7 +43,7 @@ constexpr double kSkinDepthsPerWire = 2;
 
 
 double power(double base, double exponent) {
-    return std::exp(exponent * std::log(base));
+    return portable::exp(exponent * portable::log(base));
 }
 
 double resistanceFactor(double temperatureC) {
@@ -195,11 +196,11 @@ double dowellFactor(double delta, double layers) {
     if (delta > kAsymptoticAbove) {
         return delta * (1 + proximity);
     }
-    const double e = std::exp(delta);
+    const double e = portable::exp(delta);
     const double sinhD = (e - 1 / e) / 2;
     const double coshD = (e + 1 / e) / 2;
-    const double sinD = std::sin(delta);
-    const double cosD = std::cos(delta);
+    const double sinD = portable::sin(delta);
+    const double cosD = portable::cos(delta);
     const double sinh2 = 2 * sinhD * coshD;
     const double cosh2 = coshD * coshD + sinhD * sinhD;
     const double sin2 = 2 * sinD * cosD;
