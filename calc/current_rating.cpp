@@ -8,7 +8,10 @@
 #include "winding_details.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 namespace coilwind {
 namespace {
@@ -26,9 +29,13 @@ constexpr double kSeriesBelow = 0.01;
 // Beyond this ratio the hyperbolic terms equal 1 to the last bit, and exp(2Δ) would overflow for
 // ratios in the hundreds.
 constexpr double kAsymptoticAbove = 20;
+// For the harmonics above the fundamental the asymptote serves from a lower ratio: there the
+// proximity term differs from 1 by 2 (sin Δ + cos Δ) e^-Δ < 2e-5, on a harmonic that carries at
+// most 1/81 of the power: below 3e-7 of the factor.
+constexpr double kHarmonicAsymptoteAbove = 12;
 // The triangle's odd harmonics carry 1/n⁴ of the fundamental's power; the sum stops when a
 // harmonic adds less than this share, or at the last harmonic counted.
-constexpr double kHarmonicShare = 1e-7;
+constexpr double kHarmonicShare = 1e-6;
 constexpr int kLastHarmonic = 199;
 // The heat balance: a step below this is the fixed point; the iteration from the ambient rises
 // monotonically to the lowest fixed point, so a cap is only a guard.
@@ -36,6 +43,8 @@ constexpr double kBalanceTolerance = 1e-7;
 constexpr int kBalanceSteps = 500;
 // The thickest wire that keeps the AC resistance near the DC one: two skin depths.
 constexpr double kSkinDepthsPerWire = 2;
+// Room for the longest strand warning, so that it is built without reallocation.
+constexpr std::size_t kStrandWarningSize = 320;
 
 [[noreturn]] void refuse(const std::string& reason) {
     throw CalculationFault(FaultKind::OutOfDomain, reason);
@@ -67,23 +76,116 @@ struct LayerGeometry {
     }
 };
 
+// The odd harmonics n = 1, 3, 5 ... of the triangle: their power weights 1/n⁴, √n, and the
+// sums from each n on of 1/m⁴ and of √m/m⁴ over the odd m up to the last harmonic counted.
+struct Harmonics {
+    static constexpr int kCount = (kLastHarmonic + 1) / 2;
+    std::array<double, kCount> weight{};
+    std::array<double, kCount> root{};
+    std::array<double, kCount + 1> weightTail{};
+    std::array<double, kCount + 1> rootTail{};
+
+    Harmonics() {
+        for (int i = 0; i < kCount; ++i) {
+            const double n = 2.0 * i + 1;
+            weight[i] = 1 / (n * n * n * n);
+            root[i] = std::sqrt(n);
+        }
+        for (int i = kCount - 1; i >= 0; --i) {
+            weightTail[i] = weightTail[i + 1] + weight[i];
+            rootTail[i] = rootTail[i + 1] + weight[i] * root[i];
+        }
+    }
+};
+
+const Harmonics& harmonics() {
+    static const Harmonics kHarmonics;
+    return kHarmonics;
+}
+
 // AC over DC resistance for the symmetric triangle of the ripple: its odd harmonics n carry
-// amplitudes ∝ 1/n², so powers ∝ 1/n⁴, each at the skin depth δ/√n.
+// amplitudes ∝ 1/n², so powers ∝ 1/n⁴, each at the skin depth δ/√n. Once a harmonic's ratio is
+// in Dowell's asymptote (Fr = Δ (2M² + 1) / 3) the rest of the sum is that line's, in closed form.
 double triangleFactor(const LayerGeometry& geometry, double skinMm) {
+    const Harmonics& h = harmonics();
     const double first = geometry.ratio(skinMm);
     double weighted = 0;
     double weights = 0;
-    for (int n = 1; n <= kLastHarmonic; n += 2) {
-        const double weight = 1 / (static_cast<double>(n) * n * n * n);
-        const double term = weight * dowellFactor(first * std::sqrt(n), geometry.layers);
+    for (int i = 0; i < Harmonics::kCount; ++i) {
+        const double delta = first * h.root[i];
+        if (delta > (i == 0 ? kAsymptoticAbove : kHarmonicAsymptoteAbove)) {
+            const double slope = first * (2 * geometry.layers * geometry.layers + 1) / 3;
+            weighted += slope * h.rootTail[i];
+            weights += h.weightTail[i];
+            break;
+        }
+        const double term = h.weight[i] * dowellFactor(delta, geometry.layers);
         weighted += term;
-        weights += weight;
-        if (n > 1 && term < kHarmonicShare * weighted) {
+        weights += h.weight[i];
+        if (i > 0 && term < kHarmonicShare * weighted) {
             break;
         }
     }
     return weighted / weights;
 }
+
+// A triangle of peak-to-peak ΔI has the RMS value ΔI / √12.
+double rippleSquaredOf(const CurrentSettings& settings) {
+    return settings.rippleCurrentA * settings.rippleCurrentA / 12;
+}
+
+// The AC factor near a temperature, as a line.
+struct FactorLine {
+    double temperatureC;
+    double factor;
+    double slope; // per kelvin
+
+    double at(double temperature) const { return factor + slope * (temperature - temperatureC); }
+};
+
+// T = g(T) = Ta + ΔT((I² + ΔI²/12 · F(T)) R(T)). g rises with T but ever more slowly (the loss
+// grows linearly, the rise as its 0.833th power), so there is one balance above the ambient, and
+// none in the wire's working range exactly when g there already lies above that range: thermal
+// runaway. Newton's steps on g(T) − T reach it in a few steps; where a step would leave the
+// range, the plain step T ← g(T), which never passes the balance from below, is taken instead.
+struct Balance {
+    double ambientC;
+    double dcSquared;
+    double rippleSquared;
+    double r20Ohm;
+    double surfaceCm2;
+
+    std::optional<double> solve(double start, const FactorLine& line) const {
+        const double limit = kTemperatureLimit.highest;
+        double temperature = start;
+        for (int step = 0; step < kBalanceSteps; ++step) {
+            const double squared = dcSquared + rippleSquared * line.at(temperature);
+            const double resistance = r20Ohm * resistanceFactor(temperature);
+            const double loss = squared * resistance;
+            const double rise = temperatureRiseK(loss, surfaceCm2);
+            const double balanced = ambientC + rise;
+            if (!(balanced <= limit)) {
+                return std::nullopt;
+            }
+            double next = balanced;
+            if (loss > 0) {
+                const double lossSlope = rippleSquared * line.slope * resistance +
+                                         squared * r20Ohm * kCopperTemperatureCoefficient;
+                const double slope = physics::kRiseExponent * rise / loss * lossSlope;
+                const double newton = temperature + (balanced - temperature) / (1 - slope);
+                if (slope < 1 && newton <= limit) {
+                    next = newton;
+                }
+            }
+            const bool settled = std::fabs(next - temperature) < kBalanceTolerance;
+            temperature = next;
+            if (settled) {
+                break;
+            }
+        }
+        return temperature;
+    }
+};
 
 struct Losses {
     double resistanceOhm = 0;
@@ -100,10 +202,8 @@ Losses lossesAt(double temperatureC, const RatedWinding& winding,
     losses.skinMm = skinDepthMm(settings.frequencyKhz, temperatureC);
     losses.acFactor = triangleFactor(geometry, losses.skinMm);
     const double dc = *settings.dcCurrentA;
-    // A triangle of peak-to-peak ΔI has the RMS value ΔI / √12.
-    const double rippleSquared = settings.rippleCurrentA * settings.rippleCurrentA / 12;
     losses.dcW = dc * dc * losses.resistanceOhm;
-    losses.acW = rippleSquared * losses.resistanceOhm * losses.acFactor;
+    losses.acW = rippleSquaredOf(settings) * losses.resistanceOhm * losses.acFactor;
     return losses;
 }
 
@@ -154,23 +254,30 @@ void addWarnings(CurrentRating& rating, const RatedWinding& winding,
                                   " A exceeds the saturation estimate " + isat + " A)");
     }
     if (winding.wire.bareMm > kSkinDepthsPerWire * rating.skinDepthMm) {
+        // The common warning of a table run at a switching frequency: built in one string, each
+        // number written once.
         const std::string wire = fixed(winding.wire.bareMm, Pattern::ThreeDecimals);
         const std::string skin = fixed(rating.skinDepthMm, Pattern::ThreeDecimals);
-        std::string warning = "⚠ 线径 " + wire + " mm 大于两倍集肤深度 (2 × " + skin +
-                              " mm): the wire is thicker than two skin depths";
+        std::string warning;
+        warning.reserve(kStrandWarningSize);
+        warning.append("⚠ 线径 ").append(wire).append(" mm 大于两倍集肤深度 (2 × ").append(skin);
+        warning.append(" mm): the wire is thicker than two skin depths");
         if (rating.strands) {
             const StrandSuggestion& s = *rating.strands;
             const std::string count = std::to_string(s.strands);
             const std::string bundle = fixed(s.bundleMm, Pattern::ThreeDecimals);
-            warning += "; 建议 " + count + " 股 " + std::string(s.strand.designation) +
-                       " 绞线, 外径约 " + bundle + " mm, " + (s.fits ? "绕得下" : "绕不下") +
-                       " (use " + count + " strands of " + std::string(s.strand.designation) +
-                       " for the same copper area: a bundle about " + bundle + " mm thick that " +
-                       (s.fits ? "fits" : "does not fit") + " the winding space)";
+            const std::string_view strand = s.strand.designation;
+            warning.append("; 建议 ").append(count).append(" 股 ").append(strand);
+            warning.append(" 绞线, 外径约 ").append(bundle).append(" mm, ");
+            warning.append(s.fits ? "绕得下" : "绕不下").append(" (use ").append(count);
+            warning.append(" strands of ").append(strand);
+            warning.append(" for the same copper area: a bundle about ").append(bundle);
+            warning.append(" mm thick that ").append(s.fits ? "fits" : "does not fit");
+            warning.append(" the winding space)");
         } else {
-            warning += "; the series has no size that thin";
+            warning.append("; the series has no size that thin");
         }
-        rating.warnings.push_back(warning);
+        rating.warnings.push_back(std::move(warning));
     }
 }
 
@@ -244,23 +351,37 @@ CurrentRating rateCurrent(const RatedWinding& winding, const CurrentSettings& se
     rating.surfaceCm2 = winding.surfaceMm2 / physics::kSquareMmPerSquareCm;
     rating.peakCurrentA = *settings.dcCurrentA + settings.rippleCurrentA / 2;
 
-    // The heat balance T = Ta + ΔT(P(T)): the loss grows with the copper's resistance, so the
-    // iteration from the ambient climbs to the lowest temperature where the surface sheds it.
+    // The heat balance T = Ta + ΔT(P(T)). The AC factor moves with the temperature only through
+    // the skin depth, and slowly: each pass balances with the factor as the line through its
+    // last two values (a secant), takes it again at that temperature and stops when the line
+    // already gave it.
+    Balance balance{settings.ambientC, *settings.dcCurrentA * *settings.dcCurrentA,
+                    rippleSquaredOf(settings), winding.r20Ohm, rating.surfaceCm2};
     double temperature = settings.ambientC;
     Losses losses = lossesAt(temperature, winding, settings, geometry);
-    for (int step = 0; step < kBalanceSteps; ++step) {
-        const double next =
-            settings.ambientC + temperatureRiseK(losses.dcW + losses.acW, rating.surfaceCm2);
-        if (!(next <= kTemperatureLimit.highest)) {
+    FactorLine line{temperature, losses.acFactor, 0};
+    for (int pass = 0; pass < kBalanceSteps; ++pass) {
+        const std::optional<double> balanced = balance.solve(temperature, line);
+        if (!balanced) {
             rating.runaway = true;
             break;
         }
-        const bool settled = std::fabs(next - temperature) < kBalanceTolerance;
-        temperature = next;
+        const double predicted = line.at(*balanced);
+        const double previous = temperature;
+        temperature = *balanced;
         losses = lossesAt(temperature, winding, settings, geometry);
-        if (settled) {
+        // A factor off by a share ε moves the balance by about 0.833 × rise × (AC share of the
+        // loss) × ε: once that is below the balance's own tolerance, the line was good enough.
+        const double acShare = losses.acW / (losses.dcW + losses.acW);
+        const double moved = physics::kRiseExponent * (temperature - settings.ambientC) *
+                             acShare * std::fabs(losses.acFactor - predicted) / losses.acFactor;
+        if (balance.rippleSquared == 0 || !(moved >= kBalanceTolerance)) {
             break;
         }
+        const double slope = temperature != previous ? (losses.acFactor - line.at(previous)) /
+                                                           (temperature - previous)
+                                                     : 0;
+        line = {temperature, losses.acFactor, slope};
     }
     rating.skinDepthMm = losses.skinMm;
     rating.acFactor = losses.acFactor;
@@ -274,8 +395,9 @@ CurrentRating rateCurrent(const RatedWinding& winding, const CurrentSettings& se
     }
 
     // Data sheets' rated current: the DC current alone that warms the part by 40 K.
+    static const double kRatedPowerPerCm2 = powerForRiseW(kRatedRiseK, 1);
     const double ratedHot = winding.r20Ohm * resistanceFactor(settings.ambientC + kRatedRiseK);
-    rating.ratedCurrentA = std::sqrt(powerForRiseW(kRatedRiseK, rating.surfaceCm2) / ratedHot);
+    rating.ratedCurrentA = std::sqrt(kRatedPowerPerCm2 * rating.surfaceCm2 / ratedHot);
 
     if (winding.wire.bareMm > kSkinDepthsPerWire * rating.skinDepthMm) {
         rating.strands = strandsFor(winding, rating.skinDepthMm);
