@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -36,7 +37,7 @@ constexpr double kHarmonicAsymptoteAbove = 12;
 // The triangle's odd harmonics carry 1/n⁴ of the fundamental's power; the sum stops when a
 // harmonic adds less than this share, or at the last harmonic counted.
 constexpr double kHarmonicShare = 1e-6;
-constexpr int kLastHarmonic = 199;
+constexpr std::size_t kLastHarmonic = 199;
 // The heat balance: a step below this is the fixed point; the iteration from the ambient rises
 // monotonically to the lowest fixed point, so a cap is only a guard.
 constexpr double kBalanceTolerance = 1e-7;
@@ -79,19 +80,19 @@ struct LayerGeometry {
 // The odd harmonics n = 1, 3, 5 ... of the triangle: their power weights 1/n⁴, √n, and the
 // sums from each n on of 1/m⁴ and of √m/m⁴ over the odd m up to the last harmonic counted.
 struct Harmonics {
-    static constexpr int kCount = (kLastHarmonic + 1) / 2;
+    static constexpr std::size_t kCount = (kLastHarmonic + 1) / 2;
     std::array<double, kCount> weight{};
     std::array<double, kCount> root{};
     std::array<double, kCount + 1> weightTail{};
     std::array<double, kCount + 1> rootTail{};
 
     Harmonics() {
-        for (int i = 0; i < kCount; ++i) {
-            const double n = 2.0 * i + 1;
+        for (std::size_t i = 0; i < kCount; ++i) {
+            const double n = 2.0 * static_cast<double>(i) + 1;
             weight[i] = 1 / (n * n * n * n);
             root[i] = std::sqrt(n);
         }
-        for (int i = kCount - 1; i >= 0; --i) {
+        for (std::size_t i = kCount; i-- > 0;) {
             weightTail[i] = weightTail[i + 1] + weight[i];
             rootTail[i] = rootTail[i + 1] + weight[i] * root[i];
         }
@@ -111,7 +112,7 @@ double triangleFactor(const LayerGeometry& geometry, double skinMm) {
     const double first = geometry.ratio(skinMm);
     double weighted = 0;
     double weights = 0;
-    for (int i = 0; i < Harmonics::kCount; ++i) {
+    for (std::size_t i = 0; i < Harmonics::kCount; ++i) {
         const double delta = first * h.root[i];
         if (delta > (i == 0 ? kAsymptoticAbove : kHarmonicAsymptoteAbove)) {
             const double slope = first * (2 * geometry.layers * geometry.layers + 1) / 3;

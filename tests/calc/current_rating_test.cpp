@@ -51,7 +51,8 @@ TEST(SkinDepth, MatchesPublishedCopperFigureWithinOnePercent) {
 }
 
 // Dowell's factor at its two published limits: below Δ ≈ 1, Fr ≈ 1 + (5M² − 1) Δ⁴ / 45 (W. G.
-// Hurley, M. C. Duffy et al., IEEE Trans. Power Electronics 15 (2), 2000, eq. for a sinusoid);
+// Hurley, E. Gath, J. G. Breslin, IEEE Trans. Power Electronics 15 (2), 2000: the expansion of
+// Dowell's formula);
 // far above, Fr → Δ (2M² + 1) / 3 (R. W. Erickson, D. Maksimović, "Fundamentals of Power
 // Electronics", 2nd ed., ch. 13, the proximity loss for large φ). Within 3 %.
 struct DowellPoint {
@@ -124,18 +125,19 @@ constexpr MakersPart kParts[] = {
 };
 
 // From size and DCR alone: the part's whole surface sheds the loss at the rated rise, the copper
-// at ambient (25 °C) plus the rise.
+// at the ambient plus the rise, the ambient being the temperature the data sheet states its
+// figures at (the DCR's).
 double modelRatedA(const MakersPart& p) {
     const double surfaceCm2 =
         (2 * p.lengthMm * p.widthMm + 2 * (p.lengthMm + p.widthMm) * p.heightMm) / 100;
-    const double hot = p.dcrOhm * (1 + 0.00393 * (25 + p.riseK - 20)) /
+    const double hot = p.dcrOhm * (1 + 0.00393 * (p.dcrAtC + p.riseK - 20)) /
                        (1 + 0.00393 * (p.dcrAtC - 20));
     return std::sqrt(powerForRiseW(p.riseK, surfaceCm2) / hot);
 }
 
 // The still-air law knows nothing of the test board these parts are rated on (IEC 62024-2 sets
-// one), which carries a share of the heat: the model is conservative by about a fifth. Every
-// part stays within 30 %; the share within ±25 % is the figure the closing note gives.
+// one), which carries a share of the heat: the model is conservative by about a fifth (mean
+// −22.5 %). Every part stays within 30 %; 17 of the 23 lie within ±25 %.
 TEST(RatedCurrent, MakersDrumInductors) {
     int within25 = 0;
     for (const MakersPart& p : kParts) {
@@ -144,7 +146,7 @@ TEST(RatedCurrent, MakersDrumInductors) {
         EXPECT_LT(error, 0) << p.part << ": conservative";
         within25 += std::fabs(error) <= 0.25 ? 1 : 0;
     }
-    EXPECT_GE(within25, 12);
+    EXPECT_GE(within25, 17);
 }
 
 TEST(CurrentRating, LossRisesWithCurrent) {
