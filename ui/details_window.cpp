@@ -2,6 +2,7 @@
 
 #include "main_window.hpp"
 #include "placement.hpp"
+#include "view/current_lines.hpp"
 #include "view/details_report.hpp"
 #include "widgets.hpp"
 #include "winding_drawing.hpp"
@@ -175,21 +176,13 @@ void DetailsWindow::build() {
     auto* rodShape = new QGroupBox(QStringLiteral("棒形磁心的第二估计 (second opinion from the "
                                                   "rod's shape)"));
     rodShape->setObjectName(QStringLiteral("rodShape"));
-    rodShape->setToolTip(QStringLiteral(
-        "A rod's flux returns through air: its effective permeability µrod depends on its length "
-        "over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn 1945, as in "
-        "Fair-Rite's rod chart; valid for length/diameter 2 to 10 and µ 40 to 2300). The main "
-        "window's formula is not changed by it."));
+    rodShape->setToolTip(qstring(rodShapeExplanation()));
     rodShapeValues_ = addLinesWithNote(rodShape, lines.rodShape, rodShapeNote_, "rodShapeNote");
     rodShape_ = rodShape;
 
     auto* current = new QGroupBox(QStringLiteral("电流与温升 (current rating; estimates)"));
     current->setObjectName(QStringLiteral("currentRating"));
-    current->setToolTip(QStringLiteral(
-        "With a DC current set above: skin depth, AC resistance factor of the ripple (Dowell's "
-        "layer model), copper losses, the still-air temperature rise and the heat balance, the "
-        "rated current for a 40 K rise. Estimates of this window, not the main window's "
-        "results."));
+    current->setToolTip(qstring(currentExplanation()));
     currentValues_ =
         addLinesWithNote(current, lines.current, currentWarnings_, "currentWarnings");
     current_ = current;
