@@ -214,6 +214,10 @@ DesignOutcome computeDesign(std::span<const std::string> cells, const Table& tab
             readCell(field, true);
         }
     }
+    // The current rating reads a drum's length D for its surface even where the steps do not.
+    if (*core == CoreType::Drum && settings.current.dcCurrentA && !reads.has(field::kD)) {
+        readCell(field::kD, true);
+    }
     if (!faults.empty()) {
         std::sort(faults.begin(), faults.end());
         for (const auto& fault : faults) {

@@ -1,5 +1,7 @@
 #include "details_report.hpp"
 
+#include "view/current_lines.hpp"
+
 #include "calc/failure.hpp"
 #include "shown_text.hpp"
 
@@ -84,6 +86,11 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
     view.inputs = inputLines(view.design, view.earlierDesign);
     view.figures = figureLines(view.design, view.details);
     view.shapeOpinion = viewShapeOpinion(view.design, view.details.shapeOpinion);
+    view.current = currentLines(view.details.currentRating);
+    view.currentApplies = settings.current.dcCurrentA.has_value();
+    if (view.details.currentRating) {
+        view.currentWarnings = view.details.currentRating->warnings;
+    }
     return view;
 }
 
@@ -104,7 +111,11 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
     report += "  settings: " + std::string(seriesTitle(settings.series)) + "; " +
               settingSummary(kTemperatureLimit, settings.temperatureC, "") + "; " +
               settingSummary(kSaturationFluxLimit, settings.saturationFluxMt, "Bs ") + "; " +
-              settingSummary(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±") + '\n';
+              settingSummary(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±");
+    if (const std::string current = currentSettingsSummary(settings.current); !current.empty()) {
+        report += "; " + current;
+    }
+    report += '\n';
     report += " inputs read\n";
     appendLines(report, view.inputs);
     report += " figures\n";
@@ -119,6 +130,13 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
             if (text) {
                 report += "  " + *text + '\n';
             }
+        }
+    }
+    if (view.currentApplies) {
+        report += "\nCurrent rating (" + currentExplanation() + ")\n";
+        appendLines(report, view.current);
+        for (const std::string& warning : view.currentWarnings) {
+            report += "  " + warning + '\n';
         }
     }
     return report;

@@ -29,6 +29,11 @@ struct DetailsView {
     std::vector<DetailsLine> figures; // the details' own figures
     // AL and turns from the core's shape beside the quick formula's (view/shape_opinion).
     ShapeOpinionView shapeOpinion;
+    // The current rating: always the same lines, with values only when the settings give a DC
+    // current; and its warnings, each in Chinese with the English beside it.
+    bool currentApplies = false;
+    std::vector<DetailsLine> current;
+    std::vector<std::string> currentWarnings;
 };
 
 // Without a record (no calculation yet) the details follow the fields as they stand.
