@@ -8,7 +8,7 @@
 //   build/portable_math_accuracy [arguments per range, default 10000000]
 #include "calc/portable_math.hpp"
 
-#include "calc/bit_pattern.hpp"
+#include "calc/bit_cast.hpp"
 
 #include <algorithm>
 #include <cfloat>
@@ -23,15 +23,14 @@
 namespace {
 
 namespace portable = coilwind::portable;
-using coilwind::bitsOf;
-using coilwind::doubleOfBits;
+using coilwind::bitCast;
 
 std::int64_t ulpsBetween(double a, double b) {
     if (std::isnan(a) && std::isnan(b)) {
         return 0;
     }
     const auto ordered = [](double x) {
-        const auto i = static_cast<std::int64_t>(bitsOf(x));
+        const auto i = bitCast<std::int64_t>(x);
         return i < 0 ? std::numeric_limits<std::int64_t>::min() - i : i;
     };
     const std::int64_t d = ordered(a) - ordered(b);
@@ -77,15 +76,15 @@ struct Measured {
 
 Measured measure(const Function& f, const Range& r, std::int64_t count, std::mt19937_64& random) {
     Measured m;
-    const auto low = bitsOf(r.from);
-    const auto high = bitsOf(r.to);
+    const auto low = bitCast<std::uint64_t>(r.from);
+    const auto high = bitCast<std::uint64_t>(r.to);
     for (std::int64_t i = 0; i < count; ++i) {
         double x = 0;
         const std::uint64_t bits = random();
         if (r.spread == Spread::Even) {
             x = r.from + static_cast<double>(bits >> 11U) * 0x1p-53 * (r.to - r.from);
         } else {
-            x = doubleOfBits(low + (bits >> 1U) % (high - low + 1));
+            x = bitCast<double>(low + (bits >> 1U) % (high - low + 1));
             if (r.spread == Spread::BothSigns && (bits & 1U) != 0) {
                 x = -x;
             }

@@ -4,9 +4,8 @@
 // the program fails when its own differs.
 //
 //   portable_math_digest [expected-digest]
+#include "calc/bit_cast.hpp"
 #include "calc/portable_math.hpp"
-
-#include "calc/bit_pattern.hpp"
 
 #include <array>
 #include <cstdint>
@@ -18,8 +17,6 @@
 namespace {
 
 namespace portable = coilwind::portable;
-using coilwind::bitsOf;
-using coilwind::doubleOfBits;
 
 // SplitMix64 (Steele, Lea and Flood, 2014): the same sequence on every platform.
 struct SplitMix64 {
@@ -36,7 +33,7 @@ struct Digest {
     std::uint64_t hash = 0xcbf29ce484222325ULL; // FNV-1a 64 offset basis
     std::uint64_t count = 0;
     void add(double result) {
-        std::uint64_t bits = bitsOf(result);
+        std::uint64_t bits = coilwind::bitCast<std::uint64_t>(result);
         for (int i = 0; i < 8; ++i) { // little-endian bytes, whatever the machine
             hash = (hash ^ (bits & 0xffU)) * 0x100000001b3ULL;
             bits >>= 8U;
@@ -83,16 +80,16 @@ int main(int argc, char** argv) {
             digest.add(f.function(-x));
         }
         for (int i = 0; i < kPerKind; ++i) { // any bit pattern: NaNs, subnormals, both signs
-            digest.add(f.function(doubleOfBits(random.next())));
+            digest.add(f.function(coilwind::bitCast<double>(random.next())));
         }
         for (int i = 0; i < kPerKind; ++i) { // evenly over the useful range
             const double u = static_cast<double>(random.next() >> 11U) * 0x1p-53;
             digest.add(f.function(f.from + u * (f.to - f.from)));
         }
-        const std::uint64_t low = bitsOf(f.positiveLow);
-        const std::uint64_t high = bitsOf(f.positiveHigh);
+        const std::uint64_t low = coilwind::bitCast<std::uint64_t>(f.positiveLow);
+        const std::uint64_t high = coilwind::bitCast<std::uint64_t>(f.positiveHigh);
         for (int i = 0; i < kPerKind; ++i) { // every scale of the range alike
-            digest.add(f.function(doubleOfBits(low + random.next() % (high - low))));
+            digest.add(f.function(coilwind::bitCast<double>(low + random.next() % (high - low))));
         }
     }
     std::string text(16, '0');
