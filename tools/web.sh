@@ -46,6 +46,14 @@ ctest --test-dir "$build" --output-on-failure --timeout 600 --no-tests=error -j2
 # --- the native coilwind-batch, whose bytes the page's CSV run must match ----------------------
 linux_batch=$(build_linux_batch "$build/linux-reference")
 
+# --- the same bytes as the native tool -----------------------------------------------------------
+# The portable functions' digest over one argument table (ctest compared it with the committed
+# one; printed here for the log), then a million random designs through the page's CSV worker
+# under node.
+node --no-experimental-fetch "$build/portable_math_digest.js"
+run_worker() { node "$root/tools/csv_worker_node.js" "$build" "$1" "$2"; }
+compare_random_designs "$linux_batch" "$build" "The page's CSV worker" run_worker
+
 # --- the page in headless chromium ---------------------------------------------------------------
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 (cd tests/web && COILWIND_WEB_BUILD="$build" COILWIND_BATCH="$linux_batch" \
