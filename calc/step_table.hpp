@@ -101,6 +101,11 @@ inline constexpr std::array<StepId, 5> kStepOrder{StepId::Al, StepId::Turns, Ste
 
 const StepRow& stepRow(StepId step, CoreType core);
 
+// Whether any step of the core type's calculation reads the field.
+bool readsField(FieldIndex index, CoreType core);
+// Whether a step writes the field: AL, turns, wire diameter, DCR and copper weight.
+bool isResultField(FieldIndex index);
+
 // The short name of a field as tables and messages use it: "A", "mu", "L", "AL", "turns",
 // "wire_max", "dcr", "copper_g"; a step is named after the field it writes. Empty for a field no
 // step reads or writes.

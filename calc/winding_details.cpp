@@ -7,6 +7,7 @@
 #include "settings_limits.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <numbers>
 
@@ -45,11 +46,23 @@ void requireWithin(const SettingLimit& limit, double value) {
     }
 }
 
+// A field as the reasons name it, from the field table: "Rod diameter A (field 1)" for a
+// dimension letter, "Turns (field 20)" otherwise.
+std::string named(FieldIndex index, CoreType core) {
+    const FieldInfo& info = fieldInfo(index);
+    std::string text(info.name.size() == 1
+                         ? std::string(core == CoreType::Rod ? info.rodMeaning : info.drumMeaning) +
+                               " " + std::string(info.name)
+                         : std::string(info.name));
+    text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text + " (field " + std::to_string(index) + ")";
+}
+
 // The figures of a result that an earlier design wrote would describe that design, not this one.
 void requireOfThisDesign(std::span<const FieldIndex> earlierDesign, FieldIndex result,
-                         std::string_view name) {
+                         CoreType core) {
     if (std::find(earlierDesign.begin(), earlierDesign.end(), result) != earlierDesign.end()) {
-        refuse(std::string(name) + " holds results of an earlier design");
+        refuse(named(result, core) + " holds results of an earlier design");
     }
 }
 
@@ -88,30 +101,29 @@ struct WindingSpace {
 };
 
 WindingSpace windingSpaceOf(const DesignInputs& design) {
-    const auto requirePositive = [](double value, std::string_view name) {
+    const auto requirePositive = [](double value, const std::string& name) {
         if (!(std::isfinite(value) && value > 0)) {
-            refuse(std::string(name) + " must be above 0");
+            refuse(name + " must be above 0");
         }
     };
+    const auto name = [&](FieldIndex index) { return named(index, design.core); };
+    requirePositive(design.aMm, name(field::kA));
+    requirePositive(design.bMm, name(field::kB));
     if (design.core == CoreType::Rod) {
-        requirePositive(design.aMm, "Rod diameter A (field 1)");
-        requirePositive(design.bMm, "Rod length B (field 2)");
         return {design.aMm, design.bMm, std::nullopt};
     }
-    requirePositive(design.aMm, "Flange diameter A (field 1)");
-    requirePositive(design.bMm, "Centre post B (field 2)");
-    requirePositive(design.fMm, "Winding width F (field 6)");
+    requirePositive(design.fMm, name(field::kF));
     if (design.aMm < design.bMm) {
-        refuse("Centre post B (field 2) is wider than the flange A (field 1)");
+        refuse(name(field::kB) + " is wider than the " + name(field::kA));
     }
     return {design.bMm, design.fMm, ((Value(design.aMm) - design.bMm) / 2).value()};
 }
 
 long long wholeTurnsOf(double turns) {
     if (!(std::isfinite(turns) && turns > 0)) {
-        refuse("Turns (field 20) must be above 0");
+        refuse(named(field::kTurns, CoreType::Drum) + " must be above 0");
     }
-    return whole(std::ceil(turns), "Turns (field 20)");
+    return whole(std::ceil(turns), named(field::kTurns, CoreType::Drum));
 }
 
 // Within the temperature limit the factor lies between 0.705 and 1.904: the linear law never
@@ -167,7 +179,8 @@ WoundWire wind(const WireSize& wire, const LayerPlan& plan, const Winding& windi
 
 WireSize standardWireFor(double wireMaxMm, WireSeries series) {
     if (!(std::isfinite(wireMaxMm) && wireMaxMm > 0)) {
-        refuse("field 21 (largest wire diameter) is empty, 0 or negative: run the turns stage");
+        refuse(named(field::kWireDiameter, CoreType::Drum) +
+               " is empty, 0 or negative: run the turns stage");
     }
     const std::span<const WireSize> sizes = wireSizes(series);
     if (sizes.empty()) {
@@ -213,11 +226,11 @@ WoundWire largestFittingBelow(const WireSize& standard, WireSeries series, const
 InductanceFigures inductanceOf(const DesignInputs& design, long long turns,
                                double tolerancePercent) {
     if (!(std::isfinite(design.alNh) && design.alNh > 0)) {
-        refuse("AL (field 18) must be above 0");
+        refuse(named(field::kAl, design.core) + " must be above 0");
     }
     requireWithin(kAlToleranceLimit, tolerancePercent);
     if (!(design.wantedUh >= 0)) {
-        refuse("the wanted inductance (field 19) must not be negative");
+        refuse(named(field::kInductance, design.core) + " must not be negative");
     }
     const Value al = design.alNh;
     const Value share = Value(tolerancePercent) / 100;
@@ -277,7 +290,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
     std::optional<WindingSpace> space;
     std::optional<double> hotFactor;
     attempt(reasons, "Whole turns", [&] {
-        requireOfThisDesign(earlierDesign, field::kTurns, "Turns (field 20)");
+        requireOfThisDesign(earlierDesign, field::kTurns, design.core);
         details.wholeTurns = wholeTurnsOf(design.turns);
     });
     attempt(reasons, "Winding space", [&] {
@@ -286,8 +299,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
         details.availableWidthMm = space->widthMm;
     });
     attempt(reasons, "Standard wire", [&] {
-        requireOfThisDesign(earlierDesign, field::kWireDiameter,
-                            "Field 21 (largest wire diameter)");
+        requireOfThisDesign(earlierDesign, field::kWireDiameter, design.core);
         details.standardWire = standardWireFor(design.wireMaxMm, settings.series);
         details.allowanceBeyondSeriesMm = allowanceBeyondSeries(design.wireMaxMm, settings.series);
     });
@@ -313,7 +325,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
     }
     if (details.wholeTurns) {
         attempt(reasons, "Inductance", [&] {
-            requireOfThisDesign(earlierDesign, field::kAl, "AL (field 18)");
+            requireOfThisDesign(earlierDesign, field::kAl, design.core);
             details.inductance =
                 inductanceOf(design, *details.wholeTurns, settings.alTolerancePercent);
         });

@@ -1,6 +1,8 @@
 #include "details_lines.hpp"
 
 #include "calc/constants.hpp"
+#include "calc/core_type.hpp"
+#include "calc/step_table.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -37,32 +39,47 @@ std::string largestFittingText(const WindingDetails& details) {
 
 std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design,
                                     std::span<const FieldIndex> earlierDesign) {
-    const auto number = [&](double DesignInputs::*member, FieldIndex field = -1) {
-        if (!design) {
-            return std::optional<std::string>();
+    // A field's line: its caption with the unit, its meaning on either core from the field table.
+    const auto line = [&](std::string_view key, FieldIndex index, double DesignInputs::*member) {
+        const FieldInfo& info = fieldInfo(index);
+        std::string caption(info.caption);
+        if (caption.find('(') == std::string::npos && !info.plainUnit.empty()) {
+            caption += " (" + std::string(info.plainUnit) + ")";
         }
-        std::string text = shortestText((*design).*member);
-        if (std::find(earlierDesign.begin(), earlierDesign.end(), field) != earlierDesign.end()) {
-            text += " (旧设计 earlier design)";
+        const std::string_view asShown = isResultField(index) ? ", as shown" : "";
+        std::string english;
+        if (!readsField(index, CoreType::Rod)) {
+            english = "drum: " + std::string(info.drumMeaning) + "; rod: not used";
+        } else if (info.drumMeaning == info.rodMeaning) {
+            english = std::string(info.drumMeaning) + std::string(asShown);
+        } else {
+            english = "drum: " + std::string(info.drumMeaning) + "; rod: " +
+                      std::string(info.rodMeaning) + std::string(asShown);
         }
-        return std::optional(text);
+        std::optional<std::string> value;
+        if (design) {
+            value = shortestText((*design).*member);
+            if (std::find(earlierDesign.begin(), earlierDesign.end(), index) !=
+                earlierDesign.end()) {
+                *value += " (旧设计 earlier design)";
+            }
+        }
+        return DetailsLine{key, caption, english, value};
     };
     std::optional<std::string> core;
     if (design) {
         core = design->core == CoreType::Drum ? "工字 (drum)" : "棒型 (rod)";
     }
     return {
-        {"core-type", "磁心类型", "R CORE: rod core; any other text: drum core", core},
-        {"a", "外径A (mm)", "drum: flange diameter; rod: rod diameter", number(&DesignInputs::aMm)},
-        {"b", "中柱B (mm)", "drum: centre-post diameter; rod: rod length",
-         number(&DesignInputs::bMm)},
-        {"f", "幅宽F (mm)", "drum: winding width between the flanges; rod: not used",
-         number(&DesignInputs::fMm)},
-        {"al", "AL (nH/N2)", "inductance factor as shown", number(&DesignInputs::alNh, field::kAl)},
-        {"wanted", "电感量 (uH)", "wanted inductance", number(&DesignInputs::wantedUh)},
-        {"turns", "圈数", "turns as shown, not whole", number(&DesignInputs::turns, field::kTurns)},
-        {"wire-max", "最大线径 (mm)", "largest wire diameter that fits, as shown",
-         number(&DesignInputs::wireMaxMm, field::kWireDiameter)},
+        {"core-type", "磁心类型",
+         std::string(kRodCoreText) + ": rod core; any other text: drum core", core},
+        line("a", field::kA, &DesignInputs::aMm),
+        line("b", field::kB, &DesignInputs::bMm),
+        line("f", field::kF, &DesignInputs::fMm),
+        line("al", field::kAl, &DesignInputs::alNh),
+        line("wanted", field::kInductance, &DesignInputs::wantedUh),
+        line("turns", field::kTurns, &DesignInputs::turns),
+        line("wire-max", field::kWireDiameter, &DesignInputs::wireMaxMm),
     };
 }
 

@@ -17,7 +17,7 @@ namespace coilwind {
 // the value's text. A figure the design cannot give has no value; the reasons say why.
 struct DetailsLine {
     std::string_view key;     // stable name for the line: "whole-turns", "standard-wire", ...
-    std::string_view caption; // "整数圈数", "线长 (m)"
+    std::string caption;      // "整数圈数", "线长 (m)"
     std::string english;      // "field 20 rounded up"; built from the constant where it quotes one
     std::optional<std::string> value;
 };

@@ -183,11 +183,11 @@ DesignInputs drumWith(const std::function<void(DesignInputs&)>& change) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, ImpossibleDesigns, testing::Values(
     ReasonCase{"Field21Empty", drumWith([](auto& d) { d.wireMaxMm = 0; }), {},
-               "field 21 (largest wire diameter)", [](auto& d) { return !d.standardWire && !d.standard; }},
+               "Largest wire diameter (field 21)", [](auto& d) { return !d.standardWire && !d.standard; }},
     ReasonCase{"ThinnerThanTheThinnestSize", drumWith([](auto& d) { d.wireMaxMm = 0.012; }), {},
                "the thinnest is 0.010 mm, 0.013 mm overall", [](auto& d) { return !d.standardWire; }},
     ReasonCase{"PostWiderThanFlange", drumWith([](auto& d) { d.aMm = 3; }), {},
-               "Centre post", [](auto& d) { return !d.availableDepthMm && !d.standard; }},
+               "Centre-post diameter", [](auto& d) { return !d.availableDepthMm && !d.standard; }},
     ReasonCase{"ZeroTurns", drumWith([](auto& d) { d.turns = 0; }), {},
                "Turns (field 20)", [](auto& d) { return !d.wholeTurns && !d.standard && !d.inductance; }},
     ReasonCase{"TurnsBeyondWholeNumbers", drumWith([](auto& d) { d.turns = 1e19; }), {},
