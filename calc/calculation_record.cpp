@@ -126,8 +126,8 @@ void CalculationRecord::note(const CalculationOutcome& outcome, const FieldSet& 
             earlier = rules.readsAnEarlierDesignsResult(position);
         } else {
             earlier = earlier_[position].has_value() ||
-                      rules.readsAnEarlierDesignsResult(position) ||
-                      rules.coreTypeChanged() || rules.inputChangedSince(position);
+                      rules.readsAnEarlierDesignsResult(position) || rules.coreTypeChanged() ||
+                      rules.inputChangedSince(position);
         }
         if (!earlier) {
             earlier_[position].reset();

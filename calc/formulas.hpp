@@ -50,9 +50,7 @@ CheckedNumber copperWeightG(CheckedNumber meanTurnMm, CheckedNumber turns,
 // field they come from, in the order the step reads them: the step table lists the same fields
 // for each row and the build fails unless the two agree (calc/step_table.hpp), so a row's reads
 // and its arithmetic cannot drift apart.
-template <FieldIndex Field> struct Operand {
-    CheckedNumber number;
-};
+template <FieldIndex Field> struct Operand { CheckedNumber number; };
 
 namespace step {
 using Mu = Operand<field::kPermeability>;

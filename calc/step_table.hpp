@@ -8,9 +8,9 @@
 
 #include <array>
 #include <span>
-#include <utility>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace coilwind {
 
@@ -61,16 +61,8 @@ constexpr StepRow formulaRow(StepId id, CoreType core, FieldIndex writes, Patter
                              std::string_view suffix, std::string_view zeroDivisor,
                              std::string_view negativeRoot) {
     static_assert(sizeof...(Reads) <= kMostReads);
-    return {id,
-            core,
-            {Reads...},
-            sizeof...(Reads),
-            &detail::apply<Formula, Reads...>,
-            writes,
-            pattern,
-            suffix,
-            zeroDivisor,
-            negativeRoot};
+    return {id,     core,    {Reads...}, sizeof...(Reads), &detail::apply<Formula, Reads...>,
+            writes, pattern, suffix,     zeroDivisor,      negativeRoot};
 }
 
 inline constexpr std::string_view kCopperWeightSuffix = "\n\r";

@@ -14,8 +14,6 @@
 namespace coilwind {
 namespace {
 
-using Value = CheckedNumber;
-
 using physics::kCopperConductivity;
 using physics::kCopperTemperatureCoefficient;
 using physics::kPi;
@@ -70,23 +68,24 @@ std::string shownMm(double value) {
     return formatFixed(value, Pattern::ThreeDecimals).value_or("?") + " mm";
 }
 
-long long whole(double rounded, std::string_view what) {
+long long wholeNumber(double rounded, std::string_view what) {
     if (!(rounded > -kWholeLimit && rounded < kWholeLimit)) {
         refuse(std::string(what) + " beyond the range of whole numbers");
     }
     return static_cast<long long>(rounded);
 }
 
-double real(long long count) {
+double asDouble(long long count) {
     return static_cast<double>(count);
 }
 
 // The most steps of `step` that fit into `length`, equality counted as fitting.
 long long stepsWithin(double length, double step, std::string_view what) {
-    long long steps = whole(std::floor((Value(length) / step).value()), what);
-    if (((Value(real(steps)) + 1.0) * step).value() <= length + kLengthSlackMm) {
+    long long steps = wholeNumber(std::floor((CheckedNumber(length) / step).value()), what);
+    if (((CheckedNumber(asDouble(steps)) + 1.0) * step).value() <= length + kLengthSlackMm) {
         ++steps;
-    } else if (steps > 0 && (Value(real(steps)) * step).value() > length + kLengthSlackMm) {
+    } else if (steps > 0 &&
+               (CheckedNumber(asDouble(steps)) * step).value() > length + kLengthSlackMm) {
         --steps;
     }
     return steps;
@@ -116,22 +115,22 @@ WindingSpace windingSpaceOf(const DesignInputs& design) {
     if (design.aMm < design.bMm) {
         refuse(name(field::kB) + " is wider than the " + name(field::kA));
     }
-    return {design.bMm, design.fMm, ((Value(design.aMm) - design.bMm) / 2).value()};
+    return {design.bMm, design.fMm, ((CheckedNumber(design.aMm) - design.bMm) / 2).value()};
 }
 
 long long wholeTurnsOf(double turns) {
     if (!(std::isfinite(turns) && turns > 0)) {
         refuse(named(field::kTurns, CoreType::Drum) + " must be above 0");
     }
-    return whole(std::ceil(turns), named(field::kTurns, CoreType::Drum));
+    return wholeNumber(std::ceil(turns), named(field::kTurns, CoreType::Drum));
 }
 
 // Within the temperature limit the factor lies between 0.705 and 1.904: the linear law never
 // reaches zero resistance there.
 double hotResistanceFactor(double temperatureC) {
     requireWithin(kTemperatureLimit, temperatureC);
-    return (Value(1.0) +
-            Value(kCopperTemperatureCoefficient) * (Value(temperatureC) - kReferenceTemperatureC))
+    return (CheckedNumber(1.0) + CheckedNumber(kCopperTemperatureCoefficient) *
+                                     (CheckedNumber(temperatureC) - kReferenceTemperatureC))
         .value();
 }
 
@@ -149,32 +148,34 @@ LayerPlan planLayers(const Winding& winding, double odMm) {
         return plan;
     }
     plan.layers = winding.turns / plan.perLayer + (winding.turns % plan.perLayer != 0 ? 1 : 0);
-    plan.buildMm = (Value(real(plan.layers)) * odMm).value();
+    plan.buildMm = (CheckedNumber(asDouble(plan.layers)) * odMm).value();
     plan.fits = !winding.space.depthMm || plan.buildMm <= *winding.space.depthMm + kLengthSlackMm;
     return plan;
 }
 
 // `plan` holds at least one turn per layer.
-WoundWire wind(const WireSize& wire, const LayerPlan& plan, const Winding& winding) {
+WoundWire woundWire(const WireSize& wire, const LayerPlan& plan, const Winding& winding) {
     // Layer k (from 1) has the mean diameter core + (2k - 1) od, and all layers are full but the
     // last. The full layers 1 .. L-1 hold perLayer x ((L-1) core + (L-1)^2 od), since the first n
     // odd numbers add up to n^2; no loop, whatever the number of layers.
-    const Value od = wire.overallMaxMm;
-    const Value core = winding.space.coreDiameterMm;
-    const Value fullLayers = real(plan.layers - 1);
-    const Value lastLayerTurns = real(winding.turns - (plan.layers - 1) * plan.perLayer);
-    const Value fullLayersSum =
-        Value(real(plan.perLayer)) * (fullLayers * core + squared(fullLayers) * od);
-    const Value lastLayerSum = lastLayerTurns * (core + (Value(2) * real(plan.layers) - 1.0) * od);
-    const Value length = Value(kPi) * (fullLayersSum + lastLayerSum) / kMmPerM;
-    const Value area = Value(kPi) / 4 * squared(wire.bareMm);
-    const Value r20 = length / area / kCopperConductivity;
+    const CheckedNumber od = wire.overallMaxMm;
+    const CheckedNumber core = winding.space.coreDiameterMm;
+    const CheckedNumber fullLayers = asDouble(plan.layers - 1);
+    const CheckedNumber lastLayerTurns =
+        asDouble(winding.turns - (plan.layers - 1) * plan.perLayer);
+    const CheckedNumber fullLayersSum =
+        CheckedNumber(asDouble(plan.perLayer)) * (fullLayers * core + squared(fullLayers) * od);
+    const CheckedNumber lastLayerSum =
+        lastLayerTurns * (core + (CheckedNumber(2) * asDouble(plan.layers) - 1.0) * od);
+    const CheckedNumber length = CheckedNumber(kPi) * (fullLayersSum + lastLayerSum) / kMmPerM;
+    const CheckedNumber area = CheckedNumber(kPi) / 4 * squared(wire.bareMm);
+    const CheckedNumber r20 = length / area / kCopperConductivity;
     return {wire,
             plan,
             length.value(),
             r20.value(),
             (r20 * winding.hotResistanceFactor).value(),
-            (Value(kCopperDensity) * length * area).value()};
+            (CheckedNumber(kCopperDensity) * length * area).value()};
 }
 
 WireSize standardWireFor(double wireMaxMm, WireSeries series) {
@@ -215,7 +216,7 @@ WoundWire largestFittingBelow(const WireSize& standard, WireSeries series, const
         if (size->overallMaxMm < standard.overallMaxMm) {
             const LayerPlan plan = planLayers(winding, size->overallMaxMm);
             if (plan.fits) {
-                return wind(*size, plan, winding);
+                return woundWire(*size, plan, winding);
             }
         }
     }
@@ -232,12 +233,12 @@ InductanceFigures inductanceOf(const DesignInputs& design, long long turns,
     if (!(design.wantedUh >= 0)) {
         refuse(named(field::kInductance, design.core) + " must not be negative");
     }
-    const Value al = design.alNh;
-    const Value share = Value(tolerancePercent) / 100;
-    const Value alMinimum = al * (Value(1) - share);
-    const Value alMaximum = al * (Value(1) + share);
-    const Value turnsSquared = squared(real(turns));
-    const Value wantedNh = Value(design.wantedUh) * kNanoPerMicro;
+    const CheckedNumber al = design.alNh;
+    const CheckedNumber share = CheckedNumber(tolerancePercent) / 100;
+    const CheckedNumber alMinimum = al * (CheckedNumber(1) - share);
+    const CheckedNumber alMaximum = al * (CheckedNumber(1) + share);
+    const CheckedNumber turnsSquared = squared(asDouble(turns));
+    const CheckedNumber wantedNh = CheckedNumber(design.wantedUh) * kNanoPerMicro;
     InductanceFigures figures;
     figures.wholeTurnsUh = (al * turnsSquared / kNanoPerMicro).value();
     figures.minUh = (alMinimum * turnsSquared / kNanoPerMicro).value();
@@ -251,8 +252,8 @@ double saturationCurrentOf(double fluxMt, long long turns, const WindingSpace& s
                            double inductanceUh) {
     requireWithin(kSaturationFluxLimit, fluxMt);
     // Ae: the centre post of a drum, the rod itself: both are the diameter the turns sit on.
-    const Value ae = Value(kPi) / 4 * squared(space.coreDiameterMm);
-    return (Value(fluxMt) * real(turns) * ae / inductanceUh / kSaturationScale).value();
+    const CheckedNumber ae = CheckedNumber(kPi) / 4 * squared(space.coreDiameterMm);
+    return (CheckedNumber(fluxMt) * asDouble(turns) * ae / inductanceUh / kSaturationScale).value();
 }
 
 // Runs one part of the details; a fault becomes a reason naming the part.
@@ -315,7 +316,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
                 refuse(std::string(standard.designation) + " (" + shownMm(standard.overallMaxMm) +
                        " overall) is wider than the winding width of " + shownMm(space->widthMm));
             }
-            details.standard = wind(standard, *plan, winding);
+            details.standard = woundWire(standard, *plan, winding);
         });
         if (plan && !plan->fits) {
             attempt(reasons, "Largest fitting wire", [&] {
@@ -349,7 +350,7 @@ WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeT
                               std::span<const FieldIndex> earlierDesign) {
     try {
         return computeDetails(readDesign(fields, coreTypeText), settings, earlierDesign);
-    } catch (const CalcFailure& failure) {
+    } catch (const CommandFailure& failure) {
         WindingDetails details;
         details.reasons.push_back(std::string("Design: ") + failure.what());
         return details;
@@ -369,7 +370,7 @@ double calibratedAl(double measuredUh, double turns) {
         throw CalculationFault(FaultKind::OutOfDomain,
                                "the measured inductance and its turns must be above 0");
     }
-    return (Value(kNanoPerMicro) * measuredUh / squared(turns)).value();
+    return (CheckedNumber(kNanoPerMicro) * measuredUh / squared(turns)).value();
 }
 
 void writeCalibratedAl(FieldSet& fields, double measuredUh, double turns) {

@@ -22,7 +22,8 @@ std::string diametersText(const WireSize& wire) {
 }
 
 template <typename T, typename Format>
-std::optional<std::string> textOf(const std::optional<T>& figure, Format format) {
+// The figure written by `format`, or nothing when there is no figure.
+std::optional<std::string> ifPresent(const std::optional<T>& figure, Format format) {
     if (!figure) {
         return std::nullopt;
     }
@@ -53,8 +54,8 @@ std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design,
         } else if (info.drumMeaning == info.rodMeaning) {
             english = std::string(info.drumMeaning) + std::string(asShown);
         } else {
-            english = "drum: " + std::string(info.drumMeaning) + "; rod: " +
-                      std::string(info.rodMeaning) + std::string(asShown);
+            english = "drum: " + std::string(info.drumMeaning) +
+                      "; rod: " + std::string(info.rodMeaning) + std::string(asShown);
         }
         std::optional<std::string> value;
         if (design) {
@@ -87,7 +88,7 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
                                      const WindingDetails& details) {
     const std::optional<WoundWire>& standard = details.standard;
     const auto ofStandard = [&](double WoundWire::*figure, Pattern pattern) {
-        return textOf(standard, [&](const WoundWire& w) {
+        return ifPresent(standard, [&](const WoundWire& w) {
             return figureText(w.*figure, pattern).value_or("?");
         });
     };
@@ -95,7 +96,7 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
     const auto ofInductance = [&](double InductanceFigures::*first,
                                   double InductanceFigures::*second, Pattern pattern,
                                   std::string_view separator = {}) {
-        return textOf(details.inductance, [&](const InductanceFigures& l) {
+        return ifPresent(details.inductance, [&](const InductanceFigures& l) {
             std::string text = figureText(l.*first, pattern).value_or("?");
             if (second != nullptr) {
                 text += separator;
@@ -105,11 +106,11 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
         });
     };
     const auto ofPlan = [&](auto format) {
-        return textOf(standard, [&](const WoundWire& w) { return format(w.plan); });
+        return ifPresent(standard, [&](const WoundWire& w) { return format(w.plan); });
     };
     const auto count = [](long long value) { return std::to_string(value); };
 
-    std::optional<std::string> depth = textOf(details.availableDepthMm, mmText);
+    std::optional<std::string> depth = ifPresent(details.availableDepthMm, mmText);
     if (!depth && design && design->core == CoreType::Rod) {
         depth = "不限 (rod)";
     }
@@ -133,17 +134,17 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
     }
     return {
         {"whole-turns", "整数圈数", "turns of field 20 rounded up",
-         textOf(details.wholeTurns, count)},
+         ifPresent(details.wholeTurns, count)},
         {"standard-wire", "标准线规",
          "largest size of the series with overall diameter <= field 21",
-         textOf(details.standardWire,
-                [](const WireSize& w) { return std::string(w.designation); })},
+         ifPresent(details.standardWire,
+                   [](const WireSize& w) { return std::string(w.designation); })},
         {"series-end", "系列最大规格",
          "the standard wire is the thickest size of the series, and field 21 allows more",
          seriesEnd},
         {"wire-diameters", "裸径/外径 (mm)",
          "standard wire: nominal bare / maximum overall diameter",
-         textOf(details.standardWire, diametersText)},
+         ifPresent(details.standardWire, diametersText)},
         {"per-layer", "每层圈数", "turns side by side in one layer",
          ofPlan([&](const LayerPlan& plan) { return count(plan.perLayer); })},
         {"layers", "层数", "layers, all full but the last",
@@ -152,7 +153,7 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
          ofPlan([](const LayerPlan& plan) { return mmText(plan.buildMm).value_or("?"); })},
         {"depth", "可用深度 (mm)", "drum: (A - B) / 2", depth},
         {"width", "可用宽度 (mm)", "drum: F; rod: B, along the rod",
-         textOf(details.availableWidthMm, mmText)},
+         ifPresent(details.availableWidthMm, mmText)},
         {"fits", "绕得下", "whole layers within the available width and depth", fits},
         {"largest-fitting", "可绕最大线规",
          "largest size of the series that fits, when the standard wire does not: turns per "
@@ -160,10 +161,12 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
          largestFitting},
         {"length", "线长 (m)", "standard wire: turns x pi x mean diameter, layer by layer",
          ofStandard(&WoundWire::lengthM, Pattern::ThreeDecimals)},
-        {"r20", "R20 (Ω)", "resistance at " + shortestText(physics::kCopperReferenceTemperatureC) + " °C, 1/" +
+        {"r20", "R20 (Ω)",
+         "resistance at " + shortestText(physics::kCopperReferenceTemperatureC) + " °C, 1/" +
              shortestText(physics::kCopperConductivity) + " ohm mm²/m",
          ofStandard(&WoundWire::r20Ohm, Pattern::FourDecimals)},
-        {"r-hot", "R(T) (Ω)", "resistance at the temperature set above, " +
+        {"r-hot", "R(T) (Ω)",
+         "resistance at the temperature set above, " +
              shortestText(physics::kCopperTemperatureCoefficient) + " /K",
          ofStandard(&WoundWire::rHotOhm, Pattern::FourDecimals)},
         {"mass", "铜重 (g)", "copper mass, " + shortestText(physics::kCopperDensity) + " g/cm³",
@@ -178,15 +181,15 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
                       Pattern::OneDecimal, " / ")},
         {"isat", "饱和电流 (A)",
          "saturation current Isat = Bs x whole turns x Ae / L at whole turns",
-         textOf(details.saturationCurrentA,
-                [](double a) { return figureText(a, Pattern::ThreeDecimals).value_or("?"); })},
+         ifPresent(details.saturationCurrentA,
+                   [](double a) { return figureText(a, Pattern::ThreeDecimals).value_or("?"); })},
     };
 }
 
 std::vector<DetailsLine> rodShapeLines(const RodSecondOpinion& opinion) {
     const std::optional<RodShapeEstimate>& estimate = opinion.estimate;
     const auto figure = [&](double RodShapeEstimate::*member, Pattern pattern) {
-        return textOf(estimate, [&](const RodShapeEstimate& e) {
+        return ifPresent(estimate, [&](const RodShapeEstimate& e) {
             return figureText(e.*member, pattern).value_or("?");
         });
     };
@@ -247,7 +250,6 @@ std::optional<std::string> figureText(double value, Pattern pattern) {
     return formatFixed(value, pattern);
 }
 
-
 std::string rodShapeExplanation() {
     return "A rod's flux returns through air: its effective permeability µrod depends on its "
            "length over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn "
@@ -255,7 +257,8 @@ std::string rodShapeExplanation() {
            shortestText(kRodModelMinLengthPerDiameter) + " to " +
            shortestText(kRodModelMaxLengthPerDiameter) + " and µ " +
            shortestText(kRodModelMinPermeability) + " to " +
-           shortestText(kRodModelMaxPermeability) + "). The main window's formula is not changed "
+           shortestText(kRodModelMaxPermeability) +
+           "). The main window's formula is not changed "
            "by it.";
 }
 

@@ -59,7 +59,7 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
     view.details = computeDetails(calculated, core, settings, view.earlierDesign);
     try {
         view.design = readDesign(calculated, core);
-    } catch (const CalcFailure&) {
+    } catch (const CommandFailure&) {
         view.design = std::nullopt;
     }
     view.inputs = inputLines(view.design, view.earlierDesign);
@@ -90,7 +90,8 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
     report += "  settings: " + std::string(seriesTitle(settings.series)) + "; " +
               settingSummary(kTemperatureLimit, settings.temperatureC, "") + "; " +
               settingSummary(kSaturationFluxLimit, settings.saturationFluxMt, "Bs ") + "; " +
-              settingSummary(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±") + '\n';
+              settingSummary(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±") +
+              '\n';
     report += " inputs read\n";
     appendLines(report, view.inputs);
     report += " figures\n";

@@ -72,7 +72,7 @@
     }
   }
   function coreTypeText() {
-    return elements.get('CORETYPE').value;
+    return elements.get(description.names.coreType).value;
   }
 
   // --- focus: selected on Tab, Backtab, a click and the calculator's move -----------------------
@@ -107,7 +107,7 @@
     if (!text) return;
     // The summary is framed and indented for a text file; a tooltip shows its lines plainly.
     const lines = text.split('\n').map((line) => line.trim()).filter((line) => line);
-    elements.get('Frame3').title = lines.join('\n') + '\nF2: ' + DETAILS_CAPTION;
+    elements.get(description.names.results).title = lines.join('\n') + '\nF2: ' + DETAILS_CAPTION;
   }
   // After the calculate command and after Enter in a field, as the desktop's details window
   // refreshes after both.
@@ -149,14 +149,14 @@
   function showPicture(mode) {
     const core = coreName();
     const picture = description.pictures.find((p) => p.mode === mode && p.core === core);
-    const image = elements.get('fig');
+    const image = elements.get(description.names.picture);
     image.src = pictureData[picture.name];
     image.alt = picture.description + ' — ' + picture.name + '.svg';
     image.dataset.picture = picture.name;
   }
   function applyPictureRule() {
-    if (elements.get('Option2').checked) showPicture('inductance');
-    else if (elements.get('Option1').checked) showPicture('core');
+    if (elements.get(description.names.inductanceMode).checked) showPicture('inductance');
+    else if (elements.get(description.names.coreMode).checked) showPicture('core');
   }
   function applyFieldHelp() {
     const help = description.help[coreName()];
@@ -311,15 +311,15 @@
         (control.kind === 'option' ? element.parentElement : element).title = '';
       }
     }
-    elements.get('Command1').addEventListener('click', onCalculate);
-    elements.get('Command2').addEventListener('click', openLink);
-    elements.get('CORETYPE').addEventListener('input', () => {
+    elements.get(description.names.calculate).addEventListener('click', onCalculate);
+    elements.get(description.names.advert).addEventListener('click', openLink);
+    elements.get(description.names.coreType).addEventListener('input', () => {
       applyPictureRule();
       applyFieldHelp();
       details.refresh();
     });
-    elements.get('Option1').addEventListener('click', () => showPicture('core'));
-    elements.get('Option2').addEventListener('click', () => showPicture('inductance'));
+    elements.get(description.names.coreMode).addEventListener('click', () => showPicture('core'));
+    elements.get(description.names.inductanceMode).addEventListener('click', () => showPicture('inductance'));
     applyPictureRule();
     applyFieldHelp();
   }
@@ -614,7 +614,7 @@
     details.setUp(description.settings);
     setUpMenu();
     csv.setUp();
-    elements.get('Command1').focus({ preventScroll: true });
+    elements.get(description.names.calculate).focus({ preventScroll: true });
     performance.mark('coilwind-ready');
   })();
 

@@ -111,8 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Table, HandWorkedDesigns, testing::Values(
 TEST(WindingDetails, TurnsThatExactlyFillTheWidthFitInOneLayer) {
     for (const CoreType core : {CoreType::Drum, CoreType::Rod}) {
         const double width = 0.3;
-        const DesignInputs design{core, 8, core == CoreType::Rod ? width : 3.5, width, 41.7, 4.7,
-                                  2.3, 0.1};
+        const DesignInputs design{core, 8,  core == CoreType::Rod ? width : 3.5, width, 41.7, 4.7,
+                                  2.3,  0.1};
         const WindingDetails details = computeDetails(design, DetailsSettings{});
         ASSERT_TRUE(details.standard) << details.reasons.front();
         EXPECT_EQ(details.standard->wire.designation, "0.085 mm");
