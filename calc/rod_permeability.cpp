@@ -4,6 +4,7 @@
 #include "constants.hpp"
 #include "formulas.hpp"
 #include "number_text.hpp"
+#include "portable_math.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -21,10 +22,10 @@ bool positiveNumber(double value) {
 }
 
 // Osborn's closed form for the long axis of a prolate spheroid, m > 1; acosh(m) is
-// ln(m + sqrt(m² - 1)).
+// ln(m + sqrt(m² - 1)), the same bits on every platform.
 double prolateSpheroidDemagnetisingFactor(double m) {
     const double mSquaredLessOne = m * m - 1;
-    return (m / std::sqrt(mSquaredLessOne) * std::acosh(m) - 1) / mSquaredLessOne;
+    return (m / std::sqrt(mSquaredLessOne) * portable::acosh(m) - 1) / mSquaredLessOne;
 }
 
 RodShapeEstimate estimate(double diameterMm, double lengthMm, double permeability,
