@@ -727,7 +727,7 @@
       status.classList.toggle('fault', fault);
     }
     function mode() {
-      return elements.get('Option2').checked ? 1 : 0;
+      return elements.get(description.names.inductanceMode).checked ? 1 : 0;
     }
     function withBytes(bytes, run) {
       const pointer = module._malloc(bytes.length + 1);
@@ -761,7 +761,7 @@
       if (result.message) throw new Error(result.message);
       const design = result.design;
       takeTexts();
-      elements.get('CORETYPE').value = design.coreType;
+      elements.get(description.names.coreType).value = design.coreType;
       elements.get(design.pictureMode === 'inductance' ? 'Option2' : 'Option1').checked = true;
       for (const [key, value] of Object.entries(design.settings)) {
         const box = document.getElementById(key);
