@@ -68,7 +68,7 @@ inline constexpr std::array<FieldInfo, 17> kFields{{
     {field::kPinPitch,       "",       "针距",         "pin pitch",             {},         "mm",    "mm",    false, "pin pitch P, for reference",                         "pin pitch P, for reference"},
     {field::kMaker,          "\\",     "厂家",         "maker",                 {},         {},      {},      true,  "maker of the core",                                  "maker of the core"},
     {field::kPermeability,   "500",    "磁导率Ue",     "permeability ue",       "mu",       {},      {},      false, "relative permeability Ue of the core material",      "relative permeability Ue of the core material"},
-    {field::kAl,             "",       "AL (nH/N2)",   "AL",                    "AL",       "nH/N²", "nH/N2", false, "inductance factor AL",                               "inductance factor AL"},
+    {field::kAl,             "",       "AL (nH/N2)",   "AL",                    "AL",       "nH/N²", "nH/N2", false, "inductance factor",                                  "inductance factor"},
     {field::kInductance,     "4.7",    "电感量 (uH)",  "wanted inductance",     "L",        "µH",    "uH",    false, "wanted inductance L",                                "wanted inductance L"},
     {field::kTurns,          "",       "圈数",         "turns",                 "turns",    "turns", {},      false, "number of turns N, not rounded to whole turns",      "number of turns N, not rounded to whole turns"},
     {field::kWireDiameter,   "",       "最大线径(mm)", "largest wire diameter", "wire_max", "mm",    "mm",    false, "largest wire diameter d that fits the winding space", "largest wire diameter d for one layer of turns along the rod"},

@@ -27,11 +27,11 @@ std::string_view noteOn(FieldIndex index) {
     }
 }
 
-// "A: outer (flange) diameter, mm": the field's name where it is a letter, its meaning for the
+// "A: outer (flange) diameter, mm": the field's name where it is a symbol, its meaning for the
 // core type and its unit, from the field table.
 std::string meaningLine(const FieldInfo& info, CoreType core) {
     std::string text;
-    if (info.name.size() == 1) {
+    if (info.name.size() <= 2) { // a letter or a symbol: "A", "AL"
         text += std::string(info.name) + ": ";
     }
     std::string meaning(core == CoreType::Rod ? info.rodMeaning : info.drumMeaning);
