@@ -17,9 +17,9 @@ namespace coilwind {
 // m (J. A. Osborn, "Demagnetizing Factors of the General Ellipsoid", Phys. Rev. 67, 351-357,
 // 1945; the same closed forms in E. C. Stoner, Phil. Mag. 36, 803-821, 1945):
 //
-//   prolate, m > 1: N = (m / sqrt(m² - 1) × acosh(m) - 1) / (m² - 1)
+//   prolate, m > 1: N = (m / sqrt(m² - 1) × arcosh m - 1) / (m² - 1)
 //   sphere,  m = 1: N = 1/3
-//   oblate,  m < 1: N = (1 - m / sqrt(1 - m²) × acos(m)) / (1 - m²)
+//   oblate,  m < 1: N = (1 - m / sqrt(1 - m²) × arccos m) / (1 - m²)
 //
 // In a magnetic circuit N is the air return's share: a body of permeability µ, section S and
 // length l magnetised along l has the apparent permeability µ / (1 + N (µ - 1)), which is the

@@ -7,13 +7,12 @@
 #include "settings_limits.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <numbers>
 
 namespace coilwind {
 namespace {
-
-using Value = CheckedNumber;
 
 using physics::kCopperConductivity;
 using physics::kCopperTemperatureCoefficient;
@@ -39,11 +38,23 @@ constexpr double kWholeLimit = 9223372036854775808.0;
 }
 
 
+// A field as the reasons name it, from the field table: "Rod diameter A (field 1)" for a
+// dimension letter, "Turns (field 20)" otherwise.
+std::string named(FieldIndex index, CoreType core) {
+    const FieldInfo& info = fieldInfo(index);
+    std::string text(info.name.size() == 1
+                         ? std::string(core == CoreType::Rod ? info.rodMeaning : info.drumMeaning) +
+                               " " + std::string(info.name)
+                         : std::string(info.name));
+    text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text + " (field " + std::to_string(index) + ")";
+}
+
 // The figures of a result that an earlier design wrote would describe that design, not this one.
 void requireOfThisDesign(std::span<const FieldIndex> earlierDesign, FieldIndex result,
-                         std::string_view name) {
+                         CoreType core) {
     if (std::find(earlierDesign.begin(), earlierDesign.end(), result) != earlierDesign.end()) {
-        refuse(std::string(name) + " holds results of an earlier design");
+        refuse(named(result, core) + " holds results of an earlier design");
     }
 }
 
@@ -51,23 +62,24 @@ std::string shownMm(double value) {
     return formatFixed(value, Pattern::ThreeDecimals).value_or("?") + " mm";
 }
 
-long long whole(double rounded, std::string_view what) {
+long long wholeNumber(double rounded, std::string_view what) {
     if (!(rounded > -kWholeLimit && rounded < kWholeLimit)) {
         refuse(std::string(what) + " beyond the range of whole numbers");
     }
     return static_cast<long long>(rounded);
 }
 
-double real(long long count) {
+double asDouble(long long count) {
     return static_cast<double>(count);
 }
 
 // The most steps of `step` that fit into `length`, equality counted as fitting.
 long long stepsWithin(double length, double step, std::string_view what) {
-    long long steps = whole(std::floor((Value(length) / step).value()), what);
-    if (((Value(real(steps)) + 1.0) * step).value() <= length + kLengthSlackMm) {
+    long long steps = wholeNumber(std::floor((CheckedNumber(length) / step).value()), what);
+    if (((CheckedNumber(asDouble(steps)) + 1.0) * step).value() <= length + kLengthSlackMm) {
         ++steps;
-    } else if (steps > 0 && (Value(real(steps)) * step).value() > length + kLengthSlackMm) {
+    } else if (steps > 0 &&
+               (CheckedNumber(asDouble(steps)) * step).value() > length + kLengthSlackMm) {
         --steps;
     }
     return steps;
@@ -82,38 +94,37 @@ struct WindingSpace {
 };
 
 WindingSpace windingSpaceOf(const DesignInputs& design) {
-    const auto requirePositive = [](double value, std::string_view name) {
+    const auto requirePositive = [](double value, const std::string& name) {
         if (!(std::isfinite(value) && value > 0)) {
-            refuse(std::string(name) + " must be above 0");
+            refuse(name + " must be above 0");
         }
     };
+    const auto name = [&](FieldIndex index) { return named(index, design.core); };
+    requirePositive(design.aMm, name(field::kA));
+    requirePositive(design.bMm, name(field::kB));
     if (design.core == CoreType::Rod) {
-        requirePositive(design.aMm, "Rod diameter A (field 1)");
-        requirePositive(design.bMm, "Rod length B (field 2)");
         return {design.aMm, design.bMm, std::nullopt};
     }
-    requirePositive(design.aMm, "Flange diameter A (field 1)");
-    requirePositive(design.bMm, "Centre post B (field 2)");
-    requirePositive(design.fMm, "Winding width F (field 6)");
+    requirePositive(design.fMm, name(field::kF));
     if (design.aMm < design.bMm) {
-        refuse("Centre post B (field 2) is wider than the flange A (field 1)");
+        refuse(name(field::kB) + " is wider than the " + name(field::kA));
     }
-    return {design.bMm, design.fMm, ((Value(design.aMm) - design.bMm) / 2).value()};
+    return {design.bMm, design.fMm, ((CheckedNumber(design.aMm) - design.bMm) / 2).value()};
 }
 
 long long wholeTurnsOf(double turns) {
     if (!(std::isfinite(turns) && turns > 0)) {
-        refuse("Turns (field 20) must be above 0");
+        refuse(named(field::kTurns, CoreType::Drum) + " must be above 0");
     }
-    return whole(std::ceil(turns), "Turns (field 20)");
+    return wholeNumber(std::ceil(turns), named(field::kTurns, CoreType::Drum));
 }
 
 // Within the temperature limit the factor lies between 0.705 and 1.904: the linear law never
 // reaches zero resistance there.
 double hotResistanceFactor(double temperatureC) {
     requireWithin(kTemperatureLimit, temperatureC);
-    return (Value(1.0) +
-            Value(kCopperTemperatureCoefficient) * (Value(temperatureC) - kReferenceTemperatureC))
+    return (CheckedNumber(1.0) + CheckedNumber(kCopperTemperatureCoefficient) *
+                                     (CheckedNumber(temperatureC) - kReferenceTemperatureC))
         .value();
 }
 
@@ -132,10 +143,10 @@ LayerPlan planLayers(const Winding& winding, double odMm) {
 // A, or the winding where it stands out, over the length D); on a rod the winding's own cylinder
 // over the rod's length, ends included.
 double surfaceMm2(const DesignInputs& design, const WindingSpace& space, const LayerPlan& plan) {
-    const Value build = plan.buildMm;
-    const Value winding = Value(space.coreDiameterMm) + Value(2) * build;
-    Value diameter = winding;
-    Value length = space.widthMm;
+    const CheckedNumber build = plan.buildMm;
+    const CheckedNumber winding = CheckedNumber(space.coreDiameterMm) + CheckedNumber(2) * build;
+    CheckedNumber diameter = winding;
+    CheckedNumber length = space.widthMm;
     if (design.core == CoreType::Drum) {
         if (!(std::isfinite(design.dMm) && design.dMm > 0)) {
             refuse("Length D (field 4) must be above 0");
@@ -143,7 +154,7 @@ double surfaceMm2(const DesignInputs& design, const WindingSpace& space, const L
         diameter = std::max(design.aMm, winding.value());
         length = design.dMm;
     }
-    return (Value(kPi) / 2 * squared(diameter) + Value(kPi) * diameter * length).value();
+    return (CheckedNumber(kPi) / 2 * squared(diameter) + CheckedNumber(kPi) * diameter * length).value();
 }
 
 void rateStandardWire(WindingDetails& details, const DesignInputs& design,
@@ -168,31 +179,34 @@ void rateStandardWire(WindingDetails& details, const DesignInputs& design,
 }
 
 // `plan` holds at least one turn per layer.
-WoundWire wind(const WireSize& wire, const LayerPlan& plan, const Winding& winding) {
+WoundWire woundWire(const WireSize& wire, const LayerPlan& plan, const Winding& winding) {
     // Layer k (from 1) has the mean diameter core + (2k - 1) od, and all layers are full but the
     // last. The full layers 1 .. L-1 hold perLayer x ((L-1) core + (L-1)^2 od), since the first n
     // odd numbers add up to n^2; no loop, whatever the number of layers.
-    const Value od = wire.overallMaxMm;
-    const Value core = winding.space.coreDiameterMm;
-    const Value fullLayers = real(plan.layers - 1);
-    const Value lastLayerTurns = real(winding.turns - (plan.layers - 1) * plan.perLayer);
-    const Value fullLayersSum =
-        Value(real(plan.perLayer)) * (fullLayers * core + squared(fullLayers) * od);
-    const Value lastLayerSum = lastLayerTurns * (core + (Value(2) * real(plan.layers) - 1.0) * od);
-    const Value length = Value(kPi) * (fullLayersSum + lastLayerSum) / kMmPerM;
-    const Value area = Value(kPi) / 4 * squared(wire.bareMm);
-    const Value r20 = length / area / kCopperConductivity;
+    const CheckedNumber od = wire.overallMaxMm;
+    const CheckedNumber core = winding.space.coreDiameterMm;
+    const CheckedNumber fullLayers = asDouble(plan.layers - 1);
+    const CheckedNumber lastLayerTurns =
+        asDouble(winding.turns - (plan.layers - 1) * plan.perLayer);
+    const CheckedNumber fullLayersSum =
+        CheckedNumber(asDouble(plan.perLayer)) * (fullLayers * core + squared(fullLayers) * od);
+    const CheckedNumber lastLayerSum =
+        lastLayerTurns * (core + (CheckedNumber(2) * asDouble(plan.layers) - 1.0) * od);
+    const CheckedNumber length = CheckedNumber(kPi) * (fullLayersSum + lastLayerSum) / kMmPerM;
+    const CheckedNumber area = CheckedNumber(kPi) / 4 * squared(wire.bareMm);
+    const CheckedNumber r20 = length / area / kCopperConductivity;
     return {wire,
             plan,
             length.value(),
             r20.value(),
             (r20 * winding.hotResistanceFactor).value(),
-            (Value(kCopperDensity) * length * area).value()};
+            (CheckedNumber(kCopperDensity) * length * area).value()};
 }
 
 WireSize standardWireFor(double wireMaxMm, WireSeries series) {
     if (!(std::isfinite(wireMaxMm) && wireMaxMm > 0)) {
-        refuse("field 21 (largest wire diameter) is empty, 0 or negative: run the turns stage");
+        refuse(named(field::kWireDiameter, CoreType::Drum) +
+               " is empty, 0 or negative: run the turns stage");
     }
     const std::span<const WireSize> sizes = wireSizes(series);
     if (sizes.empty()) {
@@ -227,7 +241,7 @@ WoundWire largestFittingBelow(const WireSize& standard, WireSeries series, const
         if (size->overallMaxMm < standard.overallMaxMm) {
             const LayerPlan plan = planLayers(winding, size->overallMaxMm);
             if (plan.fits) {
-                return wind(*size, plan, winding);
+                return woundWire(*size, plan, winding);
             }
         }
     }
@@ -238,18 +252,18 @@ WoundWire largestFittingBelow(const WireSize& standard, WireSeries series, const
 InductanceFigures inductanceOf(const DesignInputs& design, long long turns,
                                double tolerancePercent) {
     if (!(std::isfinite(design.alNh) && design.alNh > 0)) {
-        refuse("AL (field 18) must be above 0");
+        refuse(named(field::kAl, design.core) + " must be above 0");
     }
     requireWithin(kAlToleranceLimit, tolerancePercent);
     if (!(design.wantedUh >= 0)) {
-        refuse("the wanted inductance (field 19) must not be negative");
+        refuse(named(field::kInductance, design.core) + " must not be negative");
     }
-    const Value al = design.alNh;
-    const Value share = Value(tolerancePercent) / 100;
-    const Value alMinimum = al * (Value(1) - share);
-    const Value alMaximum = al * (Value(1) + share);
-    const Value turnsSquared = squared(real(turns));
-    const Value wantedNh = Value(design.wantedUh) * kNanoPerMicro;
+    const CheckedNumber al = design.alNh;
+    const CheckedNumber share = CheckedNumber(tolerancePercent) / 100;
+    const CheckedNumber alMinimum = al * (CheckedNumber(1) - share);
+    const CheckedNumber alMaximum = al * (CheckedNumber(1) + share);
+    const CheckedNumber turnsSquared = squared(asDouble(turns));
+    const CheckedNumber wantedNh = CheckedNumber(design.wantedUh) * kNanoPerMicro;
     InductanceFigures figures;
     figures.wholeTurnsUh = (al * turnsSquared / kNanoPerMicro).value();
     figures.minUh = (alMinimum * turnsSquared / kNanoPerMicro).value();
@@ -263,8 +277,8 @@ double saturationCurrentOf(double fluxMt, long long turns, const WindingSpace& s
                            double inductanceUh) {
     requireWithin(kSaturationFluxLimit, fluxMt);
     // Ae: the centre post of a drum, the rod itself: both are the diameter the turns sit on.
-    const Value ae = Value(kPi) / 4 * squared(space.coreDiameterMm);
-    return (Value(fluxMt) * real(turns) * ae / inductanceUh / kSaturationScale).value();
+    const CheckedNumber ae = CheckedNumber(kPi) / 4 * squared(space.coreDiameterMm);
+    return (CheckedNumber(fluxMt) * asDouble(turns) * ae / inductanceUh / kSaturationScale).value();
 }
 
 // Runs one part of the details; a fault becomes a reason naming the part.
@@ -287,7 +301,7 @@ LayerPlan planLayers(long long turns, double widthMm, std::optional<double> dept
         return plan;
     }
     plan.layers = turns / plan.perLayer + (turns % plan.perLayer != 0 ? 1 : 0);
-    plan.buildMm = (Value(real(plan.layers)) * odMm).value();
+    plan.buildMm = (CheckedNumber(asDouble(plan.layers)) * odMm).value();
     plan.fits = !depthMm || plan.buildMm <= *depthMm + kLengthSlackMm;
     return plan;
 }
@@ -316,7 +330,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
     std::optional<WindingSpace> space;
     std::optional<double> hotFactor;
     attempt(reasons, "Whole turns", [&] {
-        requireOfThisDesign(earlierDesign, field::kTurns, "Turns (field 20)");
+        requireOfThisDesign(earlierDesign, field::kTurns, design.core);
         details.wholeTurns = wholeTurnsOf(design.turns);
     });
     attempt(reasons, "Winding space", [&] {
@@ -325,8 +339,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
         details.availableWidthMm = space->widthMm;
     });
     attempt(reasons, "Standard wire", [&] {
-        requireOfThisDesign(earlierDesign, field::kWireDiameter,
-                            "Field 21 (largest wire diameter)");
+        requireOfThisDesign(earlierDesign, field::kWireDiameter, design.core);
         details.standardWire = standardWireFor(design.wireMaxMm, settings.series);
         details.allowanceBeyondSeriesMm = allowanceBeyondSeries(design.wireMaxMm, settings.series);
     });
@@ -342,7 +355,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
                 refuse(std::string(standard.designation) + " (" + shownMm(standard.overallMaxMm) +
                        " overall) is wider than the winding width of " + shownMm(space->widthMm));
             }
-            details.standard = wind(standard, *plan, winding);
+            details.standard = woundWire(standard, *plan, winding);
         });
         if (plan && !plan->fits) {
             attempt(reasons, "Largest fitting wire", [&] {
@@ -352,7 +365,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
     }
     if (details.wholeTurns) {
         attempt(reasons, "Inductance", [&] {
-            requireOfThisDesign(earlierDesign, field::kAl, "AL (field 18)");
+            requireOfThisDesign(earlierDesign, field::kAl, design.core);
             details.inductance =
                 inductanceOf(design, *details.wholeTurns, settings.alTolerancePercent);
         });
@@ -385,7 +398,7 @@ WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeT
                               std::span<const FieldIndex> earlierDesign) {
     try {
         return computeDetails(readDesign(fields, coreTypeText), settings, earlierDesign);
-    } catch (const CalcFailure& failure) {
+    } catch (const CommandFailure& failure) {
         WindingDetails details;
         details.reasons.push_back(std::string("Design: ") + failure.what());
         return details;
@@ -405,7 +418,7 @@ double calibratedAl(double measuredUh, double turns) {
         throw CalculationFault(FaultKind::OutOfDomain,
                                "the measured inductance and its turns must be above 0");
     }
-    return (Value(kNanoPerMicro) * measuredUh / squared(turns)).value();
+    return (CheckedNumber(kNanoPerMicro) * measuredUh / squared(turns)).value();
 }
 
 void writeCalibratedAl(FieldSet& fields, double measuredUh, double turns) {

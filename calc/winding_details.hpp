@@ -30,9 +30,9 @@ struct DetailsSettings {
 // diameter); and the core type.
 struct DesignInputs {
     CoreType core = CoreType::Drum;
-    double aMm = 0;          // drum: flange diameter; rod: rod diameter
-    double bMm = 0;          // drum: centre-post diameter; rod: rod length
-    double fMm = 0;          // drum: winding width; rod: not used
+    double aMm = 0; // field 1, A, B and F: their meaning per core type is in calc/field_table
+    double bMm = 0;
+    double fMm = 0;
     double alNh = 0;         // nH per turn squared
     double wantedUh = 0;     // wanted inductance
     double turns = 0;        // as shown, not whole

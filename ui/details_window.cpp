@@ -4,6 +4,7 @@
 #include "placement.hpp"
 #include "view/current_lines.hpp"
 #include "view/details_report.hpp"
+#include "view/window_description.hpp"
 #include "widgets.hpp"
 #include "winding_drawing.hpp"
 
@@ -140,7 +141,7 @@ DetailsWindow::DetailsWindow(MainWindow& main) : QWidget(&main, Qt::Window), mai
     for (const FieldInfo& info : kFields) {
         connect(main_.field(info.index), &QLineEdit::textEdited, this, &DetailsWindow::refresh);
     }
-    connect(main_.findChild<QComboBox*>(QStringLiteral("CORETYPE")), &QComboBox::editTextChanged,
+    connect(main_.findChild<QComboBox*>(qstring(control::kCoreType)), &QComboBox::editTextChanged,
             this, &DetailsWindow::refresh);
     // In a text field Ctrl+C copies the field's selection; anywhere else the whole design.
     auto* copy = new QShortcut(QKeySequence::Copy, this);

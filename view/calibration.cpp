@@ -34,7 +34,7 @@ CalibrationOutcome applyCalibration(FieldSet& fields, std::string_view measuredU
                                " nH/N2 显示为 0.0, 未写入 (would show as 0.0; check the entries)"};
         }
         writeCalibratedAl(fields, *measured, *turns);
-    } catch (const CalcFailure&) {
+    } catch (const CommandFailure&) {
         return {false, "AL 超出范围, 未写入 (AL beyond the range of a number; check the entries)"};
     }
     return {true, "AL = " + fields.text(field::kAl) +

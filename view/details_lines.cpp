@@ -3,6 +3,8 @@
 #include "view/current_lines.hpp"
 
 #include "calc/constants.hpp"
+#include "calc/core_type.hpp"
+#include "calc/step_table.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +24,8 @@ std::string diametersText(const WireSize& wire) {
 }
 
 template <typename T, typename Format>
-std::optional<std::string> textOf(const std::optional<T>& figure, Format format) {
+// The figure written by `format`, or nothing when there is no figure.
+std::optional<std::string> ifPresent(const std::optional<T>& figure, Format format) {
     if (!figure) {
         return std::nullopt;
     }
@@ -39,32 +42,47 @@ std::string largestFittingText(const WindingDetails& details) {
 
 std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design,
                                     std::span<const FieldIndex> earlierDesign) {
-    const auto number = [&](double DesignInputs::*member, FieldIndex field = -1) {
-        if (!design) {
-            return std::optional<std::string>();
+    // A field's line: its caption with the unit, its meaning on either core from the field table.
+    const auto line = [&](std::string_view key, FieldIndex index, double DesignInputs::*member) {
+        const FieldInfo& info = fieldInfo(index);
+        std::string caption(info.caption);
+        if (caption.find('(') == std::string::npos && !info.plainUnit.empty()) {
+            caption += " (" + std::string(info.plainUnit) + ")";
         }
-        std::string text = shortestText((*design).*member);
-        if (std::find(earlierDesign.begin(), earlierDesign.end(), field) != earlierDesign.end()) {
-            text += " (旧设计 earlier design)";
+        const std::string_view asShown = isResultField(index) ? ", as shown" : "";
+        std::string english;
+        if (!readsField(index, CoreType::Rod)) {
+            english = "drum: " + std::string(info.drumMeaning) + "; rod: not used";
+        } else if (info.drumMeaning == info.rodMeaning) {
+            english = std::string(info.drumMeaning) + std::string(asShown);
+        } else {
+            english = "drum: " + std::string(info.drumMeaning) +
+                      "; rod: " + std::string(info.rodMeaning) + std::string(asShown);
         }
-        return std::optional(text);
+        std::optional<std::string> value;
+        if (design) {
+            value = shortestText((*design).*member);
+            if (std::find(earlierDesign.begin(), earlierDesign.end(), index) !=
+                earlierDesign.end()) {
+                *value += " (旧设计 earlier design)";
+            }
+        }
+        return DetailsLine{key, caption, english, value};
     };
     std::optional<std::string> core;
     if (design) {
         core = design->core == CoreType::Drum ? "工字 (drum)" : "棒型 (rod)";
     }
     return {
-        {"core-type", "磁心类型", "R CORE: rod core; any other text: drum core", core},
-        {"a", "外径A (mm)", "drum: flange diameter; rod: rod diameter", number(&DesignInputs::aMm)},
-        {"b", "中柱B (mm)", "drum: centre-post diameter; rod: rod length",
-         number(&DesignInputs::bMm)},
-        {"f", "幅宽F (mm)", "drum: winding width between the flanges; rod: not used",
-         number(&DesignInputs::fMm)},
-        {"al", "AL (nH/N2)", "inductance factor as shown", number(&DesignInputs::alNh, field::kAl)},
-        {"wanted", "电感量 (uH)", "wanted inductance", number(&DesignInputs::wantedUh)},
-        {"turns", "圈数", "turns as shown, not whole", number(&DesignInputs::turns, field::kTurns)},
-        {"wire-max", "最大线径 (mm)", "largest wire diameter that fits, as shown",
-         number(&DesignInputs::wireMaxMm, field::kWireDiameter)},
+        {"core-type", "磁心类型",
+         std::string(kRodCoreText) + ": rod core; any other text: drum core", core},
+        line("a", field::kA, &DesignInputs::aMm),
+        line("b", field::kB, &DesignInputs::bMm),
+        line("f", field::kF, &DesignInputs::fMm),
+        line("al", field::kAl, &DesignInputs::alNh),
+        line("wanted", field::kInductance, &DesignInputs::wantedUh),
+        line("turns", field::kTurns, &DesignInputs::turns),
+        line("wire-max", field::kWireDiameter, &DesignInputs::wireMaxMm),
     };
 }
 
@@ -72,7 +90,7 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
                                      const WindingDetails& details) {
     const std::optional<WoundWire>& standard = details.standard;
     const auto ofStandard = [&](double WoundWire::*figure, Pattern pattern) {
-        return textOf(standard, [&](const WoundWire& w) {
+        return ifPresent(standard, [&](const WoundWire& w) {
             return figureText(w.*figure, pattern).value_or("?");
         });
     };
@@ -80,7 +98,7 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
     const auto ofInductance = [&](double InductanceFigures::*first,
                                   double InductanceFigures::*second, Pattern pattern,
                                   std::string_view separator = {}) {
-        return textOf(details.inductance, [&](const InductanceFigures& l) {
+        return ifPresent(details.inductance, [&](const InductanceFigures& l) {
             std::string text = figureText(l.*first, pattern).value_or("?");
             if (second != nullptr) {
                 text += separator;
@@ -90,11 +108,11 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
         });
     };
     const auto ofPlan = [&](auto format) {
-        return textOf(standard, [&](const WoundWire& w) { return format(w.plan); });
+        return ifPresent(standard, [&](const WoundWire& w) { return format(w.plan); });
     };
     const auto count = [](long long value) { return std::to_string(value); };
 
-    std::optional<std::string> depth = textOf(details.availableDepthMm, mmText);
+    std::optional<std::string> depth = ifPresent(details.availableDepthMm, mmText);
     if (!depth && design && design->core == CoreType::Rod) {
         depth = "不限 (rod)";
     }
@@ -118,17 +136,17 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
     }
     return {
         {"whole-turns", "整数圈数", "turns of field 20 rounded up",
-         textOf(details.wholeTurns, count)},
+         ifPresent(details.wholeTurns, count)},
         {"standard-wire", "标准线规",
          "largest size of the series with overall diameter <= field 21",
-         textOf(details.standardWire,
-                [](const WireSize& w) { return std::string(w.designation); })},
+         ifPresent(details.standardWire,
+                   [](const WireSize& w) { return std::string(w.designation); })},
         {"series-end", "系列最大规格",
          "the standard wire is the thickest size of the series, and field 21 allows more",
          seriesEnd},
         {"wire-diameters", "裸径/外径 (mm)",
          "standard wire: nominal bare / maximum overall diameter",
-         textOf(details.standardWire, diametersText)},
+         ifPresent(details.standardWire, diametersText)},
         {"per-layer", "每层圈数", "turns side by side in one layer",
          ofPlan([&](const LayerPlan& plan) { return count(plan.perLayer); })},
         {"layers", "层数", "layers, all full but the last",
@@ -137,7 +155,7 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
          ofPlan([](const LayerPlan& plan) { return mmText(plan.buildMm).value_or("?"); })},
         {"depth", "可用深度 (mm)", "drum: (A - B) / 2", depth},
         {"width", "可用宽度 (mm)", "drum: F; rod: B, along the rod",
-         textOf(details.availableWidthMm, mmText)},
+         ifPresent(details.availableWidthMm, mmText)},
         {"fits", "绕得下", "whole layers within the available width and depth", fits},
         {"largest-fitting", "可绕最大线规",
          "largest size of the series that fits, when the standard wire does not: turns per "
@@ -145,13 +163,14 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
          largestFitting},
         {"length", "线长 (m)", "standard wire: turns x pi x mean diameter, layer by layer",
          ofStandard(&WoundWire::lengthM, Pattern::ThreeDecimals)},
-        {"r20", "R20 (Ω)", "resistance at " + shortestText(physics::kCopperReferenceTemperatureC) + " °C, 1/" +
+        {"r20", "R20 (Ω)",
+         "resistance at " + shortestText(physics::kCopperReferenceTemperatureC) + " °C, 1/" +
              shortestText(physics::kCopperConductivity) + " ohm mm²/m",
          ofStandard(&WoundWire::r20Ohm, Pattern::FourDecimals)},
         {"r-hot", "R(T) (Ω)",
          "resistance at the temperature set above, or with a current at the heat balance's, " +
              shortestText(physics::kCopperTemperatureCoefficient) + " /K",
-         textOf(ofStandard(&WoundWire::rHotOhm, Pattern::FourDecimals),
+         ifPresent(ofStandard(&WoundWire::rHotOhm, Pattern::FourDecimals),
                 [&](const std::string& text) { return text + heatBalanceNote(details); })},
         {"mass", "铜重 (g)", "copper mass, " + shortestText(physics::kCopperDensity) + " g/cm³",
          ofStandard(&WoundWire::massG, Pattern::ThreeDecimals)},
@@ -165,8 +184,8 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
                       Pattern::OneDecimal, " / ")},
         {"isat", "饱和电流 (A)",
          "saturation current Isat = Bs x whole turns x Ae / L at whole turns",
-         textOf(details.saturationCurrentA,
-                [](double a) { return figureText(a, Pattern::ThreeDecimals).value_or("?"); })},
+         ifPresent(details.saturationCurrentA,
+                   [](double a) { return figureText(a, Pattern::ThreeDecimals).value_or("?"); })},
     };
 }
 

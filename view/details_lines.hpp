@@ -15,9 +15,9 @@ namespace coilwind {
 // One figure as people read it: a Chinese caption with its unit, a short English explanation and
 // the value's text. A figure the design cannot give has no value; the reasons say why.
 struct DetailsLine {
-    std::string_view key;     // stable name for the line: "whole-turns", "standard-wire", ...
-    std::string_view caption; // "整数圈数", "线长 (m)"
-    std::string english;      // "field 20 rounded up"; built from the constant where it quotes one
+    std::string_view key; // stable name for the line: "whole-turns", "standard-wire", ...
+    std::string caption;  // "整数圈数", "线长 (m)"
+    std::string english;  // "field 20 rounded up"; built from the constant where it quotes one
     std::optional<std::string> value;
 };
 

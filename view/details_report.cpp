@@ -3,51 +3,32 @@
 #include "view/current_lines.hpp"
 
 #include "calc/failure.hpp"
+#include "calc/step_table.hpp"
 #include "shown_text.hpp"
 
 #include <algorithm>
-#include <array>
 #include <span>
 
 namespace coilwind {
 namespace {
 
-struct ReportField {
-    FieldIndex index;
-    std::string_view name;
-};
-
-constexpr std::array<ReportField, 12> kReportInputs{{
-    {field::kCoreModel, "core model"},
-    {field::kA, "A, mm"},
-    {field::kB, "B, mm"},
-    {field::kC, "C, mm"},
-    {field::kD, "D, mm"},
-    {field::kE, "E, mm"},
-    {field::kF, "F, mm"},
-    {field::kPinLength, "pin length, mm"},
-    {field::kPinPitch, "pin pitch, mm"},
-    {field::kMaker, "maker"},
-    {field::kPermeability, "permeability ue"},
-    {field::kInductance, "wanted inductance, uH"},
-}};
-
-constexpr std::array<ReportField, 5> kReportResults{{
-    {field::kAl, "AL, nH/N2"},
-    {field::kTurns, "turns"},
-    {field::kWireDiameter, "largest wire diameter, mm"},
-    {field::kDcr, "DCR-max., ohm"},
-    {field::kCopperWeight, "copper weight, g"},
-}};
-
-void appendFields(std::string& report, const FieldSet& fields, std::span<const ReportField> list,
+// The fields as shown, inputs or results: "  A, mm (field 1): 8", the name and unit from the
+// field table.
+void appendFields(std::string& report, const FieldSet& fields, bool results,
                   std::span<const FieldIndex> earlierDesign = {}) {
-    for (const ReportField& entry : list) {
+    for (const FieldInfo& info : kFields) {
+        if (isResultField(info.index) != results) {
+            continue;
+        }
         report += "  ";
-        report += entry.name;
-        report += " (field " + std::to_string(entry.index) + "): ";
-        report += shownOnOneLine(fields.text(entry.index));
-        if (std::find(earlierDesign.begin(), earlierDesign.end(), entry.index) !=
+        report += info.name;
+        if (!info.plainUnit.empty()) {
+            report += ", ";
+            report += info.plainUnit;
+        }
+        report += " (field " + std::to_string(info.index) + "): ";
+        report += shownOnOneLine(fields.text(info.index));
+        if (std::find(earlierDesign.begin(), earlierDesign.end(), info.index) !=
             earlierDesign.end()) {
             report += "   [results of an earlier design]";
         }
@@ -80,7 +61,7 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
     view.details = computeDetails(calculated, core, settings, view.earlierDesign);
     try {
         view.design = readDesign(calculated, core);
-    } catch (const CalcFailure&) {
+    } catch (const CommandFailure&) {
         view.design = std::nullopt;
     }
     view.inputs = inputLines(view.design, view.earlierDesign);
@@ -104,9 +85,9 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
     }
     report += "\nMain window, fields as shown\n";
     report += "  core type: " + shownOnOneLine(std::string(coreTypeText)) + '\n';
-    appendFields(report, fields, kReportInputs);
+    appendFields(report, fields, false);
     report += "\nMain window, results as shown\n";
-    appendFields(report, fields, kReportResults, view.earlierDesign);
+    appendFields(report, fields, true, view.earlierDesign);
     report += "\nWinding details (figures of their own, from the inputs as read below)\n";
     report += "  settings: " + std::string(seriesTitle(settings.series)) + "; " +
               settingSummary(kTemperatureLimit, settings.temperatureC, "") + "; " +

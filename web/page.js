@@ -8,7 +8,6 @@
   const decoder = new TextDecoder();
   const QT_MODIFIERS = { shiftKey: 0x02000000, ctrlKey: 0x04000000, altKey: 0x08000000, metaKey: 0x10000000 };
   const DETAILS_CAPTION = '绕线详情 (winding details)';
-  const SUMMARY_FRAME = 'Frame3'; // the result group, whose tooltip is the winding summary
 
   let module = null;
   let description = null;
@@ -73,7 +72,7 @@
     }
   }
   function coreTypeText() {
-    return elements.get('CORETYPE').value;
+    return elements.get(description.names.coreType).value;
   }
 
   // --- focus: selected on Tab, Backtab, a click and the calculator's move -----------------------
@@ -116,7 +115,7 @@
     if (!text) return;
     // The summary is framed and indented for a text file; a tooltip shows its lines plainly.
     const lines = text.split('\n').map((line) => line.trim()).filter((line) => line);
-    elements.get(SUMMARY_FRAME).title = lines.join('\n') + '\nF2: ' + DETAILS_CAPTION;
+    elements.get(description.names.results).title = lines.join('\n') + '\nF2: ' + DETAILS_CAPTION;
     tips.note('summary', lines.join('\n'), 'en');
   }
   // After the calculate command and after Enter in a field, as the desktop's details window
@@ -161,14 +160,14 @@
   function showPicture(mode) {
     const core = coreName();
     const picture = description.pictures.find((p) => p.mode === mode && p.core === core);
-    const image = elements.get('fig');
+    const image = elements.get(description.names.picture);
     image.src = pictureData[picture.name];
     image.alt = picture.description + ' — ' + picture.name + '.svg';
     image.dataset.picture = picture.name;
   }
   function applyPictureRule() {
-    if (elements.get('Option2').checked) showPicture('inductance');
-    else if (elements.get('Option1').checked) showPicture('core');
+    if (elements.get(description.names.inductanceMode).checked) showPicture('inductance');
+    else if (elements.get(description.names.coreMode).checked) showPicture('core');
   }
   function applyFieldHelp() {
     const help = description.help[coreName()];
@@ -472,8 +471,8 @@
     for (const control of description.controls) {
       if (control.kind === 'field') {
         tips.describe(elements.get(control.name),
-          ['help-' + control.arrayIndex, ...(control.container === SUMMARY_FRAME ? ['summary'] : [])]);
-      } else if (control.name === SUMMARY_FRAME) {
+          ['help-' + control.arrayIndex, ...(control.container === description.names.results ? ['summary'] : [])]);
+      } else if (control.name === description.names.results) {
         tips.describe(elements.get(control.name), ['summary']);
       } else if (control.kind === 'frame' && control.toolTip) {
         tips.note(control.name + '-tip', control.toolTip);
@@ -481,15 +480,15 @@
       }
     }
     tips.setUp(window_);
-    elements.get('Command1').addEventListener('click', onCalculate);
-    elements.get('Command2').addEventListener('click', openLink);
-    elements.get('CORETYPE').addEventListener('input', () => {
+    elements.get(description.names.calculate).addEventListener('click', onCalculate);
+    elements.get(description.names.advert).addEventListener('click', openLink);
+    elements.get(description.names.coreType).addEventListener('input', () => {
       applyPictureRule();
       applyFieldHelp();
       details.refresh();
     });
-    elements.get('Option1').addEventListener('click', () => showPicture('core'));
-    elements.get('Option2').addEventListener('click', () => showPicture('inductance'));
+    elements.get(description.names.coreMode).addEventListener('click', () => showPicture('core'));
+    elements.get(description.names.inductanceMode).addEventListener('click', () => showPicture('inductance'));
     applyPictureRule();
     applyFieldHelp();
   }
@@ -760,7 +759,7 @@
       status.classList.toggle('fault', fault);
     }
     function mode() {
-      return elements.get('Option2').checked ? 1 : 0;
+      return elements.get(description.names.inductanceMode).checked ? 1 : 0;
     }
     function withBytes(bytes, run) {
       const pointer = module._malloc(bytes.length + 1);
@@ -794,7 +793,7 @@
       if (result.message) throw new Error(result.message);
       const design = result.design;
       takeTexts();
-      elements.get('CORETYPE').value = design.coreType;
+      elements.get(description.names.coreType).value = design.coreType;
       elements.get(design.pictureMode === 'inductance' ? 'Option2' : 'Option1').checked = true;
       for (const [key, value] of Object.entries(design.settings)) {
         const box = document.getElementById(key);
@@ -1109,7 +1108,7 @@
     markEnglish(document.body);
     fitWindow();
     window.addEventListener('resize', fitWindow);
-    elements.get('Command1').focus({ preventScroll: true });
+    elements.get(description.names.calculate).focus({ preventScroll: true });
     performance.mark('coilwind-ready');
   })();
 

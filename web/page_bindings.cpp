@@ -30,8 +30,8 @@ namespace {
 
 using namespace coilwind;
 using web::give;
-using web::JsonObject;
 using web::jsonArray;
+using web::JsonObject;
 using web::jsonString;
 
 // --- the window ----------------------------------------------------------------------------------
@@ -176,7 +176,7 @@ CalculationRecord& record() {
     return instance;
 }
 
-std::string_view textOf(const char* text, int size) {
+std::string_view viewOf(const char* text, int size) {
     return {text, static_cast<std::size_t>(size)};
 }
 
@@ -214,6 +214,15 @@ const char* coilwind_window() {
                     .text("drumCore", kDrumCoreText)
                     .text("rodCore", kRodCoreText)
                     .text("noSection", kNoSectionText)
+                    .raw("names", JsonObject{}
+                                      .text("coreType", control::kCoreType)
+                                      .text("coreMode", control::kCoreMode)
+                                      .text("inductanceMode", control::kInductanceMode)
+                                      .text("calculate", control::kCalculate)
+                                      .text("advert", control::kAdvert)
+                                      .text("results", control::kResults)
+                                      .text("picture", control::kPicture)
+                                      .done())
                     .number("width", toPixels(kClientWidthTwips))
                     .number("height", toPixels(kClientHeightTwips))
                     .done());
@@ -239,17 +248,17 @@ const char* coilwind_text(int index) {
 // The commands return the winding summary, or an empty text when there is none; afterwards
 // coilwind_focus_move names the field the focus moves to (-1: it stays).
 const char* coilwind_calculate(const char* coreType, int size) {
-    const CalculationOutcome outcome = calculate(fields(), textOf(coreType, size));
-    record().note(outcome, fields(), textOf(coreType, size));
+    const CalculationOutcome outcome = calculate(fields(), viewOf(coreType, size));
+    record().note(outcome, fields(), viewOf(coreType, size));
     return give(outcome.summary.value_or(std::string()));
 }
 
 const char* coilwind_key_down(int index, int keyCode, int modifiers, const char* coreType,
                               int size) {
     const CalculationOutcome outcome =
-        handleKeyDown(fields(), textOf(coreType, size), index, keyCode, modifiers);
+        handleKeyDown(fields(), viewOf(coreType, size), index, keyCode, modifiers);
     if (keyCode == kEnterKey) {
-        record().note(outcome, fields(), textOf(coreType, size));
+        record().note(outcome, fields(), viewOf(coreType, size));
     }
     return give(outcome.summary.value_or(std::string()));
 }
@@ -278,11 +287,11 @@ const char* coilwind_set_settings(int series, const char* temperature, int tempe
                 JsonObject{}.text("name", name).text("message", settingRefusal(limit, text)).done();
         }
     };
-    read("temperature", kTemperatureLimit, textOf(temperature, temperatureSize),
+    read("temperature", kTemperatureLimit, viewOf(temperature, temperatureSize),
          chosen.temperatureC);
-    read("saturationFlux", kSaturationFluxLimit, textOf(saturationFlux, saturationFluxSize),
+    read("saturationFlux", kSaturationFluxLimit, viewOf(saturationFlux, saturationFluxSize),
          chosen.saturationFluxMt);
-    read("alTolerance", kAlToleranceLimit, textOf(alTolerance, alToleranceSize),
+    read("alTolerance", kAlToleranceLimit, viewOf(alTolerance, alToleranceSize),
          chosen.alTolerancePercent);
     return give(refusals + ']');
 }
@@ -323,7 +332,7 @@ const char* coilwind_set_current(const char* dc, int dcSize, const char* ripple,
 //  "svg": "<svg…>" or ""}
 const char* coilwind_details(const char* coreType, int size, double width, double height,
                              double charWidth, double lineHeight) {
-    const DetailsView view = viewDetails(fields(), textOf(coreType, size), settings(), record());
+    const DetailsView view = viewDetails(fields(), viewOf(coreType, size), settings(), record());
     JsonObject status;
     status.raw("stopped", view.status.stopped ? "true" : "false")
         .text("outcome", view.status.outcome);
@@ -360,7 +369,7 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
 }
 
 const char* coilwind_report(const char* coreType, int size) {
-    return give(composeDesignReport(fields(), textOf(coreType, size), settings(), record()));
+    return give(composeDesignReport(fields(), viewOf(coreType, size), settings(), record()));
 }
 
 // Returns the message; coilwind_calibration_written says whether field 18 was written.

@@ -106,6 +106,35 @@ INSTANTIATE_TEST_SUITE_P(Table, HandWorkedDesigns, testing::Values(
     [](const testing::TestParamInfo<HandCase>& param) { return param.param.name; });
 // clang-format on
 
+// Three turns of the 0.085 mm wire (0.100 mm overall) exactly fill a width of 0.3 mm, though 3 x
+// 0.1 is a hair above 0.3 in binary: one layer, on either core.
+TEST(WindingDetails, TurnsThatExactlyFillTheWidthFitInOneLayer) {
+    for (const CoreType core : {CoreType::Drum, CoreType::Rod}) {
+        const double width = 0.3;
+        const DesignInputs design{core, 8,  core == CoreType::Rod ? width : 3.5, width, 41.7, 4.7,
+                                  2.3,  0.1};
+        const WindingDetails details = computeDetails(design, DetailsSettings{});
+        ASSERT_TRUE(details.standard) << details.reasons.front();
+        EXPECT_EQ(details.standard->wire.designation, "0.085 mm");
+        EXPECT_EQ(details.standard->plan.perLayer, 3);
+        EXPECT_EQ(details.standard->plan.layers, 1);
+    }
+}
+
+// Annealed copper as IEC 60028 (1925) defines it: a wire 1 m long weighing 1 g has a resistance
+// of 0.15328 ohm at 20 C (resistivity times density, 0.15328 ohm g/m^2). Any wound wire's
+// R20 x mass / length^2 is that figure, whatever its size, to the five digits given.
+TEST(WindingDetails, CopperHasTheMassResistivityOfAnnealedCopper) {
+    for (const double wireMax : {0.1, 0.55, 1.2}) {
+        const DesignInputs design{CoreType::Rod, 8, 60, 0, 902.2, 4.7, 20, wireMax};
+        const WindingDetails details = computeDetails(design, DetailsSettings{});
+        ASSERT_TRUE(details.standard);
+        const WoundWire& wire = *details.standard;
+        EXPECT_NEAR(wire.r20Ohm * wire.massG / (wire.lengthM * wire.lengthM), 0.15328, 0.000005)
+            << wire.wire.designation;
+    }
+}
+
 TEST(WindingDetails, WholeTurnsRoundUpButLeaveWholeTurnsAlone) {
     for (const auto& [turns, whole] :
          {std::pair{10.1, 11LL}, {10.6, 11LL}, {11.0, 11LL}, {11.05, 12LL}, {0.1, 1LL}}) {
@@ -185,11 +214,11 @@ DesignInputs drumWith(const std::function<void(DesignInputs&)>& change) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, ImpossibleDesigns, testing::Values(
     ReasonCase{"Field21Empty", drumWith([](auto& d) { d.wireMaxMm = 0; }), {},
-               "field 21 (largest wire diameter)", [](auto& d) { return !d.standardWire && !d.standard; }},
+               "Largest wire diameter (field 21)", [](auto& d) { return !d.standardWire && !d.standard; }},
     ReasonCase{"ThinnerThanTheThinnestSize", drumWith([](auto& d) { d.wireMaxMm = 0.012; }), {},
                "the thinnest is 0.010 mm, 0.013 mm overall", [](auto& d) { return !d.standardWire; }},
     ReasonCase{"PostWiderThanFlange", drumWith([](auto& d) { d.aMm = 3; }), {},
-               "Centre post", [](auto& d) { return !d.availableDepthMm && !d.standard; }},
+               "Centre-post diameter", [](auto& d) { return !d.availableDepthMm && !d.standard; }},
     ReasonCase{"ZeroTurns", drumWith([](auto& d) { d.turns = 0; }), {},
                "Turns (field 20)", [](auto& d) { return !d.wholeTurns && !d.standard && !d.inductance; }},
     ReasonCase{"TurnsBeyondWholeNumbers", drumWith([](auto& d) { d.turns = 1e19; }), {},

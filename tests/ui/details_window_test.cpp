@@ -81,7 +81,7 @@ private slots:
 
     void theResultFramesContextMenuOpensIt() {
         Window w;
-        auto* frame = w.child<QGroupBox>("Frame3");
+        auto* frame = w.child<QGroupBox>(coilwind::control::kResults);
         QTimer::singleShot(0, [] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu != nullptr);
@@ -142,12 +142,13 @@ private slots:
         w->showDetails();
         QCOMPARE(figure(w, "whole-turns"), QStringLiteral("—")); // field 20 still empty
         QVERIFY(!details(w)->findChild<QLabel*>(QStringLiteral("reasons"))->text().isEmpty());
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         QCOMPARE(figure(w, "whole-turns"), QStringLiteral("11"));
         QCOMPARE(figure(w, "standard-wire"), QStringLiteral("0.630 mm"));
-        QVERIFY(
-            w.child<QGroupBox>("Frame3")->toolTip().endsWith(QStringLiteral("F2: 绕线详情 "
-                                                                            "(winding details)")));
+        QVERIFY(w.child<QGroupBox>(coilwind::control::kResults)
+                    ->toolTip()
+                    .endsWith(QStringLiteral("F2: 绕线详情 "
+                                             "(winding details)")));
         // Enter in field 19 after a new wanted inductance runs the turns stage: 40.2 turns.
         QTest::mouseClick(w->field(19), Qt::LeftButton);
         QTest::keyClicks(w->field(19), QStringLiteral("67"));
@@ -164,11 +165,11 @@ private slots:
     // earlier turns and wire; the details compute nothing from them.
     void aFaultingCalculateIsReportedAndItsStaleResultsGiveNoFigure() {
         Window w;
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         openDetails(w);
         QVERIFY(label(w, "calculationStatus")->text().startsWith(QStringLiteral("计算完成")));
         retype(w, 17, QStringLiteral("abc"));
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         QCOMPARE(w.text(20), QStringLiteral("10.6"));
         QCOMPARE(label(w, "calculationStatus")->text(),
                  QStringLiteral("计算中止 at turns: division by zero (AL is 0) — 计算 button"));
@@ -190,7 +191,7 @@ private slots:
     // L = 0 gives 0.0 turns, and the wire divides by them; the focus stays in field 19.
     void aFaultingEnterIsReported() {
         Window w;
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         openDetails(w);
         retype(w, 19, QStringLiteral("0"), true);
         QCOMPARE(QApplication::focusWidget(), w->field(19));
@@ -206,14 +207,14 @@ private slots:
 
     void aChangedInputIsMarkedAndTheFiguresStayWithTheCalculation() {
         Window w;
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         openDetails(w);
         QVERIFY(label(w, "changedInputs")->isHidden());
         retype(w, 1, QStringLiteral("9"));
         QVERIFY(label(w, "changedInputs")->text().contains(QStringLiteral("A \"8\" → \"9\"")));
         QCOMPARE(figure(w, "depth"), QStringLiteral("2.250")); // (8 - 3.5) / 2, as calculated
         QVERIFY(copiedReport(w).contains(QStringLiteral("输入已改")));
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         QVERIFY(label(w, "changedInputs")->isHidden());
         QCOMPARE(figure(w, "depth"), QStringLiteral("2.750"));
     }
@@ -221,13 +222,13 @@ private slots:
     // L = 1e308: the turns overflow, and every figure from them gives its reason.
     void aLongReasonLeavesTheSizeAndTheCalibrationRowInPlace() {
         Window w;
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         DetailsWindow* opened = openDetails(w);
         const QSize size = opened->size();
         auto* useAsAl = opened->findChild<QWidget*>(QStringLiteral("useAsAl"));
         const QPoint calibration = useAsAl->mapTo(opened, QPoint(0, 0));
         retype(w, 19, QStringLiteral("1e308"));
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         QVERIFY(label(w, "reasons")->text().count(QLatin1Char('\n')) >= 1);
         opened->findChild<QLineEdit*>(QStringLiteral("measured"))->setText(QStringLiteral("5"));
         opened->findChild<QLineEdit*>(QStringLiteral("testTurns"))->setText(QStringLiteral("10"));
@@ -248,7 +249,7 @@ private slots:
             const char* figure; // a figure that needs the setting
         };
         Window w;
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         openDetails(w);
         for (const Row& row :
              {Row{coilwind::kTemperatureLimit, "temperature", "--temperature", "r-hot"},
