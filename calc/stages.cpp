@@ -47,7 +47,7 @@ std::string causeOf(const StepRow& row, FaultKind kind) {
 
 } // namespace
 
-void runStep(FieldSet& fields, StepId step, CoreType core) {
+double stepResult(const FieldSet& fields, StepId step, CoreType core) {
     const StepRow& row = stepRow(step, core);
     // Every read comes before any arithmetic.
     Inputs in{};
@@ -61,13 +61,16 @@ void runStep(FieldSet& fields, StepId step, CoreType core) {
                             {});
         }
     }
-    double result = 0;
     try {
-        result = resultOf(row, in).value();
+        return resultOf(row, in).value();
     } catch (const CalculationFault& fault) {
         throw StepFault(row, fault.kind(), fault.what(), causeOf(row, fault.kind()));
     }
-    fields.setNumber(row.writes, result, row.pattern, row.suffix);
+}
+
+void runStep(FieldSet& fields, StepId step, CoreType core) {
+    const StepRow& row = stepRow(step, core);
+    fields.setNumber(row.writes, stepResult(fields, step, core), row.pattern, row.suffix);
 }
 
 } // namespace coilwind

@@ -3,6 +3,7 @@
 #include "checked_number.hpp"
 #include "constants.hpp"
 #include "failure.hpp"
+#include "input_check.hpp"
 #include "number_text.hpp"
 #include "settings_limits.hpp"
 
@@ -87,22 +88,10 @@ struct WindingSpace {
     std::optional<double> depthMm;
 };
 
+// The shape is one checkShape admits.
 WindingSpace windingSpaceOf(const DesignInputs& design) {
-    const auto requirePositive = [](double value, std::string_view name) {
-        if (!(std::isfinite(value) && value > 0)) {
-            refuse(std::string(name) + " must be above 0");
-        }
-    };
     if (design.core == CoreType::Rod) {
-        requirePositive(design.aMm, "Rod diameter A (field 1)");
-        requirePositive(design.bMm, "Rod length B (field 2)");
         return {design.aMm, design.bMm, std::nullopt};
-    }
-    requirePositive(design.aMm, "Flange diameter A (field 1)");
-    requirePositive(design.bMm, "Centre post B (field 2)");
-    requirePositive(design.fMm, "Winding width F (field 6)");
-    if (design.aMm < design.bMm) {
-        refuse("Centre post B (field 2) is wider than the flange A (field 1)");
     }
     return {design.bMm, design.fMm, ((Value(design.aMm) - design.bMm) / 2).value()};
 }
@@ -259,6 +248,9 @@ DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
     design.core = coreTypeOf(coreTypeText);
     design.aMm = fields.number(field::kA);
     design.bMm = fields.number(field::kB);
+    if (design.core == CoreType::Drum) {
+        design.dMm = fields.number(field::kD);
+    }
     design.fMm = fields.number(field::kF);
     design.alNh = fields.number(field::kAl);
     design.wantedUh = fields.number(field::kInductance);
@@ -274,6 +266,20 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
                               std::span<const FieldIndex> earlierDesign) {
     WindingDetails details;
     std::vector<std::string>& reasons = details.reasons;
+    // Every figure comes from AL or the winding space, and both from the shape: a shape no core
+    // can have gives none, only why.
+    const std::vector<InputFinding> shape =
+        checkShape({design.core, design.aMm, design.bMm, design.dMm, design.fMm});
+    if (!shape.empty()) {
+        for (const InputFinding& finding : shape) {
+            reasons.push_back("Core shape: " + finding.message);
+        }
+        if (design.core == CoreType::Rod) {
+            details.rodShape =
+                rodSecondOpinion(design.aMm, design.bMm, design.permeability, design.wantedUh);
+        }
+        return details;
+    }
     std::optional<WindingSpace> space;
     std::optional<double> hotFactor;
     attempt(reasons, "Whole turns", [&] {
