@@ -113,16 +113,17 @@ bool holdsFullWidthNumberCharacter(std::string_view text) {
 // The unit a field is in, as people type it after the number; the captions show it.
 struct FieldUnit {
     FieldIndex field;
+    std::string_view shown;
     std::array<std::string_view, 3> spellings; // lower case
 };
 constexpr std::array<FieldUnit, 7> kFieldUnits{{
-    {field::kA, {"mm"}},
-    {field::kB, {"mm"}},
-    {field::kD, {"mm"}},
-    {field::kF, {"mm"}},
-    {field::kAl, {"nh/n2", "nh/n²", "nh"}},
-    {field::kInductance, {"uh", "\xC2\xB5h", "\xCE\xBCh"}}, // u, micro sign, Greek mu
-    {field::kWireDiameter, {"mm"}},
+    {field::kA, "mm", {"mm"}},
+    {field::kB, "mm", {"mm"}},
+    {field::kD, "mm", {"mm"}},
+    {field::kF, "mm", {"mm"}},
+    {field::kAl, "nH/N2", {"nh/n2", "nh/n²", "nh"}},
+    {field::kInductance, "uH", {"uh", "\xC2\xB5h", "\xCE\xBCh"}}, // u, micro sign, Greek mu
+    {field::kWireDiameter, "mm", {"mm"}},
 }};
 
 std::optional<std::string_view> unitOf(FieldIndex index) {
@@ -131,7 +132,7 @@ std::optional<std::string_view> unitOf(FieldIndex index) {
     if (found == kFieldUnits.end()) {
         return std::nullopt;
     }
-    return found->spellings.front();
+    return found->shown;
 }
 
 bool isUnitOf(FieldIndex index, std::string_view rest) {
