@@ -306,6 +306,26 @@ CalculationStatus statusOf(const CalculationRecord& record, const FieldSet& fiel
     return status;
 }
 
+// A field as its caption names it, without the unit: "电感量" for "电感量 (uH)".
+std::string captionLabel(FieldIndex index) {
+    if (index == kCoreTypeBox) {
+        return "磁心类型";
+    }
+    const auto controls = windowDescription();
+    const auto caption = std::find_if(controls.begin(), controls.end(), [&](const auto& control) {
+        return control.kind == ControlKind::Caption && control.captionOf == index;
+    });
+    if (caption == controls.end()) {
+        return shortFieldLabel(index);
+    }
+    std::string_view text = caption->caption;
+    text = text.substr(0, text.find('('));
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return std::string(text);
+}
+
 struct ReportField {
     FieldIndex index;
     std::string_view name;
@@ -386,10 +406,27 @@ std::optional<std::string> figureText(double value, Pattern pattern) {
     return formatFixed(value, pattern);
 }
 
+std::vector<CheckLine> inputCheckLines(const FieldSet& fields, std::string_view coreTypeText,
+                                       const CalculationRecord& record) {
+    std::vector<CheckLine> lines;
+    for (const InputFinding& finding : checkInputs(fields, coreTypeText, record, captionLabel)) {
+        lines.push_back({keyName(finding.key), severityOf(finding.key) == Severity::Error,
+                         isShapeFinding(finding.key),
+                         std::string(findingCaption(finding.key)) + ": " + finding.message});
+    }
+    return lines;
+}
+
 DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
                         const DetailsSettings& settings, const CalculationRecord& record) {
     DetailsView view;
     view.status = statusOf(record, fields, coreTypeText);
+    view.checks = inputCheckLines(fields, coreTypeText, record);
+    // The calculation completed, but on a shape no core has: the figures below say why not.
+    if (!view.status.stopped && std::any_of(view.checks.begin(), view.checks.end(),
+                                            [](const CheckLine& line) { return line.shape; })) {
+        view.status.outcome += " — 但尺寸不可能 (but the core's shape is impossible: no figure)";
+    }
     view.earlierDesign = record.earlierDesignResults(fields);
     const MemoryFieldSet calculated = record.inputsAsCalculated(fields);
     const std::string core = record.coreTypeAsCalculated(coreTypeText);
@@ -418,6 +455,12 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
         "coilwind winding design\n\nLast calculation\n  " + view.status.outcome + '\n';
     if (view.status.changed) {
         report += "  " + *view.status.changed + '\n';
+    }
+    if (!view.checks.empty()) {
+        report += "\nInput check (the main window's fields as that calculation read them)\n";
+        for (const CheckLine& line : view.checks) {
+            report += std::string(line.error ? "  error: " : "  note: ") + line.text + '\n';
+        }
     }
     report += "\nMain window, fields as shown\n";
     report += "  core type: " + shownOnOneLine(std::string(coreTypeText)) + '\n';

@@ -2,6 +2,7 @@
 
 #include "calc/calculation_record.hpp"
 #include "calc/field_set.hpp"
+#include "calc/input_check.hpp"
 #include "calc/number_text.hpp"
 #include "calc/settings_limits.hpp"
 #include "calc/winding_details.hpp"
@@ -30,12 +31,26 @@ struct CalculationStatus {
     std::optional<std::string> changed;
 };
 
+// One finding of the input check as people read it: "逗号不是小数点: 电感量 \"4,7\" was read as 4
+// (a comma is not a decimal point: type \".\")", fields named by their captions.
+struct CheckLine {
+    std::string_view key; // the finding's stable key
+    bool error = false;   // otherwise a note
+    bool shape = false;   // the core's shape cannot be
+    std::string text;
+};
+
+// The input check of the last calculation, errors first; nothing before the first calculation.
+std::vector<CheckLine> inputCheckLines(const FieldSet& fields, std::string_view coreTypeText,
+                                       const CalculationRecord& record);
+
 // The details of the design the last calculation worked on, ready to display or print: its
 // inputs as that calculation read them, the results as the fields show them. A result that an
 // earlier design wrote gives no figure. `inputs` and `figures` always hold the same lines in the
 // same order, whatever the design.
 struct DetailsView {
     CalculationStatus status;
+    std::vector<CheckLine> checks; // shown above everything else
     std::vector<FieldIndex> earlierDesign; // result fields an earlier design wrote
     std::optional<DesignInputs> design;    // none when a field's number lies beyond a double
     WindingDetails details;
