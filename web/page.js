@@ -116,7 +116,23 @@
     showSummary(summaryText);
     const move = module._coilwind_focus_move();
     if (move >= 0 && fieldElements.has(move)) fieldElements.get(move).focus();
+    showInputCheck();
     details.refresh();
+  }
+  // Under the window, for every reader (the line is a live region): what the last calculation
+  // read differently from what was typed, or could not compute. The fields stay as they are.
+  function showInputCheck() {
+    const checks = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_input_check(p, n))));
+    const line = document.getElementById('input-check');
+    const shown = checks.map((check) => check.text).join('\n');
+    if (line.dataset.shown === shown) return; // the same words are not announced again
+    line.dataset.shown = shown;
+    line.replaceChildren(...checks.flatMap((check, i) => {
+      const part = document.createElement('span');
+      part.className = check.error ? 'error' : 'note';
+      part.textContent = (check.error ? '⚠ ' : 'ⓘ ') + check.text;
+      return i === 0 ? [part] : ['\n', part];
+    }));
   }
   function onCalculate() {
     performance.mark('coilwind-calculate');
@@ -327,9 +343,10 @@
   // --- the winding details -----------------------------------------------------------------------
   const details = (() => {
     const [panel, inputs, figures, reasons, section, series, rodShape, rodLines, rodNote, status, changed,
-      settingsMessage, measured, testTurns, message] = ['details', 'details-inputs', 'details-figures',
-      'details-reasons', 'details-section', 'series', 'rodShape', 'details-rod', 'rodShapeNote',
-      'calculationStatus', 'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage']
+      settingsMessage, measured, testTurns, message, checkErrors, checkNotes] = ['details', 'details-inputs',
+      'details-figures', 'details-reasons', 'details-section', 'series', 'rodShape', 'details-rod', 'rodShapeNote',
+      'calculationStatus', 'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage',
+      'inputCheckErrors', 'inputCheckNotes']
       .map((id) => document.getElementById(id));
     const numbers = ['temperature', 'saturationFlux', 'alTolerance'].map((id) => document.getElementById(id));
     let charWidth = 7;
@@ -374,6 +391,11 @@
       handOverSettings();
       const view = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_details(
         p, n, section.clientWidth || 380, 260, charWidth, lineHeight))));
+      for (const [element, error] of [[checkErrors, true], [checkNotes, false]]) {
+        const lines = view.checks.filter((check) => check.error === error).map((check) => '• ' + check.text);
+        element.textContent = lines.join('\n');
+        element.hidden = lines.length === 0;
+      }
       status.textContent = view.status.outcome;
       status.classList.toggle('stopped', view.status.stopped);
       changed.textContent = view.status.changed || '';

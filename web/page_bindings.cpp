@@ -388,6 +388,17 @@ std::string linesJson(const std::vector<DetailsLine>& lines) {
     });
 }
 
+// [{"key": "decimal-comma", "error": true, "text": "逗号不是小数点: ..."}, ...]
+std::string checksJson(const std::vector<CheckLine>& lines) {
+    return jsonArray(lines, [](const CheckLine& line) {
+        return JsonObject{}
+            .text("key", line.key)
+            .raw("error", line.error ? "true" : "false")
+            .text("text", line.text)
+            .done();
+    });
+}
+
 } // namespace
 
 extern "C" {
@@ -483,7 +494,7 @@ const char* coilwind_set_settings(int series, const char* temperature, int tempe
     return give(refusals + ']');
 }
 
-// {"status": {"stopped", "outcome", "changed"?}, "inputs": [...], "figures": [...],
+// {"status": {"stopped", "outcome", "changed"?}, "checks": [...], "inputs": [...], "figures": [...],
 //  "reasons": [...], "rodShapeApplies", "rodShape": [...], "rodShapeNote"?, "rodShapeWarns",
 //  "svg": "<svg…>" or ""}
 const char* coilwind_details(const char* coreType, int size, double width, double height,
@@ -497,6 +508,7 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
     }
     JsonObject json;
     json.raw("status", status.done())
+        .raw("checks", checksJson(view.checks))
         .raw("inputs", linesJson(view.inputs))
         .raw("figures", linesJson(view.figures))
         .raw("reasons", jsonArray(view.details.reasons,
@@ -513,6 +525,11 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
         json.text("rodShapeNote", *view.rodShapeNote);
     }
     return give(json.done());
+}
+
+// The input check of the last calculation, for the status line under the window.
+const char* coilwind_input_check(const char* coreType, int size) {
+    return give(checksJson(inputCheckLines(fields(), textOf(coreType, size), record())));
 }
 
 const char* coilwind_report(const char* coreType, int size) {
