@@ -145,10 +145,9 @@ bool isUnitOf(FieldIndex index, std::string_view rest) {
     for (const char c : rest) {
         folded += lower(c);
     }
-    return std::any_of(found->spellings.begin(), found->spellings.end(),
-                       [&](std::string_view spelling) {
-                           return !spelling.empty() && folded == spelling;
-                       });
+    return std::any_of(
+        found->spellings.begin(), found->spellings.end(),
+        [&](std::string_view spelling) { return !spelling.empty() && folded == spelling; });
 }
 
 // What a dimension or value stands for, in English, for the core type.
@@ -177,8 +176,7 @@ InputFinding finding(FindingKey key, FieldIndex field, std::string message) {
 }
 
 // The traps of one field's text as the leading-number rule read it.
-std::optional<InputFinding> checkText(FieldIndex index, const std::string& text,
-                                      FieldLabel label) {
+std::optional<InputFinding> checkText(FieldIndex index, const std::string& text, FieldLabel label) {
     const std::optional<double> value = readLeadingNumber(text);
     if (!value) {
         return std::nullopt; // beyond a double: the step faulted, and its stop says so
@@ -207,8 +205,7 @@ std::optional<InputFinding> checkText(FieldIndex index, const std::string& text,
     }
     if (startsFullWidthNumberCharacter(rest)) {
         return finding(FindingKey::FullWidthDigit, index,
-                       readAs + " (reading stops at the full-width " +
-                           quoted(rest.substr(0, 3)) +
+                       readAs + " (reading stops at the full-width " + quoted(rest.substr(0, 3)) +
                            ": type the number with the input method in half-width)");
     }
     const std::optional<std::string_view> unit = unitOf(index);
@@ -445,11 +442,11 @@ std::vector<InputFinding> checkInputs(const FieldSet& fields, std::string_view c
     }
     if (last->stop) {
         const std::vector<FieldIndex> kept = resultsFrom(last->stop->step);
-        findings.push_back(finding(
-            FindingKey::Stopped, stepRow(last->stop->step, core).writes,
-            "stopped at " + std::string(stepName(last->stop->step)) + ": " +
-                last->stop->description + "; " + labels(kept, label) +
-                (kept.size() > 1 ? " keep what they" : " keeps what it") + " held before"));
+        findings.push_back(finding(FindingKey::Stopped, stepRow(last->stop->step, core).writes,
+                                   "stopped at " + std::string(stepName(last->stop->step)) + ": " +
+                                       last->stop->description + "; " + labels(kept, label) +
+                                       (kept.size() > 1 ? " keep what they" : " keeps what it") +
+                                       " held before"));
     }
     const std::vector<FieldIndex> earlier = record.earlierDesignResults(fields);
     if (!earlier.empty()) {
@@ -459,11 +456,10 @@ std::vector<InputFinding> checkInputs(const FieldSet& fields, std::string_view c
                 " results of an earlier design (other inputs, another core type, or a stopped "
                 "calculation): 计算 computes them anew"));
     }
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const InputFinding& a, const InputFinding& b) {
-                         return severityOf(a.key) == Severity::Error &&
-                                severityOf(b.key) == Severity::Note;
-                     });
+    std::stable_sort(
+        findings.begin(), findings.end(), [](const InputFinding& a, const InputFinding& b) {
+            return severityOf(a.key) == Severity::Error && severityOf(b.key) == Severity::Note;
+        });
     return findings;
 }
 

@@ -48,10 +48,10 @@ struct InputFinding {
 
 inline constexpr FieldIndex kNoField = -2;
 
-std::string_view keyName(FindingKey key);         // "decimal-comma"
-Severity severityOf(FindingKey key);              //
-std::string_view findingCaption(FindingKey key);  // "逗号不是小数点"
-bool isShapeFinding(FindingKey key);              // the core's shape cannot be
+std::string_view keyName(FindingKey key);        // "decimal-comma"
+Severity severityOf(FindingKey key);             //
+std::string_view findingCaption(FindingKey key); // "逗号不是小数点"
+bool isShapeFinding(FindingKey key);             // the core's shape cannot be
 
 // How a message names a field: the batch tool and the winding details by its short name ("L",
 // "A", "core type"), the views by the caption above it in the main window.

@@ -23,12 +23,12 @@ struct DetailsSettings {
 };
 
 // The design as the fields show it, each read by the leading-number rule: fields 1 (A), 2 (B),
-// 4 (D), 6 (F), 18 (AL), 19 (wanted inductance), 20 (turns), 21 (largest wire diameter) and, for a rod,
-// 17 (permeability); and the core type.
+// 4 (D), 6 (F), 18 (AL), 19 (wanted inductance), 20 (turns), 21 (largest wire diameter) and, for a
+// rod, 17 (permeability); and the core type.
 struct DesignInputs {
     CoreType core = CoreType::Drum;
-    double aMm = 0;          // drum: flange diameter; rod: rod diameter
-    double bMm = 0;          // drum: centre-post diameter; rod: rod length
+    double aMm = 0; // drum: flange diameter; rod: rod diameter
+    double bMm = 0; // drum: centre-post diameter; rod: rod length
     // Drum: the length, which only AL depends on: none where AL did not come from it (an AL
     // given in a table). Rod: not used.
     std::optional<double> dMm;

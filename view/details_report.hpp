@@ -50,7 +50,7 @@ std::vector<CheckLine> inputCheckLines(const FieldSet& fields, std::string_view 
 // same order, whatever the design.
 struct DetailsView {
     CalculationStatus status;
-    std::vector<CheckLine> checks; // shown above everything else
+    std::vector<CheckLine> checks;         // shown above everything else
     std::vector<FieldIndex> earlierDesign; // result fields an earlier design wrote
     std::optional<DesignInputs> design;    // none when a field's number lies beyond a double
     WindingDetails details;

@@ -494,7 +494,8 @@ const char* coilwind_set_settings(int series, const char* temperature, int tempe
     return give(refusals + ']');
 }
 
-// {"status": {"stopped", "outcome", "changed"?}, "checks": [...], "inputs": [...], "figures": [...],
+// {"status": {"stopped", "outcome", "changed"?}, "checks": [...], "inputs": [...], "figures":
+// [...],
 //  "reasons": [...], "rodShapeApplies", "rodShape": [...], "rodShapeNote"?, "rodShapeWarns",
 //  "svg": "<svg…>" or ""}
 const char* coilwind_details(const char* coreType, int size, double width, double height,

@@ -73,8 +73,8 @@ TEST(Utf16Tables, WithoutAMarkAreRefusedWithWhatToDo) {
 // them, no details, and the input check's words.
 TEST(ImpossibleShapes, GetTheInputChecksMessage) {
     const ToolRun shapes = run("model,core,A,B,D,F,mu,L\n"
-                           "r,R CORE,-5,20,,,400,4.7\n"
-                           "d,KQ CORE,8,3.5,10,12,500,4.7\n");
+                               "r,R CORE,-5,20,,,400,4.7\n"
+                               "d,KQ CORE,8,3.5,10,12,500,4.7\n");
     EXPECT_NE(shapes.out.find(",details: Core shape: A = -5: a rod's diameter must be above 0\n"),
               std::string::npos)
         << shapes.out;

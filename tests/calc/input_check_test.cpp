@@ -1,6 +1,5 @@
-#include "calc/input_check.hpp"
-
 #include "calc/commands.hpp"
+#include "calc/input_check.hpp"
 #include "calc/winding_details.hpp"
 #include "field_texts.hpp"
 
@@ -43,6 +42,8 @@ TEST_P(InputTraps, AreNamedWithWhatWasRead) {
 
 const std::string kDrum = "KQ CORE";
 const std::string kRod = "R CORE";
+const std::string kNotRod = " was computed as the drum core (KQ CORE): only \"R CORE\" exactly, in "
+                            "capitals and without blanks around it, selects the rod core";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, InputTraps, testing::Values(
@@ -74,17 +75,13 @@ INSTANTIATE_TEST_SUITE_P(Table, InputTraps, testing::Values(
              "B is empty and was read as 0"},
     // The core-type text.
     TrapCase{"LowerCase", "r core", {}, FindingKey::CoreTypeNotRod,
-             "core type \"r core\" was computed as the drum core (KQ CORE): only \"R CORE\" "
-             "exactly, in capitals and without blanks around it, selects the rod core"},
+             "core type \"r core\"" + kNotRod},
     TrapCase{"TrailingBlank", "R CORE ", {}, FindingKey::CoreTypeNotRod,
-             "core type \"R CORE \" was computed as the drum core (KQ CORE): only \"R CORE\" "
-             "exactly, in capitals and without blanks around it, selects the rod core"},
+             "core type \"R CORE \"" + kNotRod},
     TrapCase{"Rod", "rod", {}, FindingKey::CoreTypeNotRod,
-             "core type \"rod\" was computed as the drum core (KQ CORE): only \"R CORE\" "
-             "exactly, in capitals and without blanks around it, selects the rod core"},
+             "core type \"rod\"" + kNotRod},
     TrapCase{"R", "R", {}, FindingKey::CoreTypeNotRod,
-             "core type \"R\" was computed as the drum core (KQ CORE): only \"R CORE\" "
-             "exactly, in capitals and without blanks around it, selects the rod core"},
+             "core type \"R\"" + kNotRod},
     TrapCase{"OtherText", "KQ", {}, FindingKey::CoreTypeDefault,
              "core type \"KQ\" was computed as the drum core (KQ CORE): every text but \"R "
              "CORE\" selects the drum core"},
@@ -163,18 +160,17 @@ TEST(InputCheck, NamesTheResultsAStopLeftBehind) {
 
 // Every figure of the details comes from AL or the winding space, both from the shape.
 TEST(InputCheck, ImpossibleShapesGiveNoDependentFigure) {
-    for (const auto& [core, texts] : std::vector<std::pair<std::string, Texts>>{
-             {kRod, {{1, "-5"}}},
-             {kDrum, {{2, "-5"}}},
-             {kDrum, {{4, ""}}},
-             {kDrum, {{1, "3"}}},
-             {kDrum, {{6, "12"}}}}) {
+    for (const auto& [core, texts] :
+         std::vector<std::pair<std::string, Texts>>{{kRod, {{1, "-5"}}},
+                                                    {kDrum, {{2, "-5"}}},
+                                                    {kDrum, {{4, ""}}},
+                                                    {kDrum, {{1, "3"}}},
+                                                    {kDrum, {{6, "12"}}}}) {
         MemoryFieldSet fields = fieldsWith(texts);
         calculate(fields, core);
         const WindingDetails details = computeDetails(fields, core, {});
         EXPECT_FALSE(details.wholeTurns || details.standardWire || details.standard ||
-                     details.inductance || details.saturationCurrentA ||
-                     details.availableWidthMm)
+                     details.inductance || details.saturationCurrentA || details.availableWidthMm)
             << core << " " << texts.begin()->second;
         ASSERT_FALSE(details.reasons.empty());
         EXPECT_EQ(details.reasons.front().substr(0, 12), "Core shape: ");

@@ -223,14 +223,16 @@ private slots:
         w.click("Command1");
         QCOMPARE(label(w, "inputCheckErrors")->text(),
                  QStringLiteral("• 不可能的尺寸: 外径A = -5: a rod's diameter must be above 0"));
-        QCOMPARE(label(w, "inputCheckNotes")->text(),
-                 QStringLiteral("• 单位只是注释: 电感量 \"4.7uH\" was read as 4.7: the unit after the "
-                                "number is only a note; the field is in uH"));
+        QCOMPARE(
+            label(w, "inputCheckNotes")->text(),
+            QStringLiteral("• 单位只是注释: 电感量 \"4.7uH\" was read as 4.7: the unit after the "
+                           "number is only a note; the field is in uH"));
         QVERIFY(label(w, "calculationStatus")->text().endsWith(QStringLiteral("no figure)")));
         for (const char* key : {"whole-turns", "standard-wire", "length", "l-range", "isat"}) {
             QCOMPARE(figure(w, key), QStringLiteral("—"));
         }
-        QCOMPARE(w.text(23), QStringLiteral("-0.0020")); // the main window computes as it always has
+        QCOMPARE(w.text(23),
+                 QStringLiteral("-0.0020")); // the main window computes as it always has
     }
 
     void aChangedInputIsMarkedAndTheFiguresStayWithTheCalculation() {
