@@ -32,7 +32,7 @@ constexpr std::array<FindingText, 14> kFindingTexts{{
     {FindingKey::UnitAfterNumber,  "unit-after-number",  Severity::Note,  "单位只是注释"},
     {FindingKey::CoreTypeNotRod,   "core-type-not-rod",  Severity::Error, "不是 R CORE"},
     {FindingKey::CoreTypeDefault,  "core-type-default",  Severity::Note,  "按工字磁心计算"},
-    {FindingKey::NotPositive,      "not-positive",       Severity::Error, "不可能的尺寸"},
+    {FindingKey::NotPositive,      "not-positive",       Severity::Error, "须大于 0"},
     {FindingKey::PostNotNarrower,  "post-not-narrower",  Severity::Error, "不可能的尺寸"},
     {FindingKey::WidthAboveLength, "width-above-length", Severity::Error, "不可能的尺寸"},
     {FindingKey::AlRounding,       "al-rounding",        Severity::Error, "AL 取整"},

@@ -222,7 +222,7 @@ private slots:
         w->findChild<QComboBox*>(QStringLiteral("CORETYPE"))->setEditText(QStringLiteral("R CORE"));
         w.click("Command1");
         QCOMPARE(label(w, "inputCheckErrors")->text(),
-                 QStringLiteral("• 不可能的尺寸: 外径A = -5: a rod's diameter must be above 0"));
+                 QStringLiteral("• 须大于 0: 外径A = -5: a rod's diameter must be above 0"));
         QCOMPARE(
             label(w, "inputCheckNotes")->text(),
             QStringLiteral("• 单位只是注释: 电感量 \"4.7uH\" was read as 4.7: the unit after the "
