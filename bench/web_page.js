@@ -3,6 +3,7 @@
 //
 //   node bench/web_page.js figures [runs]       transfer size, start-up, calculate, CSV rows/s
 //   node bench/web_page.js screenshot <png>     the page after one calculation, details open
+//   node bench/web_page.js phone <png>          the same on a 390 x 844 phone, by touch
 'use strict';
 
 const fs = require('node:fs');
@@ -116,10 +117,26 @@ async function screenshot(file) {
   }
 }
 
+async function phoneScreenshot(file) {
+  const browser = await launch();
+  try {
+    const page = await browser.newPage();
+    await page.setViewport({ width: 390, height: 844, hasTouch: true, isMobile: true });
+    await page.goto('file://' + path.join(root, 'build-web/coilwind.html'));
+    await page.evaluate(() => window.coilwind.ready);
+    await page.tap('#Command1');
+    await page.tap('#details-toggle');
+    await page.screenshot({ path: file });
+  } finally {
+    await browser.close();
+  }
+}
+
 const [command, argument] = process.argv.slice(2);
 if (command === 'figures') figures(Number(argument) || 11);
 else if (command === 'screenshot' && argument) screenshot(argument);
+else if (command === 'phone' && argument) phoneScreenshot(argument);
 else {
-  console.error('usage: node bench/web_page.js figures [runs] | screenshot <png>');
+  console.error('usage: node bench/web_page.js figures [runs] | screenshot <png> | phone <png>');
   process.exit(2);
 }

@@ -3,6 +3,8 @@
 #include "checked_number.hpp"
 #include "constants.hpp"
 #include "formulas.hpp"
+#include "number_text.hpp"
+#include "portable_math.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -20,10 +22,10 @@ bool positiveNumber(double value) {
 }
 
 // Osborn's closed form for the long axis of a prolate spheroid, m > 1; acosh(m) is
-// ln(m + sqrt(m² - 1)).
+// ln(m + sqrt(m² - 1)), the same bits on every platform.
 double prolateSpheroidDemagnetisingFactor(double m) {
     const double mSquaredLessOne = m * m - 1;
-    return (m / std::sqrt(mSquaredLessOne) * std::acosh(m) - 1) / mSquaredLessOne;
+    return (m / std::sqrt(mSquaredLessOne) * portable::acosh(m) - 1) / mSquaredLessOne;
 }
 
 RodShapeEstimate estimate(double diameterMm, double lengthMm, double permeability,
@@ -53,18 +55,22 @@ RodShapeEstimate estimate(double diameterMm, double lengthMm, double permeabilit
 
 } // namespace
 
-std::string_view describeRodModelGap(RodModelGap gap) {
+std::string describeRodModelGap(RodModelGap gap) {
     switch (gap) {
     case RodModelGap::NoShape:
         return "the rod model needs a diameter, a length and a permeability above zero";
     case RodModelGap::TooShort:
-        return "the rod model holds for rods at least 2 times as long as their diameter";
+        return "the rod model holds for rods at least " +
+               shortestText(kRodModelMinLengthPerDiameter) + " times as long as their diameter";
     case RodModelGap::TooLong:
-        return "the rod model holds for rods at most 10 times as long as their diameter";
+        return "the rod model holds for rods at most " +
+               shortestText(kRodModelMaxLengthPerDiameter) + " times as long as their diameter";
     case RodModelGap::PermeabilityTooLow:
-        return "the rod model holds for permeabilities from 40 up";
+        return "the rod model holds for permeabilities from " +
+               shortestText(kRodModelMinPermeability) + " up";
     case RodModelGap::PermeabilityTooHigh:
-        return "the rod model holds for permeabilities up to 2300";
+        return "the rod model holds for permeabilities up to " +
+               shortestText(kRodModelMaxPermeability);
     case RodModelGap::BeyondDoubleRange:
         return "the rod model's figures for this rod lie beyond the range of a double";
     }
@@ -103,12 +109,13 @@ bool alFiguresDisagree(const RodShapeEstimate& estimate) {
     return larger > smaller * (1 + kRodDisagreementLimit);
 }
 
-std::optional<std::string_view> rodModelNote(const RodSecondOpinion& opinion) {
+std::optional<std::string> rodModelNote(const RodSecondOpinion& opinion) {
     if (opinion.gap) {
         return describeRodModelGap(*opinion.gap);
     }
     if (opinion.estimate && alFiguresDisagree(*opinion.estimate)) {
-        return "the rod model's AL and the quick formula's differ by more than 25 %";
+        return "the rod model's AL and the quick formula's differ by more than " +
+               shortestText(kRodDisagreementLimit * 100) + " %";
     }
     return std::nullopt;
 }

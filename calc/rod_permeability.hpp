@@ -1,7 +1,7 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
+#include <string>
 
 namespace coilwind {
 
@@ -52,7 +52,7 @@ enum class RodModelGap {
 };
 
 // A sentence for the user naming the limit that was crossed, in English.
-std::string_view describeRodModelGap(RodModelGap gap);
+std::string describeRodModelGap(RodModelGap gap);
 
 struct RodShapeEstimate {
     double lengthPerDiameter = 0;
@@ -82,6 +82,6 @@ bool alFiguresDisagree(const RodShapeEstimate& estimate);
 
 // In one English sentence: why the model gives no figures, or that its AL and the quick
 // formula's disagree; none when they agree.
-std::optional<std::string_view> rodModelNote(const RodSecondOpinion& opinion);
+std::optional<std::string> rodModelNote(const RodSecondOpinion& opinion);
 
 } // namespace coilwind

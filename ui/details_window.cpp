@@ -171,11 +171,7 @@ void DetailsWindow::build() {
     auto* rodShape = new QGroupBox(QStringLiteral("棒形磁心的第二估计 (second opinion from the "
                                                   "rod's shape)"));
     rodShape->setObjectName(QStringLiteral("rodShape"));
-    rodShape->setToolTip(QStringLiteral(
-        "A rod's flux returns through air: its effective permeability µrod depends on its length "
-        "over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn 1945, as in "
-        "Fair-Rite's rod chart; valid for length/diameter 2 to 10 and µ 40 to 2300). The main "
-        "window's formula is not changed by it."));
+    rodShape->setToolTip(qstring(rodShapeExplanation()));
     QGridLayout* rodGrid = pairGrid(rodShape);
     rodShapeValues_ = addLines(rodGrid, lines.rodShape);
     rodShapeNote_ = messageLabel("rodShapeNote");

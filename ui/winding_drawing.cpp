@@ -5,30 +5,52 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cstdint>
+
 namespace coilwind::ui {
 namespace {
-
-const QColor kCopper(0xc8, 0x75, 0x33);
-const QColor kOverfill(0xe0, 0x28, 0x1e);
-const QColor kCore(0xc4, 0xc4, 0xc4);
-const QColor kFlange(0x8e, 0x8e, 0x8e);
-const QColor kSpace(0xe8, 0xf0, 0xfb);
 
 QRectF rectOf(const SectionBox& box) {
     return {box.left, box.top, box.width, box.height};
 }
 
-void drawMark(QPainter& painter, const SectionMark& mark) {
-    const QLineF line(mark.x1, mark.y1, mark.x2, mark.y2);
-    painter.drawLine(line);
-    // Short end ticks across the line.
-    const QLineF normal = line.normalVector().unitVector();
-    const QPointF tick(normal.dx() * 4, normal.dy() * 4);
-    for (const QPointF end : {line.p1(), line.p2()}) {
-        painter.drawLine(end - tick, end + tick);
+QColor colourOf(std::uint32_t rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+// The part's pen and brush as view/winding_section describes them; `ink` is the palette's text.
+void applyStyle(QPainter& painter, SectionPart part, const QColor& ink) {
+    const SectionStyle style = sectionStyle(part);
+    QPen pen(style.stroke ? colourOf(*style.stroke) : ink, style.strokeWidth);
+    if (!style.dashes.empty()) {
+        QList<qreal> pattern; // Qt counts dashes in pen widths
+        for (const double length : style.dashes) {
+            pattern.append(length / style.strokeWidth);
+        }
+        pen.setDashPattern(pattern);
     }
-    painter.drawText(rectOf(mark.labelBox), Qt::AlignCenter | Qt::TextDontClip,
-                     QString::fromStdString(mark.label));
+    painter.setPen(pen);
+    if (style.fill) {
+        painter.setBrush(
+            QBrush(colourOf(*style.fill), style.lighterFill ? Qt::Dense3Pattern : Qt::SolidPattern));
+    } else {
+        painter.setBrush(Qt::NoBrush);
+    }
+}
+
+void drawLabel(QPainter& painter, const SectionBox& box, const std::string& label,
+               const QColor& ink, int flags) {
+    painter.setPen(ink);
+    painter.drawText(rectOf(box), flags, QString::fromStdString(label));
+}
+
+void drawMark(QPainter& painter, const SectionMark& mark, SectionPart part, const QColor& ink) {
+    applyStyle(painter, part, ink);
+    painter.drawLine(QLineF(mark.x1, mark.y1, mark.x2, mark.y2));
+    for (const SectionLine& tick : endTicks(mark)) {
+        painter.drawLine(QLineF(tick.x1, tick.y1, tick.x2, tick.y2));
+    }
+    drawLabel(painter, mark.labelBox, mark.label, ink, Qt::AlignCenter | Qt::TextDontClip);
 }
 
 } // namespace
@@ -71,51 +93,40 @@ void WindingDrawing::paintEvent(QPaintEvent* /*event*/) {
     if (!section) {
         painter.setPen(text);
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                         QStringLiteral("无截面图 (nothing to draw: see why above)"));
+                         QString::fromUtf8(kNoSectionText.data(),
+                                           static_cast<qsizetype>(kNoSectionText.size())));
         return;
     }
 
-    painter.setPen(QPen(text, 1, Qt::DashDotLine));
+    applyStyle(painter, SectionPart::Axis, text);
     painter.drawLine(QPointF(0, section->axisY), QPointF(width(), section->axisY));
-
-    painter.setPen(QPen(text, 1));
-    painter.setBrush(kCore);
+    applyStyle(painter, SectionPart::Core, text);
     painter.drawRect(rectOf(section->core));
-    const QRectF core = rectOf(section->core);
-    const QString coreLabel = QString::fromStdString(section->coreLabel);
-    if (painter.fontMetrics().boundingRect(coreLabel).width() < core.width() &&
-        painter.fontMetrics().height() < core.height()) {
-        painter.drawText(core, Qt::AlignCenter, coreLabel);
+    if (section->coreLabelFits) {
+        drawLabel(painter, section->core, section->coreLabel, text, Qt::AlignCenter);
     }
-    painter.setBrush(kFlange);
+    applyStyle(painter, SectionPart::Flange, text);
     for (const SectionBox& flange : section->flanges) {
         painter.drawRect(rectOf(flange));
     }
     if (section->space) {
-        painter.setPen(QPen(text, 1, Qt::DashLine));
-        painter.setBrush(kSpace);
+        applyStyle(painter, SectionPart::Space, text);
         painter.drawRect(rectOf(*section->space));
     }
-
-    painter.setPen(QPen(text.darker(150), 0.75));
     for (const SectionBand& band : section->bands) {
-        painter.setBrush(QBrush(band.overfill ? kOverfill : kCopper, Qt::Dense3Pattern));
+        applyStyle(painter, band.overfill ? SectionPart::OverfillBand : SectionPart::Band, text);
         painter.drawRect(rectOf(band.box));
     }
     for (const SectionTurn& turn : section->turns) {
-        painter.setBrush(turn.overfill ? kOverfill : kCopper);
+        applyStyle(painter, turn.overfill ? SectionPart::OverfillTurn : SectionPart::Turn, text);
         painter.drawEllipse(QPointF(turn.x, turn.y), turn.radius, turn.radius);
     }
-
-    painter.setPen(QPen(text, 1));
-    painter.setBrush(Qt::NoBrush);
-    drawMark(painter, section->width);
+    drawMark(painter, section->width, SectionPart::Mark, text);
     if (section->depth) {
-        drawMark(painter, *section->depth);
+        drawMark(painter, *section->depth, SectionPart::Mark, text);
     }
     if (section->cut) {
-        painter.setPen(QPen(kOverfill, 2, Qt::DashLine));
-        drawMark(painter, *section->cut);
+        drawMark(painter, *section->cut, SectionPart::Cut, text);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "winding_section.hpp"
 
-#include "details_report.hpp"
+#include "details_lines.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +16,16 @@ constexpr double kSmallestTurnRadiusPx = 1.5;
 // A winding is shown at most this many times its room deep (drum: the depth beyond the rim; rod:
 // the rod's radius above its surface); beyond that the section is cut, so the core stays visible.
 constexpr double kShownRooms = 2;
+// Half the length of the tick across each end of a dimension line.
+constexpr double kTickPx = 4;
+
+constexpr std::uint32_t kCopper = 0xc87533;
+constexpr std::uint32_t kOverfill = 0xe0281e;
+constexpr std::uint32_t kCoreGrey = 0xc4c4c4;
+constexpr std::uint32_t kFlangeGrey = 0x8e8e8e;
+constexpr std::uint32_t kSpaceBlue = 0xe8f0fb;
+constexpr std::uint32_t kTurnOutline = 0x555555;
+constexpr double kTurnOutlineWidth = 0.75;
 
 bool positiveFinite(double value) {
     return std::isfinite(value) && value > 0;
@@ -224,8 +234,55 @@ std::optional<WindingSection> layoutRod(const DesignInputs& design, const Windin
 
 std::optional<WindingSection>
 layoutSection(const DesignInputs& design, const WindingDetails& details, const SectionArea& area) {
-    return design.core == CoreType::Drum ? layoutDrum(design, details, area)
-                                         : layoutRod(design, details, area);
+    std::optional<WindingSection> section = design.core == CoreType::Drum
+                                                ? layoutDrum(design, details, area)
+                                                : layoutRod(design, details, area);
+    if (section) {
+        section->coreLabelFits = area.textWidth(section->coreLabel) < section->core.width &&
+                                 area.textHeight < section->core.height;
+    }
+    return section;
+}
+
+std::vector<SectionLine> endTicks(const SectionMark& mark) {
+    const double dx = mark.x2 - mark.x1;
+    const double dy = mark.y2 - mark.y1;
+    const double length = std::hypot(dx, dy);
+    if (!(length > 0)) {
+        return {};
+    }
+    const double tx = -dy / length * kTickPx;
+    const double ty = dx / length * kTickPx;
+    return {SectionLine{mark.x1 - tx, mark.y1 - ty, mark.x1 + tx, mark.y1 + ty},
+            SectionLine{mark.x2 - tx, mark.y2 - ty, mark.x2 + tx, mark.y2 + ty}};
+}
+
+SectionStyle sectionStyle(SectionPart part) {
+    const std::vector<double> dashDot{8, 3, 2, 3};
+    const std::vector<double> dashed{4, 2};
+    switch (part) {
+    case SectionPart::Axis:
+        return {std::nullopt, false, std::nullopt, 1, dashDot};
+    case SectionPart::Core:
+        return {kCoreGrey, false, std::nullopt, 1, {}};
+    case SectionPart::Flange:
+        return {kFlangeGrey, false, std::nullopt, 1, {}};
+    case SectionPart::Space:
+        return {kSpaceBlue, false, std::nullopt, 1, dashed};
+    case SectionPart::Turn:
+        return {kCopper, false, kTurnOutline, kTurnOutlineWidth, {}};
+    case SectionPart::OverfillTurn:
+        return {kOverfill, false, kTurnOutline, kTurnOutlineWidth, {}};
+    case SectionPart::Band:
+        return {kCopper, true, kTurnOutline, kTurnOutlineWidth, {}};
+    case SectionPart::OverfillBand:
+        return {kOverfill, true, kTurnOutline, kTurnOutlineWidth, {}};
+    case SectionPart::Mark:
+        return {std::nullopt, false, std::nullopt, 1, {}};
+    case SectionPart::Cut:
+        return {std::nullopt, false, kOverfill, 2, dashed};
+    }
+    return {};
 }
 
 } // namespace coilwind

@@ -2,6 +2,7 @@
 
 #include "calc/winding_details.hpp"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -37,6 +38,13 @@ struct SectionBand {
     bool overfill = false;
 };
 
+struct SectionLine {
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+};
+
 // A dimension line from (x1, y1) to (x2, y2) with its text in `labelBox`.
 struct SectionMark {
     double x1 = 0;
@@ -51,7 +59,8 @@ struct WindingSection {
     double pixelsPerMm = 0;
     double axisY = 0;                // the core's axis, a dash-dotted line across the section
     SectionBox core;                 // drum: the centre post; rod: the rod, axis to surface
-    std::string coreLabel;           // written inside `core` where it fits
+    std::string coreLabel;           // written inside `core` when `coreLabelFits`
+    bool coreLabelFits = false;
     std::vector<SectionBox> flanges; // drum: left and right, not to scale in thickness
     std::optional<SectionBox> space; // drum: the available winding space
     std::vector<SectionTurn> turns;
@@ -73,5 +82,39 @@ struct SectionArea {
 // and its marks are laid out without turns.
 std::optional<WindingSection> layoutSection(const DesignInputs& design,
                                             const WindingDetails& details, const SectionArea& area);
+
+// The short ticks across the ends of a dimension line; none for a line of no length.
+std::vector<SectionLine> endTicks(const SectionMark& mark);
+
+// How each part of the section is painted, on the desktop and on the page alike.
+enum class SectionPart {
+    Axis,
+    Core,
+    Flange,
+    Space,
+    Turn,
+    OverfillTurn, // beyond the available depth
+    Band,
+    OverfillBand,
+    Mark,
+    Cut,
+};
+
+struct SectionStyle {
+    std::optional<std::uint32_t> fill;   // 0xRRGGBB; none: not filled
+    bool lighterFill = false;            // blocks of many turns: a lighter, see-through copper
+    std::optional<std::uint32_t> stroke; // 0xRRGGBB; none: the text's colour
+    double strokeWidth = 1;
+    std::vector<double> dashes; // dash and gap lengths in pixels; none: a solid line
+};
+
+SectionStyle sectionStyle(SectionPart part);
+
+// The text's colour where the front end has no theme of its own (the page's white panel); the
+// desktop takes its palette's, so the drawing follows a dark theme.
+inline constexpr std::uint32_t kSectionInk = 0x000000;
+
+// Shown instead of the section when there is nothing to draw.
+inline constexpr std::string_view kNoSectionText = "无截面图 (nothing to draw: see why above)";
 
 } // namespace coilwind

@@ -8,6 +8,7 @@
   const decoder = new TextDecoder();
   const QT_MODIFIERS = { shiftKey: 0x02000000, ctrlKey: 0x04000000, altKey: 0x08000000, metaKey: 0x10000000 };
   const DETAILS_CAPTION = '绕线详情 (winding details)';
+  const SUMMARY_FRAME = 'Frame3'; // the result group, whose tooltip is the winding summary
 
   let module = null;
   let description = null;
@@ -102,12 +103,21 @@
     });
   }
 
+  // Focus coming back to where it was, as a window's focus does when the window is active again:
+  // a field keeps its selection.
+  function giveFocusBack(element) {
+    returningWithWindow = element;
+    element.focus();
+    returningWithWindow = null;
+  }
+
   // --- commands ----------------------------------------------------------------------------------
   function showSummary(text) {
     if (!text) return;
     // The summary is framed and indented for a text file; a tooltip shows its lines plainly.
     const lines = text.split('\n').map((line) => line.trim()).filter((line) => line);
-    elements.get('Frame3').title = lines.join('\n') + '\nF2: ' + DETAILS_CAPTION;
+    elements.get(SUMMARY_FRAME).title = lines.join('\n') + '\nF2: ' + DETAILS_CAPTION;
+    tips.note('summary', lines.join('\n'), 'en');
   }
   // After the calculate command and after Enter in a field, as the desktop's details window
   // refreshes after both.
@@ -178,12 +188,94 @@
     const help = description.help[coreName()];
     for (const [index, element] of fieldElements) {
       element.title = help[index];
-      element.setAttribute('aria-description', help[index]);
+      tips.note('help-' + index, help[index], 'en');
     }
     for (const label of document.querySelectorAll('label.caption')) {
       label.title = help[label.dataset.field];
     }
   }
+
+  // --- the help by keyboard and touch -------------------------------------------------------------
+  // A mouse gets the field help and the winding summary as tooltips (title), on hover. A screen
+  // reader gets the same texts as descriptions (aria-describedby, English marked as English).
+  // The keyboard and a finger, which cannot hover, get them in a tip: under the field that took
+  // the focus, or where a frame's own surface is touched. The tip leaves with the focus, on a
+  // touch elsewhere and on Esc.
+  const tips = (() => {
+    const notes = new Map(); // id -> hidden element holding a description
+    const store = document.createElement('div');
+    store.hidden = true;
+    const tip = document.createElement('div');
+    tip.id = 'tip';
+    tip.hidden = true;
+    tip.setAttribute('aria-hidden', 'true'); // a screen reader has the descriptions already
+    let anchor = null;
+    let at = null;
+    let pointer = 'mouse'; // the page's own focus at start-up is nobody's move: no tip
+
+    function note(id, text, lang) {
+      if (!notes.has(id)) {
+        const element = document.createElement('span');
+        element.id = id;
+        if (lang) element.lang = lang;
+        notes.set(id, element);
+        store.append(element);
+      }
+      notes.get(id).textContent = text;
+      if (anchor) show(anchor, at); // a shown tip follows its texts
+    }
+    function describe(element, ids) {
+      element.setAttribute('aria-describedby', ids.join(' '));
+    }
+    function hide() {
+      tip.hidden = true;
+      anchor = null;
+    }
+    function show(target, point = null) {
+      const parts = (target.getAttribute('aria-describedby') || '').split(' ')
+        .map((id) => notes.get(id)).filter((element) => element && element.textContent);
+      if (parts.length === 0) {
+        hide();
+        return;
+      }
+      tip.replaceChildren(...parts.map((element) => {
+        const part = document.createElement('p');
+        part.textContent = element.textContent;
+        if (element.lang) part.lang = element.lang;
+        return part;
+      }));
+      tip.hidden = false;
+      anchor = target;
+      at = point;
+      const box = target.getBoundingClientRect();
+      const x = point ? point.x : box.left;
+      const y = point ? point.y + 16 : box.bottom + 2;
+      const room = document.documentElement.clientWidth;
+      tip.style.left = window.scrollX + Math.max(0, Math.min(x, room - tip.offsetWidth)) + 'px';
+      tip.style.top = window.scrollY + y + 'px';
+    }
+    function setUp(form) {
+      document.body.append(store, tip);
+      document.addEventListener('pointerdown', (event) => {
+        pointer = event.pointerType;
+        const frame = event.target.closest('.frame');
+        const onSurface = frame && (event.target === frame || event.target.classList.contains('legend'));
+        if (pointer !== 'mouse' && onSurface && form.contains(frame)) {
+          show(frame, { x: event.clientX, y: event.clientY });
+        } else if (anchor && !anchor.contains(event.target) && !tip.contains(event.target)) {
+          hide();
+        }
+      }, true);
+      document.addEventListener('keydown', (event) => {
+        pointer = 'keyboard';
+        if (event.key === 'Escape') hide();
+      }, true);
+      form.addEventListener('focusin', (event) => (pointer === 'mouse' ? hide() : show(event.target)));
+      form.addEventListener('focusout', (event) => event.target === anchor && hide());
+      window.addEventListener('resize', hide);
+    }
+    return { note, describe, setUp };
+  })();
 
   function openLink() {
     window.open(description.linkAddress, '_blank', 'noopener');
@@ -201,7 +293,6 @@
   }
   function create(control) {
     let element;
-    let focusTarget = null;
     switch (control.kind) {
       case 'frame': {
         element = document.createElement('div');
@@ -222,7 +313,9 @@
         element = document.createElement('button');
         element.type = 'button';
         element.textContent = control.caption;
-        focusTarget = element;
+        // The window's zero-width button is a tab stop all the same; the page shows it while it
+        // has the focus (page.css), as a focus nobody can see is lost.
+        if (control.width === 0) element.classList.add('zero-width');
         break;
       case 'option': {
         element = document.createElement('label');
@@ -233,7 +326,6 @@
         radio.checked = control.checked;
         radio.id = control.name;
         element.append(radio, document.createTextNode(control.caption));
-        focusTarget = radio;
         break;
       }
       case 'combo': {
@@ -253,9 +345,11 @@
         document.body.append(list);
         element.value = description.drumCore;
         element.addEventListener('click', (event) => {
-          if (event.offsetX > element.clientWidth - 20 && element.showPicker) element.showPicker();
+          // The arrow's 20 pixels at the right, at the window's scale (see fitWindow).
+          const box = element.getBoundingClientRect();
+          const arrow = (20 * box.width) / element.offsetWidth;
+          if (event.clientX > box.right - arrow && element.showPicker) element.showPicker();
         });
-        focusTarget = element;
         break;
       }
       case 'field': {
@@ -272,7 +366,6 @@
         });
         element.addEventListener('keydown', (event) => onFieldKey(control.arrayIndex, event));
         bindFocus(element);
-        focusTarget = element;
         break;
       }
       case 'caption':
@@ -283,12 +376,17 @@
         element.htmlFor = 'Text1_' + control.captionOf;
         break;
       case 'link':
-        element = document.createElement('span');
+        // A real link, so that Tab reaches it and Enter opens it; the address still goes out
+        // through openLink, as typed, and only on a primary click, as on the desktop.
+        element = document.createElement('a');
         element.className = 'link';
+        element.href = description.linkAddress;
         element.textContent = control.caption;
         element.addEventListener('click', (event) => {
+          event.preventDefault();
           if (event.button === 0) openLink();
         });
+        element.addEventListener('auxclick', (event) => event.preventDefault());
         break;
       case 'line':
         element = document.createElement('div');
@@ -305,8 +403,59 @@
     }
     if (control.kind !== 'option') element.id = control.name;
     if (control.kind !== 'line') place(element, control);
-    if (focusTarget && control.tabIndex >= 0) focusTarget.tabIndex = control.tabIndex + 1;
     return element;
+  }
+
+  // --- the DOM order: the window's tab order ----------------------------------------------------
+  // Tab follows the DOM, and a positive tabindex would put every other focus stop of the page
+  // after the window's; so the controls enter the DOM in the window's tab order, followed by the
+  // links, which the desktop's Tab passes by and the page's reaches (in their own tab order).
+  // Each caption goes just before its field, so that a screen reader reads caption, then field.
+  // A control stays in its frame where the frame's focus stops follow one another; one that
+  // breaks the run (the calculate button, first of all) moves up to the frame's parent, its
+  // place made the parent's. The paint order, the description's order, is kept by z-index.
+  function domPlan(controls) {
+    const byName = new Map(controls.map((control) => [control.name, control]));
+    const frames = (control) => { // outermost first
+      const chain = [];
+      for (let frame = byName.get(control.container); frame; frame = byName.get(frame.container)) chain.unshift(frame);
+      return chain;
+    };
+    const stops = controls.filter((c) => c.tabIndex >= 0 && ['button', 'option', 'combo', 'field', 'link'].includes(c.kind))
+      .sort((a, b) => (a.kind === 'link') - (b.kind === 'link') || a.tabIndex - b.tabIndex);
+    const position = new Map(stops.map((control, i) => [control.name, i]));
+    const runs = new Map(); // frame -> its longest run of consecutive stops, [first, last]
+    for (const frame of controls.filter((c) => c.kind === 'frame')) {
+      const inside = stops.flatMap((stop, i) => (frames(stop).includes(frame) ? [i] : []));
+      let best = null;
+      for (let start = 0, k = 0; k < inside.length; k++) {
+        if (k > 0 && inside[k] !== inside[k - 1] + 1) start = k;
+        if (!best || inside[k] - inside[start] > best[1] - best[0]) best = [inside[start], inside[k]];
+      }
+      if (best) runs.set(frame.name, best);
+    }
+    // The stop a control goes with (a caption with its field), and where it goes among its
+    // siblings (a caption just before its field).
+    const stopOf = (control) => (control.kind === 'frame' ? runs.get(control.name)?.[0]
+      : position.get(control.kind === 'caption' ? 'Text1_' + control.captionOf : control.name));
+    const inRun = (frame, stop) => runs.has(frame.name) && stop >= runs.get(frame.name)[0] &&
+      stop <= runs.get(frame.name)[1];
+    return controls.map((control, paint) => {
+      const stop = stopOf(control);
+      const chain = frames(control);
+      let kept = chain.length;
+      if (stop !== undefined) {
+        kept = 0;
+        while (kept < chain.length && inRun(chain[kept], stop)) kept++;
+      }
+      let { left, top } = control; // lines and pictures take no focus and never move
+      for (const frame of chain.slice(kept)) {
+        left += frame.left;
+        top += frame.top;
+      }
+      return { control: { ...control, left, top }, parent: kept > 0 ? chain[kept - 1].name : 'Form1',
+        place: stop === undefined ? Infinity : stop - (control.kind === 'caption' ? 0.5 : 0), paint: paint + 1 };
+    });
   }
 
   function build() {
@@ -314,10 +463,16 @@
     window_.style.width = description.width + 'px';
     window_.style.height = description.height + 'px';
     elements.set('Form1', window_);
-    for (const control of description.controls) {
+    const boxes = new Map([['Form1', window_]]);
+    const plan = domPlan(description.controls);
+    for (const { control, paint } of plan) {
       const element = create(control);
+      element.style.setProperty('--paint', paint);
+      boxes.set(control.name, element);
       elements.set(control.name, control.kind === 'option' ? element.firstChild : element);
-      elements.get(control.container).append(element);
+    }
+    for (const { control, parent } of [...plan].sort((a, b) => a.place - b.place)) {
+      boxes.get(parent).append(boxes.get(control.name));
     }
     // A frame's tooltip shows over its own surface only, not over the controls inside it.
     for (const control of description.controls) {
@@ -327,6 +482,19 @@
         (control.kind === 'option' ? element.parentElement : element).title = '';
       }
     }
+    tips.note('summary', '', 'en'); // none before the first calculation
+    for (const control of description.controls) {
+      if (control.kind === 'field') {
+        tips.describe(elements.get(control.name),
+          ['help-' + control.arrayIndex, ...(control.container === SUMMARY_FRAME ? ['summary'] : [])]);
+      } else if (control.name === SUMMARY_FRAME) {
+        tips.describe(elements.get(control.name), ['summary']);
+      } else if (control.kind === 'frame' && control.toolTip) {
+        tips.note(control.name + '-tip', control.toolTip);
+        tips.describe(elements.get(control.name), [control.name + '-tip']);
+      }
+    }
+    tips.setUp(window_);
     elements.get('Command1').addEventListener('click', onCalculate);
     elements.get('Command2').addEventListener('click', openLink);
     elements.get('CORETYPE').addEventListener('input', () => {
@@ -358,13 +526,21 @@
     function handOverSettings() {
       const refusals = JSON.parse(withTexts(numbers.map((input) => input.value),
         (...texts) => textOf(module._coilwind_set_settings(series.selectedIndex, ...texts))));
+      // Each refusal a line of its own, which its setting names as the reason it is invalid.
+      settingsMessage.replaceChildren(...refusals.flatMap((refusal, i) => {
+        const line = document.createElement('span');
+        line.id = refusal.name + '-refusal';
+        line.textContent = '• 不在范围内 (refused): ' + refusal.message;
+        return i > 0 ? ['\n', line] : [line];
+      }));
+      settingsMessage.hidden = refusals.length === 0;
       for (const input of numbers) {
         const refusal = refusals.find((r) => r.name === input.id);
         input.classList.toggle('refused', Boolean(refusal));
-        input.setAttribute('aria-description', refusal ? refusal.message : '');
+        input.setAttribute('aria-invalid', String(Boolean(refusal)));
+        if (refusal) input.setAttribute('aria-describedby', refusal.name + '-refusal');
+        else input.removeAttribute('aria-describedby');
       }
-      settingsMessage.textContent = refusals.map((r) => '• 不在范围内 (refused): ' + r.message).join('\n');
-      settingsMessage.hidden = refusals.length === 0;
     }
     function fillLines(grid, lines) {
       if (grid.childElementCount !== lines.length * 2) {
@@ -378,6 +554,7 @@
           value.title = line.english;
           grid.append(caption, value);
         }
+        markEnglish(grid);
       }
       lines.forEach((line, i) => {
         const value = grid.children[2 * i + 1];
@@ -414,7 +591,7 @@
         const svg = new DOMParser().parseFromString(view.svg, 'image/svg+xml').documentElement;
         section.replaceChildren(document.importNode(svg, true));
       } else {
-        section.textContent = '无截面图 (nothing to draw: see why above)';
+        section.textContent = description.noSection;
       }
     }
     function report() {
@@ -448,15 +625,27 @@
         refresh();
       }
     }
-    function show() {
+    // Opening moves the focus into the details, as the desktop's details window takes it;
+    // closing gives it back to the control it came from, as the desktop's main window gets its
+    // focus back (with the field's selection as it was).
+    let opener = null;
+    function show(from = document.activeElement) {
+      const opening = panel.hidden;
       panel.hidden = false;
       measureLabels();
       document.getElementById('details-toggle').setAttribute('aria-expanded', 'true');
       refresh();
+      if (opening) {
+        opener = from;
+        panel.querySelector('select, input, button, textarea, a[href]')?.focus();
+      }
     }
     function hide() {
+      const hadFocus = panel.contains(document.activeElement);
       panel.hidden = true;
       document.getElementById('details-toggle').setAttribute('aria-expanded', 'false');
+      if (hadFocus && opener?.isConnected) giveFocusBack(opener);
+      opener = null;
     }
     // The drawing's labels are monospaced: measured once, when the details first show (a
     // measurement lays the page out, which start-up need not wait for).
@@ -497,7 +686,8 @@
           copy();
         }
       });
-      document.getElementById('details-toggle').addEventListener('click', () => (panel.hidden ? show() : hide()));
+      const toggle = document.getElementById('details-toggle');
+      toggle.addEventListener('click', () => (panel.hidden ? show(toggle) : hide()));
     }
     return { refresh, report, show, setUp, settingsArguments() {
       const [temperature, saturationFlux, alTolerance] = numbers.map((input) => input.value.trim());
@@ -509,15 +699,21 @@
   // --- the context menu and F2 -------------------------------------------------------------------
   function setUpMenu() {
     const menu = document.getElementById('menu');
+    let before = null; // the focus before the menu opened
     document.getElementById('menu-details').addEventListener('click', () => {
       menu.hidden = true;
-      details.show();
+      details.show(before);
+    });
+    // A right button opens the menu and leaves the focus where it is, as on the desktop.
+    elements.get('Form1').addEventListener('mousedown', (event) => {
+      if (event.button === 2 && !(event.target instanceof HTMLInputElement)) event.preventDefault();
     });
     elements.get('Form1').addEventListener('contextmenu', (event) => {
       if (event.target instanceof HTMLInputElement) return; // fields keep their editing menu
       event.preventDefault();
       menu.style.left = event.pageX + 'px';
       menu.style.top = event.pageY + 'px';
+      if (menu.hidden) before = document.activeElement;
       menu.hidden = false;
       document.getElementById('menu-details').focus();
     });
@@ -527,11 +723,57 @@
     document.addEventListener('keydown', (event) => {
       if (event.key === 'F2') {
         event.preventDefault();
-        details.show();
-      } else if (event.key === 'Escape') {
+        details.show(menu.hidden ? document.activeElement : before);
         menu.hidden = true;
+      } else if (event.key === 'Escape' && !menu.hidden) {
+        menu.hidden = true;
+        if (before?.isConnected) giveFocusBack(before);
       }
     });
+  }
+
+  // --- the page's languages and its width ----------------------------------------------------------
+  // The captions are Chinese with their English after them in brackets, "设置 (settings)", and a
+  // few are English only ("CORE"): the English is marked as such, so that a screen reader speaks
+  // it with an English voice. Values (fields, outputs) are left alone.
+  const CHINESE = /[\u2e80-\u9fff\uff00-\uffef]/;
+  const GLOSS = /\([^()\u2e80-\u9fff\uff00-\uffef]*[A-Za-z]{2}[^()\u2e80-\u9fff\uff00-\uffef]*\)/g;
+  function markEnglish(root) {
+    const walker = document.createTreeWalker(root, NodeFilter.SHOW_TEXT, (node) =>
+      (node.parentElement.closest('script, style, svg, select, textarea, output, [lang="en"]')
+        ? NodeFilter.FILTER_REJECT : NodeFilter.FILTER_ACCEPT));
+    const nodes = [];
+    while (walker.nextNode()) nodes.push(walker.currentNode);
+    const english = (text) => {
+      const span = document.createElement('span');
+      span.lang = 'en';
+      span.textContent = text;
+      return span;
+    };
+    for (const node of nodes) {
+      const text = node.data;
+      if (!CHINESE.test(text)) {
+        if (/[A-Za-z]{2}/.test(text)) node.replaceWith(english(text));
+        continue;
+      }
+      const parts = [];
+      let from = 0;
+      for (const match of text.matchAll(GLOSS)) {
+        parts.push(text.slice(from, match.index), english(match[0]));
+        from = match.index + match[0].length;
+      }
+      if (from > 0) node.replaceWith(...parts, text.slice(from));
+    }
+  }
+
+  // A screen narrower than the window gets the window scaled down to its width; page.css puts the
+  // details below the window there. Wider screens show the window at its own size.
+  function fitWindow() {
+    const form = elements.get('Form1');
+    const body = getComputedStyle(document.body);
+    form.style.zoom = '';
+    const room = document.documentElement.clientWidth - parseFloat(body.marginLeft) - parseFloat(body.marginRight);
+    if (room < form.offsetWidth) form.style.zoom = String(room / form.offsetWidth);
   }
 
   // --- CSV through the worker --------------------------------------------------------------------
@@ -670,6 +912,10 @@
     details.setUp(description.settings);
     setUpMenu();
     csv.setUp();
+    document.getElementById('page-title').textContent = document.title;
+    markEnglish(document.body);
+    fitWindow();
+    window.addEventListener('resize', fitWindow);
     elements.get('Command1').focus({ preventScroll: true });
     performance.mark('coilwind-ready');
   })();

@@ -12,12 +12,12 @@
 #include "view/field_help.hpp"
 #include "view/winding_section.hpp"
 #include "view/window_description.hpp"
+#include "web/json_writer.hpp"
 #include "web/result_text.hpp"
+#include "web/section_svg.hpp"
 
 #include <array>
-#include <cmath>
 #include <cstddef>
-#include <cstdio>
 #include <limits>
 #include <optional>
 #include <span>
@@ -30,68 +30,9 @@ namespace {
 
 using namespace coilwind;
 using web::give;
-
-// --- JSON ----------------------------------------------------------------------------------------
-
-void appendJsonString(std::string& json, std::string_view text) {
-    json += '"';
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            json += "\\\"";
-            break;
-        case '\\':
-            json += "\\\\";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                std::array<char, 8> escape{};
-                std::snprintf(escape.data(), escape.size(), "\\u%04x", c);
-                json += escape.data();
-            } else {
-                json += c;
-            }
-        }
-    }
-    json += '"';
-}
-
-// {"key": value, ...} built member by member.
-class JsonObject {
-public:
-    JsonObject& text(std::string_view key, std::string_view value) {
-        appendJsonString(member(key), value);
-        return *this;
-    }
-    JsonObject& number(std::string_view key, double value) {
-        appendShortest(member(key), value);
-        return *this;
-    }
-    JsonObject& raw(std::string_view key, std::string_view json) {
-        member(key) += json;
-        return *this;
-    }
-    std::string done() { return json_.empty() ? "{}" : json_ + '}'; }
-
-private:
-    std::string& member(std::string_view key) {
-        json_ += json_.empty() ? '{' : ',';
-        appendJsonString(json_, key);
-        json_ += ':';
-        return json_;
-    }
-    std::string json_;
-};
-
-template <typename Items, typename ToJson>
-std::string jsonArray(const Items& items, ToJson toJson) {
-    std::string json = "[";
-    for (const auto& item : items) {
-        json += json.size() > 1 ? "," : "";
-        json += toJson(item);
-    }
-    return json + ']';
-}
+using web::JsonObject;
+using web::jsonArray;
+using web::jsonString;
 
 // --- the window ----------------------------------------------------------------------------------
 
@@ -201,11 +142,7 @@ std::string settingsJson() {
     const DetailsSettings defaults;
     return JsonObject{}
         .raw("series", jsonArray(kWireSeries,
-                                 [](WireSeries series) {
-                                     std::string json;
-                                     appendJsonString(json, seriesTitle(series));
-                                     return json;
-                                 }))
+                                 [](WireSeries series) { return jsonString(seriesTitle(series)); }))
         .text("temperature", shortestText(defaults.temperatureC))
         .text("saturationFlux", shortestText(defaults.saturationFluxMt))
         .text("alTolerance", shortestText(defaults.alTolerancePercent))
@@ -231,152 +168,6 @@ std::string_view textOf(const char* text, int size) {
     return {text, static_cast<std::size_t>(size)};
 }
 
-// --- the winding section as SVG ------------------------------------------------------------------
-
-void appendXmlText(std::string& svg, std::string_view text) {
-    for (const char c : text) {
-        switch (c) {
-        case '<':
-            svg += "&lt;";
-            break;
-        case '>':
-            svg += "&gt;";
-            break;
-        case '&':
-            svg += "&amp;";
-            break;
-        case '"':
-            svg += "&quot;";
-            break;
-        default:
-            svg += c;
-        }
-    }
-}
-
-class Svg {
-public:
-    Svg(double width, double height) {
-        svg_ = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"section\"";
-        attribute("width", width).attribute("height", height);
-        svg_ += " viewBox=\"0 0 ";
-        appendShortest(svg_, width);
-        svg_ += ' ';
-        appendShortest(svg_, height);
-        svg_ += "\">";
-    }
-    Svg& open(std::string_view element, std::string_view cssClass) {
-        svg_ += '<';
-        svg_ += element;
-        svg_ += " class=\"";
-        svg_ += cssClass;
-        svg_ += '"';
-        return *this;
-    }
-    Svg& attribute(std::string_view name, double value) {
-        svg_ += ' ';
-        svg_ += name;
-        svg_ += "=\"";
-        appendShortest(svg_, value);
-        svg_ += '"';
-        return *this;
-    }
-    void close() { svg_ += "/>"; }
-    void box(const SectionBox& box, std::string_view cssClass) {
-        open("rect", cssClass)
-            .attribute("x", box.left)
-            .attribute("y", box.top)
-            .attribute("width", box.width)
-            .attribute("height", box.height)
-            .close();
-    }
-    void line(double x1, double y1, double x2, double y2, std::string_view cssClass) {
-        open("line", cssClass)
-            .attribute("x1", x1)
-            .attribute("y1", y1)
-            .attribute("x2", x2)
-            .attribute("y2", y2)
-            .close();
-    }
-    void text(const SectionBox& box, std::string_view text, std::string_view cssClass) {
-        open("text", cssClass)
-            .attribute("x", box.left + box.width / 2)
-            .attribute("y", box.top + box.height / 2);
-        svg_ += '>';
-        appendXmlText(svg_, text);
-        svg_ += "</text>";
-    }
-    void mark(const SectionMark& mark, std::string_view cssClass) {
-        line(mark.x1, mark.y1, mark.x2, mark.y2, cssClass);
-        // Short end ticks across the line, as on the desktop drawing.
-        const double dx = mark.x2 - mark.x1;
-        const double dy = mark.y2 - mark.y1;
-        const double length = std::hypot(dx, dy);
-        if (length > 0) {
-            const double tx = -dy / length * 4;
-            const double ty = dx / length * 4;
-            line(mark.x1 - tx, mark.y1 - ty, mark.x1 + tx, mark.y1 + ty, cssClass);
-            line(mark.x2 - tx, mark.y2 - ty, mark.x2 + tx, mark.y2 + ty, cssClass);
-        }
-        text(mark.labelBox, mark.label, "label");
-    }
-    std::string done() { return svg_ + "</svg>"; }
-
-private:
-    std::string svg_;
-};
-
-// The drawing of the design in an area of width x height pixels; labels are measured with a
-// monospaced font of that character width and line height.
-std::string sectionSvg(const DetailsView& view, double width, double height, double charWidth,
-                       double lineHeight) {
-    std::optional<WindingSection> section;
-    if (view.design) {
-        const SectionArea area{width, height, lineHeight, [charWidth](std::string_view label) {
-                                   std::size_t characters = 0;
-                                   for (const char c : label) {
-                                       characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-                                   }
-                                   return static_cast<double>(characters) * charWidth;
-                               }};
-        section = layoutSection(*view.design, view.details, area);
-    }
-    if (!section) {
-        return {};
-    }
-    Svg svg(width, height);
-    svg.line(0, section->axisY, width, section->axisY, "axis");
-    svg.box(section->core, "core");
-    if (static_cast<double>(section->coreLabel.size()) * charWidth < section->core.width &&
-        lineHeight < section->core.height) {
-        svg.text(section->core, section->coreLabel, "label");
-    }
-    for (const SectionBox& flange : section->flanges) {
-        svg.box(flange, "flange");
-    }
-    if (section->space) {
-        svg.box(*section->space, "space");
-    }
-    for (const SectionBand& band : section->bands) {
-        svg.box(band.box, band.overfill ? "band overfill" : "band");
-    }
-    for (const SectionTurn& turn : section->turns) {
-        svg.open("circle", turn.overfill ? "turn overfill" : "turn")
-            .attribute("cx", turn.x)
-            .attribute("cy", turn.y)
-            .attribute("r", turn.radius)
-            .close();
-    }
-    svg.mark(section->width, "mark");
-    if (section->depth) {
-        svg.mark(*section->depth, "mark");
-    }
-    if (section->cut) {
-        svg.mark(*section->cut, "mark cut");
-    }
-    return svg.done();
-}
-
 std::string linesJson(const std::vector<DetailsLine>& lines) {
     return jsonArray(lines, [](const DetailsLine& line) {
         JsonObject json;
@@ -393,7 +184,7 @@ std::string checksJson(const std::vector<CheckLine>& lines) {
     return jsonArray(lines, [](const CheckLine& line) {
         return JsonObject{}
             .text("key", line.key)
-            .raw("error", line.error ? "true" : "false")
+            .boolean("error", line.error)
             .text("text", line.text)
             .done();
     });
@@ -421,6 +212,7 @@ const char* coilwind_window() {
                     .text("linkAddress", kLinkAddress)
                     .text("drumCore", kDrumCoreText)
                     .text("rodCore", kRodCoreText)
+                    .text("noSection", kNoSectionText)
                     .number("width", toPixels(kClientWidthTwips))
                     .number("height", toPixels(kClientHeightTwips))
                     .done());
@@ -513,15 +305,11 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
         .raw("inputs", linesJson(view.inputs))
         .raw("figures", linesJson(view.figures))
         .raw("reasons", jsonArray(view.details.reasons,
-                                  [](const std::string& reason) {
-                                      std::string text;
-                                      appendJsonString(text, reason);
-                                      return text;
-                                  }))
+                                  [](const std::string& reason) { return jsonString(reason); }))
         .raw("rodShapeApplies", view.rodShapeApplies ? "true" : "false")
         .raw("rodShape", linesJson(view.rodShape))
         .raw("rodShapeWarns", view.rodShapeWarns ? "true" : "false")
-        .text("svg", sectionSvg(view, width, height, charWidth, lineHeight));
+        .text("svg", web::sectionSvg(view, width, height, charWidth, lineHeight));
     if (view.rodShapeNote) {
         json.text("rodShapeNote", *view.rodShapeNote);
     }

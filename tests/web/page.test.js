@@ -13,10 +13,17 @@ const { pathToFileURL } = require('node:url');
 const puppeteer = require('puppeteer-core');
 const { serve } = require('./serve');
 
+const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 const build = process.env.COILWIND_WEB_BUILD;
 const nativeBatch = process.env.COILWIND_BATCH;
 const STARTUP = { 0: 'KQ8*10', 1: '8', 2: '3.5', 3: '', 4: '10', 5: '', 6: '6.3', 7: '', 8: '', 9: '\\',
   17: '500', 18: '', 19: '4.7', 20: '', 21: '', 23: '', 24: '' };
+// The desktop window's Tab order, then the page's own stops: its three links, which the
+// desktop's Tab passes by.
+const TAB_ORDER = ['Command1', 'Option1', 'CORETYPE', ...[20, 21, 23, 24, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 17, 18, 19]
+  .map((i) => 'Text1_' + i), 'Command2', 'Label1', 'Label2', 'Label4'];
+const DESKTOP = { width: 1280, height: 900 };
+const PHONE = { width: 390, height: 844, hasTouch: true, isMobile: true };
 const DRUM = { 18: '41.7', 20: '10.6', 21: '0.761', 23: '0.0075', 24: '0.779\n\r' };
 const ROD = { 18: '902.2', 20: '2.3', 21: '1.323', 23: '0.0008', 24: '0.710\n\r' };
 
@@ -45,12 +52,13 @@ for (const [name, address] of targets) {
     let page;
     let requestsAfterLoad;
     let problems;
-    async function open() {
+    async function open(viewport = DESKTOP) {
       if (page) {
         assert.deepEqual(problems, []);
         await page.close();
       }
       page = await browser.newPage();
+      await page.setViewport(viewport);
       problems = [];
       page.on('pageerror', (error) => problems.push(String(error)));
       page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
@@ -124,20 +132,186 @@ for (const [name, address] of targets) {
       }
     });
 
-    test('Tab visits the controls in the window\'s tab order, each field selected', async () => {
+    // The ring: an outline, else a box shadow, else the background the focus gave the control.
+    const focusRing = () => page.evaluate(() => {
+      const element = document.activeElement;
+      const style = getComputedStyle(element);
+      const box = element.getBoundingClientRect();
+      const window_ = document.getElementById('Form1').getBoundingClientRect();
+      const ring = style.outlineStyle !== 'none' && parseFloat(style.outlineWidth) >= 2 ? style.outlineColor
+        : style.boxShadow !== 'none' ? style.boxShadow.match(/rgba?\([^)]*\)/)[0] : style.backgroundColor;
+      return { ring, shown: box.width >= 8 && box.height >= 8 && box.left >= window_.left && box.top >= window_.top };
+    });
+    const luminance = (color) => {
+      const [r, g, b] = color.match(/\d+(\.\d+)?/g).slice(0, 3).map((v) => Number(v) / 255)
+        .map((v) => (v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4));
+      return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const contrast = (a, b) => {
+      const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+      return (light + 0.05) / (dark + 0.05);
+    };
+
+    test('Tab follows the window\'s tab order without a positive tabindex; every stop shows a ring', async () => {
       await open();
-      const order = ['Option1', 'CORETYPE', ...[20, 21, 23, 24, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 17, 18, 19]
-        .map((i) => 'Text1_' + i), 'Command2'];
-      for (const id of order) {
+      assert.deepEqual(await page.$$eval('*', (all) => all.filter((e) => e.tabIndex > 0).map((e) => e.id)), []);
+      assert.equal((await focused()).id, TAB_ORDER[0]);
+      for (const id of TAB_ORDER.slice(1)) {
         await page.keyboard.press('Tab');
         const now = await focused();
         assert.equal(now.id, id);
         if (id.startsWith('Text1_') && id !== 'Text1_3') assert.ok(now.selected, id);
+        // Seen at 3:1 against the window and the core-size frame; the zero-width button too.
+        const { ring, shown } = await focusRing();
+        assert.ok(shown, id);
+        for (const around of ['rgb(239, 239, 239)', 'rgb(221, 221, 221)']) assert.ok(contrast(ring, around) >= 3, `${id}: ${ring}`);
       }
+      await page.keyboard.press('Tab');
+      assert.equal((await focused()).id, 'details-toggle');
+      for (let i = 0; i < 5; i++) {
+        await page.keyboard.down('Shift');
+        await page.keyboard.press('Tab');
+        await page.keyboard.up('Shift');
+      }
+      assert.deepEqual(await focused(), { id: 'Text1_19', selected: true });
+    });
+
+    test('captions name their fields, in reading order; the help is English and described', async () => {
+      await open();
+      const tree = await page.accessibility.snapshot();
+      const boxes = [];
+      (function walk(node) {
+        if (node.role === 'textbox') boxes.push(node);
+        for (const child of node.children || []) walk(child);
+      })(tree);
+      assert.deepEqual(boxes.map((box) => box.name), ['圈数', '最大线径(mm)', 'DCR-max. (Ω)', '铜重(g)', '规格型号',
+        '外径A', '中柱B', 'C', '长D', 'E', '幅宽F', '针长', '针距', '厂家', '磁导率Ue', 'AL (nH/N2)', '电感量 (uH)']);
+      assert.match(boxes.find((box) => box.name === '磁导率Ue').description, /permeability/);
+      const languages = await page.evaluate(() => {
+        const help = document.getElementById(document.getElementById('Text1_17').getAttribute('aria-describedby'));
+        const gloss = [...document.querySelectorAll('#details h2 [lang]')].map((e) => e.textContent + ':' + e.lang);
+        return { help: help.closest('[lang]').lang, gloss, page: document.documentElement.lang };
+      });
+      assert.deepEqual(languages, { help: 'en', gloss: ['(winding details):en'], page: 'zh-Hans' });
+      assert.equal(await page.$$eval('h1', (headings) => headings.map((h) => h.textContent).join()),
+        await page.title());
+    });
+
+    test('the field help and the summary by keyboard and by touch; Esc puts the tip away', async () => {
+      const tip = () => page.$eval('#tip', (element) => (element.hidden ? '' : element.textContent));
+      await open();
+      await page.click('#Text1_17'); // a mouse has the tooltips: no tip
+      assert.equal(await tip(), '');
+      await page.keyboard.press('Enter');
+      assert.match(await tip(), /^AL: inductance factor/);
+      await page.keyboard.press('Escape');
+      assert.equal(await tip(), '');
+      await click('Command1');
+      await page.focus('#Text1_21');
       await page.keyboard.down('Shift');
       await page.keyboard.press('Tab');
       await page.keyboard.up('Shift');
-      assert.deepEqual(await focused(), { id: 'Text1_19', selected: true });
+      assert.match(await tip(), /^Number of turns[^]*TURNS=10\.6Ts {4}WIRE=0\.761mm/);
+      assert.deepEqual(await page.$$eval('#tip p', (parts) => parts.map((p) => p.lang)), ['en', 'en']);
+      // A touch on the result frame's own surface shows the summary where it was touched.
+      await open(PHONE);
+      await page.tap('#Command1');
+      await page.tap('#Text1_17'); // a finger on a field: its help
+      assert.match(await tip(), /^Ue: relative permeability/);
+      const corner = await page.$eval('#Frame3', (element) => {
+        const box = element.getBoundingClientRect();
+        return { x: box.right - 4, y: box.bottom - 4 };
+      });
+      await page.touchscreen.tap(corner.x, corner.y);
+      assert.match(await tip(), /^TURNS=10\.6Ts/);
+      assert.ok(await page.$eval('#tip', (element) => element.getBoundingClientRect().right <= innerWidth));
+      await page.tap('#fig');
+      assert.equal(await tip(), '');
+    });
+
+    test('Esc in the details, and in the menu, gives the focus back to where it came from', async () => {
+      await open();
+      const ways = [
+        ['F2 in a field', async () => {
+          await page.click('#Text1_19');
+          await page.keyboard.press('End'); // the caret after the text, nothing selected
+          await page.keyboard.press('F2');
+        }, { id: 'Text1_19', selected: false }],
+        ['the toolbar button', async () => {
+          await page.focus('#details-toggle');
+          await page.keyboard.press('Enter');
+        }, { id: 'details-toggle', selected: false }],
+        ['the window\'s menu', async () => {
+          await page.focus('#Command1');
+          await page.click('#fig', { button: 'right' });
+          await page.keyboard.press('Enter');
+        }, { id: 'Command1', selected: false }],
+      ];
+      for (const [way, openDetails, opener] of ways) {
+        await openDetails();
+        assert.equal(await page.$eval('#details', (panel) => !panel.hidden && panel.contains(document.activeElement)),
+          true, way);
+        await page.keyboard.press('Escape');
+        assert.equal(await page.$eval('#details', (panel) => panel.hidden), true, way);
+        assert.deepEqual(await focused(), opener, way);
+      }
+      await page.click('#fig', { button: 'right' });
+      await page.keyboard.press('Escape');
+      assert.equal((await focused()).id, 'Command1');
+    });
+
+    test('axe finds nothing serious, the details closed and open, on a desktop and on a phone', async () => {
+      for (const viewport of [DESKTOP, PHONE]) {
+        await open(viewport);
+        await page.evaluate(axeSource);
+        await page.$eval('#csv-progress', (bar) => { bar.hidden = false; }); // as while a table runs
+        const named = [];
+        (function walk(node) {
+          if (node.role === 'progressbar') named.push(node.name);
+          for (const child of node.children || []) walk(child);
+        })(await page.accessibility.snapshot());
+        assert.deepEqual(named, ['CSV 进度 (progress)']);
+        for (const state of ['closed', 'open']) {
+          if (state === 'open') {
+            await click('Command1');
+            await page.keyboard.press('F2');
+            await page.click('#temperature', { clickCount: 3 });
+            await page.keyboard.type('-300'); // a refused setting, in its colours
+          }
+          const { violations } = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
+          const serious = violations.filter((v) => ['serious', 'critical'].includes(v.impact))
+            .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+          assert.deepEqual(serious, [], `${viewport.width} px, details ${state}`);
+        }
+      }
+      // Over the window's drawn frames axe cannot tell the background, and says so: measured here.
+      const texts = await page.$$eval('#Form1 *', (all) => all.filter((e) => e instanceof HTMLInputElement ||
+        [...e.childNodes].some((node) => node.nodeType === Node.TEXT_NODE && node.data.trim())).map((e) => {
+        let under = e;
+        while (getComputedStyle(under).backgroundColor === 'rgba(0, 0, 0, 0)') under = under.parentElement;
+        return [e.id || e.parentElement.id, getComputedStyle(e).color, getComputedStyle(under).backgroundColor];
+      }));
+      assert.ok(texts.length > 40);
+      for (const [id, color, background] of texts) assert.ok(contrast(color, background) >= 4.5, `${id}: ${color} on ${background}`);
+    });
+
+    test('on a phone the whole window shows, scaled to the width, and the details open below it', async () => {
+      await open(PHONE);
+      const onScreen = (selector) => page.$eval(selector, (element) => {
+        const box = element.getBoundingClientRect();
+        return { left: box.left >= 0, right: box.right <= innerWidth, top: box.top >= 0, bottom: box.bottom <= innerHeight };
+      });
+      const all = { left: true, right: true, top: true, bottom: true };
+      assert.deepEqual(await onScreen('#Form1'), all);
+      assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), 'no sideways scrolling');
+      await page.tap('#details-toggle');
+      await page.keyboard.press('Escape'); // ... and back, then open them for good
+      await page.tap('#details-toggle');
+      assert.equal(await page.evaluate(() => document.activeElement.closest('#details') !== null), true);
+      assert.deepEqual(await onScreen(':focus'), all);
+      const [window_, panel] = await page.$$eval('#Form1, #details', (boxes) => boxes.map((b) => b.getBoundingClientRect().toJSON()));
+      assert.ok(panel.top >= window_.bottom && panel.left >= 0 && panel.right <= PHONE.width, JSON.stringify(panel));
+      assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), 'no sideways scrolling');
     });
 
     test('a faulting design writes nothing past the fault; a typed edit keeps the hidden line ends', async () => {
@@ -174,7 +348,8 @@ for (const [name, address] of targets) {
 
     test('the field help follows the typed core type; captions name the fields', async () => {
       await open();
-      const help = () => page.$eval('#Text1_1', (field) => field.getAttribute('aria-description'));
+      const help = () => page.$eval('#Text1_1', (field) =>
+        document.getElementById(field.getAttribute('aria-describedby')).textContent);
       const drum = await help();
       await typeCoreType('R CORE');
       const rod = await help();
@@ -220,6 +395,10 @@ for (const [name, address] of targets) {
       await page.keyboard.type('-300');
       assert.match(await page.$eval('#settingsMessage', (p) => (p.hidden ? '' : p.textContent)), /-300/);
       assert.equal(await page.$eval('#temperature', (input) => input.className), 'refused');
+      const refused = await page.$eval('#temperature', (input) => [input.getAttribute('aria-invalid'),
+        document.getElementById(input.getAttribute('aria-describedby'))?.textContent]);
+      assert.equal(refused[0], 'true');
+      assert.match(refused[1], /-300/);
       await page.type('#measured', '5');
       await page.type('#testTurns', '10');
       await click('useAsAl');

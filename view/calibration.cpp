@@ -1,0 +1,45 @@
+#include "calibration.hpp"
+
+#include "calc/failure.hpp"
+#include "calc/number_text.hpp"
+#include "calc/winding_details.hpp"
+
+#include <optional>
+
+namespace coilwind {
+namespace {
+
+// A plain decimal number above zero, blanks around it allowed; nothing else.
+std::optional<double> positiveNumber(std::string_view text) {
+    const std::optional<double> value = readPlainNumber(text);
+    return value && *value > 0 ? value : std::nullopt;
+}
+
+} // namespace
+
+CalibrationOutcome applyCalibration(FieldSet& fields, std::string_view measuredUhText,
+                                    std::string_view turnsText) {
+    const std::optional<double> measured = positiveNumber(measuredUhText);
+    if (!measured) {
+        return {false, "实测电感须为大于 0 的数 (measured L: a number above 0, in uH, e.g. 12.5)"};
+    }
+    const std::optional<double> turns = positiveNumber(turnsText);
+    if (!turns) {
+        return {false, "圈数须为大于 0 的数 (turns of the test coil: a number above 0, e.g. 20)"};
+    }
+    try {
+        const double al = calibratedAl(*measured, *turns);
+        if (formatFixed(al, Pattern::OneDecimal) == "0.0") {
+            return {false, "AL = " + shortestText(al) +
+                               " nH/N2 显示为 0.0, 未写入 (would show as 0.0; check the entries)"};
+        }
+        writeCalibratedAl(fields, *measured, *turns);
+    } catch (const CalcFailure&) {
+        return {false, "AL 超出范围, 未写入 (AL beyond the range of a number; check the entries)"};
+    }
+    return {true, "AL = " + fields.text(field::kAl) +
+                      " nH/N2 已写入 (written to AL). Enter in 电感量 recomputes the turns; "
+                      "计算 recomputes AL from 磁导率Ue."};
+}
+
+} // namespace coilwind

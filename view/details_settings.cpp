@@ -1,0 +1,24 @@
+#include "details_settings.hpp"
+
+#include "calc/number_text.hpp"
+#include "shown_text.hpp"
+
+namespace coilwind {
+
+std::optional<double> readSetting(const SettingLimit& limit, std::string_view text) {
+    const std::optional<double> value = readPlainNumber(text);
+    return value && limit.admits(*value) ? value : std::nullopt;
+}
+
+std::string settingRefusal(const SettingLimit& limit, std::string_view text) {
+    return std::string(limit.name) + " " + rangeText(limit) + ", not " +
+           quotedShort(std::string(text));
+}
+
+std::string settingSummary(const SettingLimit& limit, double value, std::string_view label) {
+    return limit.admits(value)
+               ? std::string(label) + shortestText(value) + " " + std::string(limit.unit)
+               : std::string(limit.name) + " refused (" + rangeText(limit) + ")";
+}
+
+} // namespace coilwind
