@@ -1,7 +1,8 @@
 #include "calc/portable_math.hpp"
 
+#include "calc/bit_cast.hpp"
+
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -20,10 +21,10 @@ namespace coilwind::portable {
 namespace {
 
 constexpr double bits(std::uint64_t pattern) {
-    return std::bit_cast<double>(pattern);
+    return bitCast<double>(pattern);
 }
 constexpr std::uint64_t bitsOf(double x) {
-    return std::bit_cast<std::uint64_t>(x);
+    return bitCast<std::uint64_t>(x);
 }
 // The high 32 bits without the sign: fdlibm's thresholds are written against this word.
 constexpr std::uint32_t highWordOfMagnitude(double x) {

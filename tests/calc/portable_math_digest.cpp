@@ -4,10 +4,10 @@
 // the program fails when its own differs.
 //
 //   portable_math_digest [expected-digest]
+#include "calc/bit_cast.hpp"
 #include "calc/portable_math.hpp"
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstddef>
 #include <iostream>
@@ -33,7 +33,7 @@ struct Digest {
     std::uint64_t hash = 0xcbf29ce484222325ULL; // FNV-1a 64 offset basis
     std::uint64_t count = 0;
     void add(double result) {
-        std::uint64_t bits = std::bit_cast<std::uint64_t>(result);
+        std::uint64_t bits = coilwind::bitCast<std::uint64_t>(result);
         for (int i = 0; i < 8; ++i) { // little-endian bytes, whatever the machine
             hash = (hash ^ (bits & 0xffU)) * 0x100000001b3ULL;
             bits >>= 8U;
@@ -80,16 +80,16 @@ int main(int argc, char** argv) {
             digest.add(f.function(-x));
         }
         for (int i = 0; i < kPerKind; ++i) { // any bit pattern: NaNs, subnormals, both signs
-            digest.add(f.function(std::bit_cast<double>(random.next())));
+            digest.add(f.function(coilwind::bitCast<double>(random.next())));
         }
         for (int i = 0; i < kPerKind; ++i) { // evenly over the useful range
             const double u = static_cast<double>(random.next() >> 11U) * 0x1p-53;
             digest.add(f.function(f.from + u * (f.to - f.from)));
         }
-        const std::uint64_t low = std::bit_cast<std::uint64_t>(f.positiveLow);
-        const std::uint64_t high = std::bit_cast<std::uint64_t>(f.positiveHigh);
+        const std::uint64_t low = coilwind::bitCast<std::uint64_t>(f.positiveLow);
+        const std::uint64_t high = coilwind::bitCast<std::uint64_t>(f.positiveHigh);
         for (int i = 0; i < kPerKind; ++i) { // every scale of the range alike
-            digest.add(f.function(std::bit_cast<double>(low + random.next() % (high - low))));
+            digest.add(f.function(coilwind::bitCast<double>(low + random.next() % (high - low))));
         }
     }
     std::string text(16, '0');

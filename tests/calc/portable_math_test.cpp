@@ -1,6 +1,6 @@
+#include "calc/bit_cast.hpp"
 #include "calc/portable_math.hpp"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ constexpr double minSubnormal = std::numeric_limits<double>::denorm_min();
 // Distance in units in the last place: the count of doubles between a and b.
 std::int64_t ulpsBetween(double a, double b) {
     const auto ordered = [](double x) {
-        const auto i = std::bit_cast<std::int64_t>(x);
+        const auto i = bitCast<std::int64_t>(x);
         return i < 0 ? std::numeric_limits<std::int64_t>::min() - i : i;
     };
     const std::int64_t d = ordered(a) - ordered(b);
@@ -63,7 +63,7 @@ TEST_P(SpecialValues, AsC99AnnexFOrWithinOneUlp) {
     if (std::isnan(c.expected)) {
         EXPECT_TRUE(std::isnan(got)) << caseName(c) << " = " << got;
     } else if (c.exact) {
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(c.expected))
+        EXPECT_EQ(bitCast<std::uint64_t>(got), bitCast<std::uint64_t>(c.expected))
             << caseName(c) << " = " << got;
     } else {
         EXPECT_LE(ulpsBetween(got, c.expected), 1) << caseName(c) << " = " << got;
@@ -231,8 +231,8 @@ TEST(PortableMath, OddAndEvenFunctionsKeepTheirSymmetryBitForBit) {
         for (int i = 0; i < kSweepPoints; i += 7) {
             const double x = sweepArgument(r, i);
             const double plus = r.f.function(x);
-            ASSERT_EQ(std::bit_cast<std::uint64_t>(odd ? -plus : plus),
-                      std::bit_cast<std::uint64_t>(r.f.function(-x)))
+            ASSERT_EQ(bitCast<std::uint64_t>(odd ? -plus : plus),
+                      bitCast<std::uint64_t>(r.f.function(-x)))
                 << name << " at " << x;
         }
     }
