@@ -3,6 +3,7 @@
 #include "calc/bit_cast.hpp"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
