@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the calculation core and coilwind-batch's reader: builds the libFuzzer targets (fuzz/) with clang into build-fuzz/,
+# Fuzzes the calculation core, coilwind-batch's reader and the design files' reader: builds the libFuzzer targets (fuzz/) with clang into build-fuzz/,
 # runs each for the given number of seconds (default 60, the targets side by side) on a scratch
 # copy of its seed corpus, then checks that reading a number takes time linear in the text's
 # length (4 KiB against 1 MiB texts). Exits non-zero on any finding; a crashing input is kept in
@@ -18,7 +18,7 @@ source tools/packages.sh
 root=$PWD
 build=$root/build-fuzz
 findings=$build/findings
-targets=(fuzz_read_number fuzz_write_number fuzz_stages fuzz_batch)
+targets=(fuzz_read_number fuzz_write_number fuzz_stages fuzz_batch fuzz_design_file)
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/coilwind-fuzz.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
@@ -71,6 +71,7 @@ extra_flags_of() {
     case $1 in
         fuzz_stages) echo "-dict=$root/fuzz/coilwind.dict" ;;
         fuzz_batch) echo "-dict=$root/fuzz/batch.dict" ;;
+        fuzz_design_file) echo "-dict=$root/fuzz/design.dict" ;;
         fuzz_read_number) echo "-dict=$root/fuzz/coilwind.dict -use_value_profile=1" ;;
         *) echo "-use_value_profile=1" ;;
     esac

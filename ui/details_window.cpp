@@ -238,7 +238,7 @@ QWidget* DetailsWindow::buildSettings() {
     series_ = new QComboBox;
     series_->setObjectName(QStringLiteral("series"));
     for (const WireSeries series : kWireSeries) {
-        series_->addItem(qstring(seriesTitle(series)));
+        series_->addItem(qstring(seriesTitle(series)), qstring(seriesKey(series)));
         if (series == defaults.series) {
             series_->setCurrentIndex(series_->count() - 1);
         }

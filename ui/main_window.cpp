@@ -129,10 +129,24 @@ FieldSet& MainWindow::fieldSet() {
 }
 
 void MainWindow::showDetails() {
+    detailsWindow().present();
+}
+
+DetailsWindow& MainWindow::detailsWindow() {
     if (details_ == nullptr) {
         details_ = new DetailsWindow(*this);
     }
-    details_->present();
+    return *details_;
+}
+
+PictureMode MainWindow::pictureMode() const {
+    return inductanceMode_->isChecked() ? PictureMode::Inductance : PictureMode::Core;
+}
+
+void MainWindow::showCoreType(const QString& text, PictureMode mode) {
+    (mode == PictureMode::Inductance ? inductanceMode_ : coreMode_)->setChecked(true);
+    coreType_->setEditText(text);
+    applyPictureRule();
 }
 
 // Right-clicks that no control takes (the window's and the frames' own surfaces, captions, the

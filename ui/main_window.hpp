@@ -51,6 +51,12 @@ public:
     FieldSet& fieldSet();
     // Opens the details window beside this one, or raises it (F2, context menu).
     void showDetails();
+    // The details window, made hidden if it was never opened: its settings belong to the design.
+    DetailsWindow& detailsWindow();
+    PictureMode pictureMode() const;
+    // Puts the text into the core-type box and selects the mode's option, then shows the picture
+    // they choose, as an edit of the box would: an opened design.
+    void showCoreType(const QString& text, PictureMode mode);
     // Every calculation so far, as far as the details need them; the window shows none of it.
     const CalculationRecord& calculationRecord() const { return record_; }
     // Where the fields that the calculation reads or writes lie, the core-type box included: the

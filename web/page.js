@@ -148,6 +148,7 @@
     performance.mark('coilwind-calculate');
     handOverTexts();
     afterCommand(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_calculate(p, n))));
+    designs.noteCalculation();
     // The page's own work, style and layout included; then the frame that shows it.
     void elements.get('Form1').offsetHeight;
     performance.measure('coilwind-calculate-laid-out', 'coilwind-calculate');
@@ -165,6 +166,7 @@
     const summaryText = withTexts([coreTypeText()],
       (p, n) => textOf(module._coilwind_key_down(index, keyCode, modifiers, p, n)));
     if (enter) afterCommand(summaryText); // other keys change nothing in the calculator
+    if (enter && module._coilwind_closes_stage(index)) designs.noteCalculation();
   }
 
   // --- the picture rule and the field help -------------------------------------------------------
@@ -662,7 +664,7 @@
       probe.remove();
     }
     function setUp(defaults) {
-      defaults.series.forEach((title) => series.add(new Option(title)));
+      defaults.series.forEach((title, i) => series.add(new Option(title, defaults.seriesKeys[i])));
       numbers.forEach((input) => {
         input.value = defaults[input.id];
         input.title = input.dataset.english + '; accepted ' + defaults[input.id + 'Range'];
@@ -731,6 +733,220 @@
       }
     });
   }
+
+  // --- design files, share links and recent designs ----------------------------------------------
+  // The module writes and reads every file, link and list (the desktop's reader and writer); the
+  // page only hands over what the boxes hold and puts back what it returns. Recent designs stay in
+  // this browser's local storage; a link's design sits after '#', which no request carries.
+  const designs = (() => {
+    const RECENT_STORAGE = 'coilwind.recentDesigns';
+    const status = document.getElementById('design-status');
+    let words = {};
+    let settingKeys = [];
+    let recent = null; // the stored list's text, read once per visit
+
+    function say(message, fault = false) {
+      status.textContent = message;
+      status.classList.toggle('fault', fault);
+    }
+    function mode() {
+      return elements.get('Option2').checked ? 1 : 0;
+    }
+    function withBytes(bytes, run) {
+      const pointer = module._malloc(bytes.length + 1);
+      module.HEAPU8.set(bytes, pointer);
+      try {
+        return run(pointer, bytes.length);
+      } finally {
+        module._free(pointer);
+      }
+    }
+    // The fields, the core type, the mode and every setting's box, as the module writes them.
+    function call(write) {
+      handOverTexts();
+      for (const key of settingKeys) {
+        const box = document.getElementById(key);
+        if (box) withTexts([key, box.value], (k, kn, v, vn) => module._coilwind_design_setting(k, kn, v, vn));
+      }
+      return withTexts([coreTypeText()], (p, n) => textOf(write(p, n, mode())));
+    }
+    function text() {
+      return call(module._coilwind_design_text);
+    }
+    function link() {
+      const address = new URL(location.href);
+      address.hash = call(module._coilwind_design_fragment);
+      return address.href;
+    }
+    // The module's answer to an opening: the design, whose fields it already holds, or the reason.
+    function restore(answer) {
+      const result = JSON.parse(answer);
+      if (result.message) throw new Error(result.message);
+      const design = result.design;
+      takeTexts();
+      elements.get('CORETYPE').value = design.coreType;
+      elements.get(design.pictureMode === 'inductance' ? 'Option2' : 'Option1').checked = true;
+      for (const [key, value] of Object.entries(design.settings)) {
+        const box = document.getElementById(key);
+        if (box) box.value = value;
+      }
+      applyPictureRule();
+      applyFieldHelp();
+      details.refresh();
+      return result.said;
+    }
+    function openBytes(bytes, name) {
+      return restore(withBytes(bytes, (p, n) => withTexts([name],
+        (q, m) => textOf(module._coilwind_open_design(p, n, q, m)))));
+    }
+    function openText(designText) {
+      return openBytes(encoder.encode(designText), '');
+    }
+    function openLink(fragment) {
+      return restore(withTexts([fragment], (p, n) => textOf(module._coilwind_open_link(p, n))));
+    }
+    // At most one byte beyond the limit is read: enough for the reader to refuse a larger file.
+    async function openFile(file) {
+      try {
+        const bytes = new Uint8Array(await file.slice(0, words.limit + 1).arrayBuffer());
+        say(openBytes(bytes, file.name));
+      } catch (error) {
+        say(String(error.message || error), true);
+      }
+    }
+    function save() {
+      const designText = text();
+      const name = withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_design_file_name(p, n, mode())));
+      const refusal = withTexts([designText, name], (p, n, q, m) => textOf(module._coilwind_design_save_refusal(p, n, q, m)));
+      if (refusal) {
+        say(refusal, true);
+        return;
+      }
+      const anchor = document.createElement('a');
+      anchor.href = URL.createObjectURL(new Blob([designText], { type: 'application/json' }));
+      anchor.download = name;
+      anchor.click();
+      setTimeout(() => URL.revokeObjectURL(anchor.href), 10000);
+    }
+    async function copyLink() {
+      const address = link();
+      try {
+        await navigator.clipboard.writeText(address);
+        say(words.linkCopied);
+      } catch (error) {
+        say(address); // no clipboard here: the address to copy by hand
+      }
+    }
+
+    function storedRecent() {
+      if (recent === null) {
+        try {
+          recent = localStorage.getItem(RECENT_STORAGE) ?? '';
+        } catch {
+          recent = ''; // no local storage here (a private window, a blocked file://)
+        }
+      }
+      return recent;
+    }
+    // A list the storage refuses (full) is kept for this visit only, and the old one removed so
+    // that the next visit does not show a list older than this one.
+    function storeRecent(list) {
+      recent = list;
+      try {
+        if (list) localStorage.setItem(RECENT_STORAGE, list);
+        else localStorage.removeItem(RECENT_STORAGE);
+      } catch {
+        try {
+          localStorage.removeItem(RECENT_STORAGE);
+        } catch {
+          // no storage at all
+        }
+      }
+    }
+    function showRecent() {
+      const entries = JSON.parse(withTexts([storedRecent()], (p, n) => textOf(module._coilwind_recent_view(p, n))));
+      const list = document.getElementById('recent-list');
+      list.replaceChildren(...entries.map((entry) => {
+        const item = document.createElement('li');
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.textContent = entry.label;
+        button.addEventListener('click', () => {
+          try {
+            say(openText(entry.design));
+          } catch (error) {
+            say(String(error.message || error), true);
+          }
+        });
+        item.append(button);
+        return item;
+      }));
+      if (entries.length === 0) {
+        const item = document.createElement('li');
+        item.textContent = words.none;
+        list.append(item);
+      }
+      document.getElementById('recent-forget').disabled = entries.length === 0;
+    }
+    function noteCalculation() {
+      const now = new Date();
+      const two = (n) => String(n).padStart(2, '0');
+      const time = `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())} ` +
+        `${two(now.getHours())}:${two(now.getMinutes())}`;
+      storeRecent(call((p, n, m) => withTexts([storedRecent(), time],
+        (l, ln, t, tn) => module._coilwind_recent_note(l, ln, t, tn, p, n, m))));
+      showRecent();
+    }
+    function forgetAll() {
+      storeRecent('');
+      showRecent();
+    }
+    function openAddress() {
+      if (!location.hash) return;
+      try {
+        say(openLink(location.hash));
+      } catch (error) {
+        say(String(error.message || error), true);
+      }
+    }
+    function takesDrop(file) {
+      if (!file.name.toLowerCase().endsWith(words.extension)) return false;
+      openFile(file);
+      return true;
+    }
+    function setUp() {
+      words = JSON.parse(textOf(module._coilwind_design_words()));
+      settingKeys = JSON.parse(textOf(module._coilwind_design_setting_keys()));
+      for (const [id, word] of [['design-save', 'save'], ['design-open', 'open'], ['design-link', 'copyLink'],
+        ['recent-title', 'recent'], ['recent-forget', 'forget']]) {
+        document.getElementById(id).textContent = words[word];
+      }
+      const chooser = document.getElementById('design-file');
+      document.getElementById('design-save').addEventListener('click', save);
+      document.getElementById('design-open').addEventListener('click', () => chooser.click());
+      chooser.addEventListener('change', () => {
+        if (chooser.files[0]) openFile(chooser.files[0]);
+        chooser.value = '';
+      });
+      document.getElementById('design-link').addEventListener('click', copyLink);
+      document.getElementById('recent-forget').addEventListener('click', forgetAll);
+      document.addEventListener('keydown', (event) => {
+        if (!(event.ctrlKey || event.metaKey) || event.altKey) return;
+        const key = event.key.toLowerCase();
+        if (key === 's') {
+          event.preventDefault();
+          save();
+        } else if (key === 'o') {
+          event.preventDefault();
+          chooser.click();
+        }
+      });
+      window.addEventListener('hashchange', openAddress);
+      showRecent();
+      openAddress();
+    }
+    return { setUp, text, link, openText, noteCalculation, takesDrop };
+  })();
 
   // --- the page's languages and its width ----------------------------------------------------------
   // The captions are Chinese with their English after them in brackets, "设置 (settings)", and a
@@ -882,7 +1098,7 @@
         depth = 0;
         drop.classList.remove('dragging');
         const file = event.dataTransfer.files[0];
-        if (file) runFile(file);
+        if (file && !designs.takesDrop(file)) runFile(file);
       });
     }
     return { run, setUp };
@@ -912,6 +1128,7 @@
     details.setUp(description.settings);
     setUpMenu();
     csv.setUp();
+    designs.setUp();
     document.getElementById('page-title').textContent = document.title;
     markEnglish(document.body);
     fitWindow();
@@ -936,5 +1153,10 @@
     // For measuring: coilwind-batch's arguments as given; resolves to the worker's whole answer
     // (exit status, message, the output as a Blob, the module's memory).
     runCsvDetailed: (input, args) => csv.run(input, args),
+    // The design file's text; a design file's text opened (rejected with the reason, nothing
+    // changed); the address with the design after '#'.
+    designText: async () => (await ready, designs.text()),
+    openDesign: async (text) => (await ready, designs.openText(String(text))),
+    shareLink: async () => (await ready, designs.link()),
   });
 })();

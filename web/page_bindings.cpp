@@ -143,6 +143,8 @@ std::string settingsJson() {
     return JsonObject{}
         .raw("series", jsonArray(kWireSeries,
                                  [](WireSeries series) { return jsonString(seriesTitle(series)); }))
+        .raw("seriesKeys", jsonArray(kWireSeries,
+                                     [](WireSeries series) { return jsonString(seriesKey(series)); }))
         .text("temperature", shortestText(defaults.temperatureC))
         .text("saturationFlux", shortestText(defaults.saturationFluxMt))
         .text("alTolerance", shortestText(defaults.alTolerancePercent))

@@ -52,7 +52,7 @@ for (const [name, address] of targets) {
     let page;
     let requestsAfterLoad;
     let problems;
-    async function open(viewport = DESKTOP) {
+    async function open(viewport = DESKTOP, fragment = '') {
       if (page) {
         assert.deepEqual(problems, []);
         await page.close();
@@ -67,7 +67,7 @@ for (const [name, address] of targets) {
         if (requestsAfterLoad && !url.startsWith('blob:') && !url.startsWith('data:')) requestsAfterLoad.push(url);
       });
       requestsAfterLoad = null;
-      await page.goto(address(), { waitUntil: 'load' });
+      await page.goto(address() + fragment, { waitUntil: 'load' });
       await page.evaluate(() => window.coilwind.ready);
       requestsAfterLoad = [];
     }
@@ -497,6 +497,116 @@ for (const [name, address] of targets) {
       await page.waitForFunction(() => /3 行已读/.test(document.getElementById('csv-status').textContent));
       fs.rmSync(path.dirname(file), { recursive: true });
       if (address().startsWith('file:')) assert.deepEqual(requestsAfterLoad, []);
+    });
+
+    // --- design files, share links, recent designs ---
+    const designText = () => page.evaluate(() => window.coilwind.designText());
+    const status = () => page.$eval('#design-status', (p) => p.textContent);
+    async function setValue(id, value) {
+      await page.$eval('#' + id, (input, text) => {
+        input.value = text;
+        input.dispatchEvent(new Event('input', { bubbles: true }));
+      }, value);
+    }
+    async function chooseFile(name, bytes) {
+      const file = path.join(fs.mkdtempSync('/tmp/coilwind-web-'), name);
+      fs.writeFileSync(file, bytes);
+      await page.$eval('#design-status', (p) => { p.textContent = ''; });
+      await (await page.$('#design-file')).uploadFile(file);
+      await page.waitForFunction(() => document.getElementById('design-status').textContent !== '');
+      fs.rmSync(path.dirname(file), { recursive: true });
+    }
+
+    test('a design through a file, a link in a new tab and the desktop\'s file, byte for byte', async () => {
+      await open();
+      await setValue('Text1_0', '工字 "KQ" \\ 😀\t');
+      await typeCoreType('R CORE');
+      await click('Option2');
+      await click('Command1');
+      await setValue('temperature', '-300');
+      await page.select('#series', 'awg-heavy');
+      const saved = await designText();
+      const savedTexts = await texts();
+      assert.equal(savedTexts[24], ROD[24]);
+      const link = await page.evaluate(() => window.coilwind.shareLink());
+      assert.match(link, /#design=[A-Za-z0-9_-]+$/);
+
+      await open();
+      await page.evaluate((text) => window.coilwind.openDesign(text), saved);
+      assert.deepEqual(await texts(), savedTexts);
+      assert.equal(await designText(), saved);
+      assert.equal(await page.$eval('#fig', (image) => image.dataset.picture), 'R');
+      assert.equal(await page.$eval('#Text1_20', (field) => field.value), ROD[20]);
+
+      // The link in a new tab: the design comes back; the server never sees it, and nothing
+      // else is asked for but the page's own files.
+      const tab = await browser.newPage();
+      const asked = [];
+      const received = [];
+      const onRequest = (request) => received.push(request.url);
+      tab.on('request', (request) => asked.push(request.url()));
+      server.on('request', onRequest);
+      await tab.goto(link, { waitUntil: 'load' });
+      await tab.evaluate(() => window.coilwind.ready);
+      server.off('request', onRequest);
+      assert.equal(await tab.evaluate(() => window.coilwind.designText()), saved);
+      assert.ok(received.every((url) => !url.includes('design=')), received.join(' '));
+      assert.ok(asked.every((url) => /^(data|blob|file):/.test(url) || url.startsWith(server.url)));
+      await tab.close();
+
+      // The desktop's file (tests/ui/design_actions_test.cpp saves exactly this) and back.
+      const desktop = fs.readFileSync(path.join(__dirname, 'desktop.coilwind'), 'utf8');
+      await page.evaluate((text) => window.coilwind.openDesign(text), desktop);
+      assert.equal(await designText(), desktop);
+      assert.deepEqual(requestsAfterLoad, []);
+    });
+
+    test('a file or link that cannot be used changes nothing and says why', async () => {
+      await open();
+      await setValue('Text1_0', 'mine');
+      const before = await designText();
+      const refusals = [
+        ['KQ8*10', /\(file\): not JSON/],
+        ['{"format":"coilwind-design","version":1,"fields":[]}', /fields: expected an object/],
+        [before.replace('"19": "4.7"', '"19": 4.7'), /fields\.19: expected a text, found a number/],
+        [before.replace(/\s*"17": "500",/, ''), /fields\.17: missing/],
+      ];
+      for (const [text, reason] of refusals) {
+        await assert.rejects(page.evaluate((t) => window.coilwind.openDesign(t), text), reason);
+      }
+      await chooseFile('huge.coilwind', Buffer.alloc(2 * 1024 * 1024, 32));
+      assert.match(await status(), /huge\.coilwind: \(file\): larger than/);
+      await chooseFile('bad.coilwind', Buffer.from([0x7b, 0x22, 0xff, 0x22, 0x7d]));
+      assert.match(await status(), /bad\.coilwind: \(file\): not JSON: .*not UTF-8/);
+      assert.equal(await designText(), before);
+      // A newer version opens with a note.
+      await chooseFile('newer.coilwind', before.replace('"version": 1', '"version": 2').replace('"fields"', '"colour": "red", "fields"'));
+      assert.match(await status(), /newer\.coilwind[^]*format version 2[^]*colour/);
+      // A damaged link.
+      await open(DESKTOP, '#design=eyJmb3Jt');
+      assert.match(await status(), /cannot open the design in the link/);
+      assert.deepEqual(await texts(), STARTUP);
+    });
+
+    test('recent designs: the last 20 calculated, kept in this browser, restored by a click, forgotten', async () => {
+      await open();
+      await click('recent-title');
+      await click('recent-forget');
+      for (let n = 0; n < 22; n++) {
+        await setValue('Text1_0', 'core ' + n);
+        await click('Command1');
+      }
+      await open(); // kept between visits
+      await click('recent-title');
+      const labels = await page.$$eval('#recent-list button', (buttons) => buttons.map((b) => b.textContent));
+      assert.equal(labels.length, 20);
+      assert.match(labels[0], /core 21 · KQ CORE · L 4\.7 uH · N 10\.6 · d 0\.761 mm$/);
+      await page.click('#recent-list li:nth-child(4) button');
+      assert.equal(await page.evaluate(() => window.coilwind.fieldText(0)), 'core 18');
+      assert.equal(await page.evaluate(() => window.coilwind.fieldText(24)), DRUM[24]);
+      await click('recent-forget');
+      assert.equal(await page.$$eval('#recent-list button', (buttons) => buttons.length), 0);
+      assert.equal(await page.evaluate(() => localStorage.length), 0);
     });
   });
 }

@@ -1,0 +1,15 @@
+#include "design_sheet.hpp"
+
+#include <algorithm>
+
+namespace coilwind {
+
+std::vector<std::string> sheetHeading(const Design& design, std::string_view date) {
+    std::string name = design.field(field::kCoreModel);
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+    return {"设计单 (design sheet) — " + name,
+            std::string(date) + " · " + std::string(programVersion())};
+}
+
+} // namespace coilwind
