@@ -248,7 +248,7 @@ DesignOutcome computeDesign(std::span<const std::string> cells, const Table& tab
         // row then leaves unread.
         DesignInputs design = readDesign(fields, listTextOf(*core));
         if (alGiven) {
-            design.dMm.reset();
+            design.alFromLength = false;
         }
         outcome.details = computeDetails(design, settings);
         outcome.error = detailsFault(*outcome.details);

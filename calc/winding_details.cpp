@@ -39,7 +39,6 @@ constexpr double kWholeLimit = 9223372036854775808.0;
     throw CalculationFault(FaultKind::OutOfDomain, reason);
 }
 
-
 // The figures of a result that an earlier design wrote would describe that design, not this one.
 void requireOfThisDesign(std::span<const FieldIndex> earlierDesign, FieldIndex result,
                          std::string_view name) {
@@ -268,8 +267,7 @@ void attempt(std::vector<std::string>& reasons, std::string_view part, Compute&&
 
 } // namespace
 
-LayerPlan planLayers(long long turns, double widthMm, std::optional<double> depthMm,
-                     double odMm) {
+LayerPlan planLayers(long long turns, double widthMm, std::optional<double> depthMm, double odMm) {
     LayerPlan plan;
     plan.perLayer = stepsWithin(widthMm, odMm, "Turns per layer");
     if (plan.perLayer < 1) {
@@ -286,9 +284,7 @@ DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
     design.core = coreTypeOf(coreTypeText);
     design.aMm = fields.number(field::kA);
     design.bMm = fields.number(field::kB);
-    if (design.core == CoreType::Drum) {
-        design.dMm = fields.number(field::kD);
-    }
+    design.alFromLength = design.core == CoreType::Drum;
     design.fMm = fields.number(field::kF);
     design.alNh = fields.number(field::kAl);
     design.wantedUh = fields.number(field::kInductance);
@@ -309,7 +305,8 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
     // Every figure comes from AL or the winding space, and both from the shape: a shape no core
     // can have gives none, only why.
     const std::vector<InputFinding> shape =
-        checkShape({design.core, design.aMm, design.bMm, design.dMm, design.fMm});
+        checkShape({design.core, design.aMm, design.bMm,
+                    design.alFromLength ? std::optional(design.dMm) : std::nullopt, design.fMm});
     if (!shape.empty()) {
         for (const InputFinding& finding : shape) {
             reasons.push_back("Core shape: " + finding.message);

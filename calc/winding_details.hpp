@@ -30,11 +30,8 @@ struct DetailsSettings {
 // rod, 17 (permeability); and the core type.
 struct DesignInputs {
     CoreType core = CoreType::Drum;
-    double aMm = 0; // drum: flange diameter; rod: rod diameter
-    double bMm = 0; // drum: centre-post diameter; rod: rod length
-    // Drum: the length, which only AL depends on: none where AL did not come from it (an AL
-    // given in a table). Rod: not used.
-    std::optional<double> dMm;
+    double aMm = 0;          // drum: flange diameter; rod: rod diameter
+    double bMm = 0;          // drum: centre-post diameter; rod: rod length
     double fMm = 0;          // drum: winding width; rod: not used
     double alNh = 0;         // nH per turn squared
     double wantedUh = 0;     // wanted inductance
@@ -42,6 +39,9 @@ struct DesignInputs {
     double wireMaxMm = 0;    // largest wire diameter that fits
     double permeability = 0; // field 17, read for the rod core's second opinion only
     double dMm = 0;          // field 4, drum: length over the flanges, for its outer surface
+    // Drum: AL came from D, so D belongs to the shape the details check (the fields' design; not
+    // an AL given in a table).
+    bool alFromLength = false;
 };
 
 // Throws CalculationFault when a field's number lies beyond the range of a double.

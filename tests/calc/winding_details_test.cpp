@@ -80,12 +80,12 @@ INSTANTIATE_TEST_SUITE_P(Table, HandWorkedDesigns, testing::Values(
     // 10.6 turns -> Nw 11; field 21 0.544 equals the od of 0.500 mm. 6.3 / 0.544 = 11.58 -> 11
     // per layer, 1 layer, build 0.544 <= (8 - 3.5) / 2 = 2.25. sum = 11 x (3.5 + 0.544).
     // L = 41.7 x 11^2 / 1000 = 5.0457.
-    HandCase{"DrumOdEqualsField21", {CoreType::Drum, 8, 3.5, 10, 6.3, 41.7, 4.7, 10.6, 0.544}, 11,
+    HandCase{"DrumOdEqualsField21", {CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, 10.6, 0.544}, 11,
              {"0.500 mm", 0.5, {11, 1, 0.544, true}, 11 * 4.044}, std::nullopt,
              5.0457, 12.258865207638786, 9.495676158517309, 300 * 11 * (kPi / 4 * 12.25) / 5.0457 / 1000},
     // 11.2 turns -> Nw 12, one turn more than a layer holds: 2 layers, build 1.088.
     // sum = 11 x (3.5 + 0.544) + 1 x (3.5 + 3 x 0.544). L = 41.7 x 144 / 1000 = 6.0048.
-    HandCase{"DrumOneTurnIntoASecondLayer", {CoreType::Drum, 8, 3.5, 10, 6.3, 41.7, 4.7, 11.2, 0.544}, 12,
+    HandCase{"DrumOneTurnIntoASecondLayer", {CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, 11.2, 0.544}, 12,
              {"0.500 mm", 0.5, {11, 2, 1.088, true}, 11 * 4.044 + 5.132}, std::nullopt,
              6.0048, 12.258865207638786, 9.495676158517309, 300 * 12 * (kPi / 4 * 12.25) / 6.0048 / 1000},
     // Shallow drum 4.5 / 3.5 (depth 0.5), F 2, 20 turns, field 21 0.300 -> 0.265 mm (0.297):
@@ -93,14 +93,14 @@ INSTANTIATE_TEST_SUITE_P(Table, HandWorkedDesigns, testing::Values(
     // Thinner: 0.212 (0.240) 8 x 3 layers = 0.72, 0.200 (0.226) 0.678, 0.190 (0.216) 9 x 3 =
     // 0.648, 0.180 (0.204) 0.612; 0.170 (0.194) 10 x 2 = 0.388 fits:
     // sum = 10 x (3.5 + 0.194) + 10 x (3.5 + 3 x 0.194). L = 41.7 x 400 / 1000 = 16.68.
-    HandCase{"DrumStandardOverfillsTheDepth", {CoreType::Drum, 4.5, 3.5, 10, 2, 41.7, 4.7, 20, 0.3}, 20,
+    HandCase{"DrumStandardOverfillsTheDepth", {CoreType::Drum, 4.5, 3.5, 2, 41.7, 4.7, 20, 0.3}, 20,
              {"0.265 mm", 0.265, {6, 4, 1.188, false}, 6 * (3.797 + 4.391 + 4.985) + 2 * 5.579},
              Wound{"0.170 mm", 0.17, {10, 2, 0.388, true}, 10 * 3.694 + 10 * 4.082},
              16.68, 12.258865207638786, 9.495676158517309, 300 * 20 * (kPi / 4 * 12.25) / 16.68 / 1000},
     // Rod 8 thick, 3.5 long, AL 902.2, 2.3 turns -> Nw 3, field 21 0.55 -> 0.500 mm: 3.5 / 0.544
     // = 6.4 -> 6 per layer, 1 layer, no depth limit. sum = 3 x (8 + 0.544).
     // L = 902.2 x 9 / 1000 = 8.1198; turns sqrt(4700 / (902.2 x 0.75)), sqrt(4700 / (902.2 x 1.25)).
-    HandCase{"RodOneLayer", {CoreType::Rod, 8, 3.5, 0, 0, 902.2, 4.7, 2.3, 0.55}, 3,
+    HandCase{"RodOneLayer", {CoreType::Rod, 8, 3.5, 0, 902.2, 4.7, 2.3, 0.55}, 3,
              {"0.500 mm", 0.5, {6, 1, 0.544, true}, 3 * 8.544}, std::nullopt,
              8.1198, 2.635523456778339, 2.0414676913283025, 300 * 3 * (kPi / 4 * 64) / 8.1198 / 1000}),
     [](const testing::TestParamInfo<HandCase>& param) { return param.param.name; });
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Table, HandWorkedDesigns, testing::Values(
 TEST(WindingDetails, WholeTurnsRoundUpButLeaveWholeTurnsAlone) {
     for (const auto& [turns, whole] :
          {std::pair{10.1, 11LL}, {10.6, 11LL}, {11.0, 11LL}, {11.05, 12LL}, {0.1, 1LL}}) {
-        const DesignInputs design{CoreType::Drum, 8, 3.5, 10, 6.3, 41.7, 4.7, turns, 0.544};
+        const DesignInputs design{CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, turns, 0.544};
         EXPECT_EQ(computeDetails(design, {}).wholeTurns, whole) << turns;
     }
 }
@@ -126,7 +126,7 @@ class StandardWirePicks : public testing::TestWithParam<PickCase> {};
 
 TEST_P(StandardWirePicks, LargestSizeWithinField21AndWhetherTheSeriesEndedBelowIt) {
     const PickCase& c = GetParam();
-    const DesignInputs design{CoreType::Drum, 8, 3.5, 10, 6.3, 41.7, 4.7, 10.6, c.field21Mm};
+    const DesignInputs design{CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, 10.6, c.field21Mm};
     const WindingDetails details = computeDetails(design, {.series = c.series});
     ASSERT_TRUE(details.standardWire);
     EXPECT_EQ(details.standardWire->designation, c.wire);
@@ -173,7 +173,7 @@ TEST_P(ImpossibleDesigns, GiveAReasonInsteadOfTheFigure) {
     EXPECT_TRUE(c.figureMissing(details));
 }
 
-const DesignInputs kDrum{CoreType::Drum, 8, 3.5, 10, 6.3, 41.7, 4.7, 10.6, 0.761};
+const DesignInputs kDrum{CoreType::Drum, 8, 3.5, 6.3, 41.7, 4.7, 10.6, 0.761};
 
 DesignInputs drumWith(const std::function<void(DesignInputs&)>& change) {
     DesignInputs design = kDrum;
@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ImpossibleDesigns, testing::Values(
     ReasonCase{"TurnsPerLayerBeyondWholeNumbers", drumWith([](auto& d) { d.fMm = 1e300; d.dMm = 1e300; }), {},
                "Turns per layer beyond", [](auto& d) { return !d.standard && !d.largestFitting; }},
     // 0.500 mm (0.544) has no room on a 0.5 mm rod; 0.475 (0.519) neither, 0.450 (0.491) has
-    ReasonCase{"WireWiderThanTheRod", {CoreType::Rod, 8, 0.5, 0, 0, 902.2, 4.7, 2.3, 0.544}, {},
+    ReasonCase{"WireWiderThanTheRod", {CoreType::Rod, 8, 0.5, 0, 902.2, 4.7, 2.3, 0.544}, {},
                "wider than the winding width of 0.500 mm", [](auto& d) {
                    return d.standardWire && !d.standard && d.largestFitting->wire.designation == "0.450 mm"; }},
     // depth (3.52 - 3.5) / 2 = 0.01 is below the thinnest overall diameter, 0.013

@@ -213,7 +213,7 @@ bool inside(const SectionBox& box, double width, double height) {
 TEST(WindingSection, DrumWithOverfill) {
     // A = 8, B = 3.5: depth 2.25. F = 1.2 with od 0.544: 2 per layer, 11 turns in 6 layers;
     // layers 5 and 6 (4 x 0.544 = 2.176 <= 2.25 < 2.72) lie beyond the depth: 2 + 1 turns.
-    const DesignInputs design{CoreType::Drum, 8, 3.5, 10, 1.2, 41.7, 4.7, 10.6, 0.761};
+    const DesignInputs design{CoreType::Drum, 8, 3.5, 1.2, 41.7, 4.7, 10.6, 0.761};
     const auto section =
         layoutSection(design, wound(11, 0.544, {2, 6, 3.264, false}), area(400, 300));
     ASSERT_TRUE(section && section->space);
@@ -238,7 +238,7 @@ TEST(WindingSection, DrumWithOverfill) {
 
 TEST(WindingSection, ManyTurnsAsBandsRodAndNothingToDraw) {
     // 10000 turns, 100 per layer in 100 layers: bands, not circles; a rod has no depth limit.
-    const DesignInputs rod{CoreType::Rod, 8, 3.5, 0, 0, 41.7, 4.7, 9999.5, 0.04};
+    const DesignInputs rod{CoreType::Rod, 8, 3.5, 0, 41.7, 4.7, 9999.5, 0.04};
     const auto section =
         layoutSection(rod, wound(10000, 0.035, {100, 100, 3.5, true}), area(400, 300));
     ASSERT_TRUE(section);
