@@ -306,6 +306,12 @@ Table Table::read(CsvReader& reader, std::optional<char> delimiter, bool withCur
     if (firstLine.empty()) {
         throw InputError("no header line: the input is empty");
     }
+    // A message quoting the line would end at its first NUL byte.
+    if (firstLine.find('\0') != std::string::npos) {
+        throw InputError("the header line holds NUL bytes, as a UTF-16 file without a byte-order "
+                         "mark does: save the table as \"CSV UTF-8\" (or as \"Unicode Text\", "
+                         "which has the mark) and run it again");
+    }
     // A delimiter found in the first line finds every required column; a given one may not.
     const char chosen = delimiter ? *delimiter : delimiterOf(firstLine);
     reader.setDelimiter(chosen);

@@ -128,7 +128,10 @@ void checkRead(const CsvReader& reader) {
 } // namespace
 
 int runBatch(std::istream& in, std::ostream& out, const BatchSettings& settings,
-             const BatchLimits& limits) {
+             const BatchLimits& limits, BatchCounts* counts) {
+    BatchCounts unused;
+    BatchCounts& counted = counts != nullptr ? *counts : unused;
+    counted = {};
     CsvReader reader(in);
     const Table table = [&] {
         try {
@@ -169,8 +172,10 @@ int runBatch(std::istream& in, std::ostream& out, const BatchSettings& settings,
             out.write(done.rows[i].data(), static_cast<std::streamsize>(done.rows[i].size()));
             if (done.failed[i] != 0) {
                 status = kSomeRowFailed;
+                ++counted.failed;
             }
         }
+        counted.rows += static_cast<long long>(done.count);
         checkWritten(out);
         current ^= 1;
     }

@@ -247,7 +247,13 @@ DesignOutcome computeDesign(std::span<const std::string> cells, const Table& tab
         format.markDecimals(result);
     }
     if (outcome.error.empty()) {
-        outcome.details = computeDetails(fields, listTextOf(*core), settings);
+        // Every step has read these fields already; a given AL did not come from D, which the
+        // row then leaves unread.
+        DesignInputs design = readDesign(fields, listTextOf(*core));
+        if (alGiven) {
+            design.alFromLength = false;
+        }
+        outcome.details = computeDetails(design, settings);
         outcome.error = detailsFault(*outcome.details);
     }
     return outcome;

@@ -19,7 +19,7 @@ std::string causeOf(const StepRow& row, FaultKind kind) {
 
 } // namespace
 
-void runStep(FieldSet& fields, StepId step, CoreType core) {
+double stepResult(const FieldSet& fields, StepId step, CoreType core) {
     const StepRow& row = stepRow(step, core);
     // Every read comes before any arithmetic.
     StepInputs in{};
@@ -33,13 +33,16 @@ void runStep(FieldSet& fields, StepId step, CoreType core) {
                             {});
         }
     }
-    double result = 0;
     try {
-        result = row.compute(in).value();
+        return row.compute(in).value();
     } catch (const CalculationFault& fault) {
         throw StepFault(row, fault.kind(), fault.what(), causeOf(row, fault.kind()));
     }
-    fields.setNumber(row.writes, result, row.pattern, row.suffix);
+}
+
+void runStep(FieldSet& fields, StepId step, CoreType core) {
+    const StepRow& row = stepRow(step, core);
+    fields.setNumber(row.writes, stepResult(fields, step, core), row.pattern, row.suffix);
 }
 
 } // namespace coilwind

@@ -3,6 +3,7 @@
 #include "checked_number.hpp"
 #include "constants.hpp"
 #include "failure.hpp"
+#include "input_check.hpp"
 #include "number_text.hpp"
 #include "settings_limits.hpp"
 
@@ -93,21 +94,10 @@ struct WindingSpace {
     std::optional<double> depthMm;
 };
 
+// The shape is one checkShape admits.
 WindingSpace windingSpaceOf(const DesignInputs& design) {
-    const auto requirePositive = [](double value, const std::string& name) {
-        if (!(std::isfinite(value) && value > 0)) {
-            refuse(name + " must be above 0");
-        }
-    };
-    const auto name = [&](FieldIndex index) { return named(index, design.core); };
-    requirePositive(design.aMm, name(field::kA));
-    requirePositive(design.bMm, name(field::kB));
     if (design.core == CoreType::Rod) {
         return {design.aMm, design.bMm, std::nullopt};
-    }
-    requirePositive(design.fMm, name(field::kF));
-    if (design.aMm < design.bMm) {
-        refuse(name(field::kB) + " is wider than the " + name(field::kA));
     }
     return {design.bMm, design.fMm, ((CheckedNumber(design.aMm) - design.bMm) / 2).value()};
 }
@@ -293,8 +283,7 @@ void attempt(std::vector<std::string>& reasons, std::string_view part, Compute&&
 
 } // namespace
 
-LayerPlan planLayers(long long turns, double widthMm, std::optional<double> depthMm,
-                     double odMm) {
+LayerPlan planLayers(long long turns, double widthMm, std::optional<double> depthMm, double odMm) {
     LayerPlan plan;
     plan.perLayer = stepsWithin(widthMm, odMm, "Turns per layer");
     if (plan.perLayer < 1) {
@@ -311,6 +300,7 @@ DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
     design.core = coreTypeOf(coreTypeText);
     design.aMm = fields.number(field::kA);
     design.bMm = fields.number(field::kB);
+    design.alFromLength = design.core == CoreType::Drum;
     design.fMm = fields.number(field::kF);
     design.alNh = fields.number(field::kAl);
     design.wantedUh = fields.number(field::kInductance);
@@ -323,10 +313,34 @@ DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
     return design;
 }
 
+namespace {
+
+OpenCoreOpinion shapeOpinionOf(const DesignInputs& design) {
+    return design.core == CoreType::Rod
+               ? rodSecondOpinion(design.aMm, design.bMm, design.permeability, design.wantedUh)
+               : drumSecondOpinion(design.aMm, design.bMm, design.dMm, design.fMm,
+                                   design.permeability, design.wantedUh);
+}
+
+} // namespace
+
 WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings,
                               std::span<const FieldIndex> earlierDesign) {
     WindingDetails details;
     std::vector<std::string>& reasons = details.reasons;
+    // Every figure comes from AL or the winding space, and both from the shape: a shape no core
+    // can have gives none, only why.
+    const std::vector<InputFinding> shape =
+        checkShape({design.core, design.aMm, design.bMm,
+                    design.alFromLength ? std::optional(design.dMm) : std::nullopt, design.fMm});
+    if (!shape.empty()) {
+        for (const InputFinding& finding : shape) {
+            reasons.push_back("Core shape: " + finding.message);
+        }
+        // The shape's second opinion keeps its own refusal, with its own words.
+        details.shapeOpinion = shapeOpinionOf(design);
+        return details;
+    }
     std::optional<WindingSpace> space;
     std::optional<double> hotFactor;
     attempt(reasons, "Whole turns", [&] {
@@ -385,11 +399,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
             reasons.push_back("Current rating: no standard wire wound to rate");
         }
     }
-    details.shapeOpinion =
-        design.core == CoreType::Rod
-            ? rodSecondOpinion(design.aMm, design.bMm, design.permeability, design.wantedUh)
-            : drumSecondOpinion(design.aMm, design.bMm, design.dMm, design.fMm, design.permeability,
-                                design.wantedUh);
+    details.shapeOpinion = shapeOpinionOf(design);
     return details;
 }
 

@@ -159,6 +159,13 @@ void DetailsWindow::build() {
                                        "main window"));
     changed_ = messageLabel("changedInputs");
     changed_->setStyleSheet(QStringLiteral("color: #8a5300")); // a caution, not a fault
+    checkErrors_ = messageLabel("inputCheckErrors");
+    checkNotes_ = messageLabel("inputCheckNotes");
+    checkNotes_->setStyleSheet(QStringLiteral("color: #8a5300"));
+    for (QLabel* check : {checkErrors_, checkNotes_}) {
+        check->setToolTip(QStringLiteral("What the main window read differently from what was "
+                                         "typed, or could not compute, at the last calculation"));
+    }
 
     auto* inputs = new QGroupBox(QStringLiteral("主窗口的输入 (read from the main window)"));
     inputs->setToolTip(QStringLiteral("The inputs as the last calculation read them and the "
@@ -215,6 +222,8 @@ void DetailsWindow::build() {
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(6);
+    column->addWidget(checkErrors_);
+    column->addWidget(checkNotes_);
     column->addWidget(status_);
     column->addWidget(changed_);
     column->addWidget(inputs);
@@ -437,6 +446,15 @@ void DetailsWindow::refresh() {
                                                : QString());
     changed_->setText(qstring(view.status.changed.value_or(std::string())));
     changed_->setVisible(view.status.changed.has_value());
+    QStringList errors;
+    QStringList notes;
+    for (const CheckLine& check : view.checks) {
+        (check.error ? errors : notes) << QStringLiteral("• ") + qstring(check.text);
+    }
+    checkErrors_->setText(errors.join(QLatin1Char('\n')));
+    checkErrors_->setVisible(!errors.isEmpty());
+    checkNotes_->setText(notes.join(QLatin1Char('\n')));
+    checkNotes_->setVisible(!notes.isEmpty());
     showLines(inputValues_, view.inputs);
     showLines(figureValues_, view.figures);
     QStringList reasons;

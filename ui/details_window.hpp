@@ -69,6 +69,8 @@ private:
     QLabel* settingsMessage_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* changed_ = nullptr;
+    QLabel* checkErrors_ = nullptr; // the input check, above everything
+    QLabel* checkNotes_ = nullptr;
     std::vector<QLabel*> inputValues_;
     std::vector<QLabel*> figureValues_;
     QLabel* reasons_ = nullptr;

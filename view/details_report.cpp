@@ -54,6 +54,12 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
                         const DetailsSettings& settings, const CalculationRecord& record) {
     DetailsView view;
     view.status = calculationStatus(record, fields, coreTypeText);
+    view.checks = inputCheckLines(fields, coreTypeText, record);
+    // The calculation completed, but on a shape no core has: the figures below say why not.
+    if (!view.status.stopped && std::any_of(view.checks.begin(), view.checks.end(),
+                                            [](const CheckLine& line) { return line.shape; })) {
+        view.status.outcome += " — 但尺寸不可能 (but the core's shape is impossible: no figure)";
+    }
     view.earlierDesign = record.earlierDesignResults(fields);
     const MemoryFieldSet calculated = record.inputsAsCalculated(fields);
     const std::string core = record.coreTypeAsCalculated(coreTypeText);
@@ -82,6 +88,12 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
         "coilwind winding design\n\nLast calculation\n  " + view.status.outcome + '\n';
     if (view.status.changed) {
         report += "  " + *view.status.changed + '\n';
+    }
+    if (!view.checks.empty()) {
+        report += "\nInput check (the main window's fields as that calculation read them)\n";
+        for (const CheckLine& line : view.checks) {
+            report += std::string(line.error ? "  error: " : "  note: ") + line.text + '\n';
+        }
     }
     report += "\nMain window, fields as shown\n";
     report += "  core type: " + shownOnOneLine(std::string(coreTypeText)) + '\n';

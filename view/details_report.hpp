@@ -8,6 +8,7 @@
 #include "view/details_settings.hpp"
 #include "view/details_status.hpp"
 #include "view/shape_opinion.hpp"
+#include "view/input_check_lines.hpp"
 
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@ namespace coilwind {
 // same order, whatever the design.
 struct DetailsView {
     CalculationStatus status;
+    std::vector<CheckLine> checks;         // shown above everything else
     std::vector<FieldIndex> earlierDesign; // result fields an earlier design wrote
     std::optional<DesignInputs> design;    // none when a field's number lies beyond a double
     WindingDetails details;

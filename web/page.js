@@ -125,7 +125,23 @@
     showSummary(summaryText);
     const move = module._coilwind_focus_move();
     if (move >= 0 && fieldElements.has(move)) fieldElements.get(move).focus();
+    showInputCheck();
     details.refresh();
+  }
+  // Under the window, for every reader (the line is a live region): what the last calculation
+  // read differently from what was typed, or could not compute. The fields stay as they are.
+  function showInputCheck() {
+    const checks = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_input_check(p, n))));
+    const line = document.getElementById('input-check');
+    const shown = checks.map((check) => check.text).join('\n');
+    if (line.dataset.shown === shown) return; // the same words are not announced again
+    line.dataset.shown = shown;
+    line.replaceChildren(...checks.flatMap((check, i) => {
+      const part = document.createElement('span');
+      part.className = check.error ? 'error' : 'note';
+      part.textContent = (check.error ? '⚠ ' : 'ⓘ ') + check.text;
+      return i === 0 ? [part] : ['\n', part];
+    }));
   }
   function onCalculate() {
     performance.mark('coilwind-calculate');
@@ -496,11 +512,13 @@
   // --- the winding details -----------------------------------------------------------------------
   const details = (() => {
     const [panel, inputs, figures, reasons, section, series, shape, shapeLegend, shapeLines, shapeValidation,
-      shapeNote, useShapeAl, shapeMessage, status, changed, settingsMessage, measured, testTurns, message] = [
+      shapeNote, useShapeAl, shapeMessage, status, changed, settingsMessage, measured, testTurns, message, checkErrors,
+      checkNotes] = [
       'details', 'details-inputs', 'details-figures', 'details-reasons', 'details-section', 'series',
       'shapeOpinion', 'shapeLegend', 'details-shape', 'shapeValidation', 'shapeNote', 'useShapeAl',
       'shapeMessage', 'calculationStatus',
-      'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage']
+      'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage',
+      'inputCheckErrors', 'inputCheckNotes']
       .map((id) => document.getElementById(id));
     const numbers = ['temperature', 'saturationFlux', 'alTolerance'].map((id) => document.getElementById(id));
     const currentNumbers = ['dcCurrent', 'ripple', 'frequency', 'ambient', 'enamelClass']
@@ -560,6 +578,11 @@
       handOverSettings();
       const view = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_details(
         p, n, section.clientWidth || 380, 260, charWidth, lineHeight))));
+      for (const [element, error] of [[checkErrors, true], [checkNotes, false]]) {
+        const lines = view.checks.filter((check) => check.error === error).map((check) => '• ' + check.text);
+        element.textContent = lines.join('\n');
+        element.hidden = lines.length === 0;
+      }
       status.textContent = view.status.outcome;
       status.classList.toggle('stopped', view.status.stopped);
       changed.textContent = view.status.changed || '';
@@ -1036,42 +1059,76 @@
         start().postMessage({ id, input, args });
       });
     }
+    // A running table stops with its worker; the next run starts a new one.
+    function cancel() {
+      if (!worker) return;
+      worker.terminate();
+      worker = null;
+      for (const job of pending.values()) job.reject(Object.assign(new Error('已取消 (cancelled)'), { cancelled: true }));
+      pending.clear();
+    }
+    const [bar, status, link, chooser, rerun, stop, drop] = ['csv-progress', 'csv-status', 'csv-download',
+      'csv-file', 'csv-rerun', 'csv-cancel', 'csv-drop'].map((id) => document.getElementById(id));
+    let lastFile = null;
+    let currentRun = 0; // a run that is no longer the current one reports nothing
+    function report(text, fault) {
+      status.textContent = text;
+      status.classList.toggle('fault', fault);
+    }
     async function runFile(file) {
-      const bar = document.getElementById('csv-progress');
-      const status = document.getElementById('csv-status');
-      const link = document.getElementById('csv-download');
+      cancel(); // one table at a time: a new one replaces the one running
+      lastFile = file;
+      const thisRun = ++currentRun;
       bar.hidden = false;
       bar.value = 0;
       link.hidden = true;
-      status.textContent = file.name + ' …';
+      stop.hidden = false;
+      rerun.hidden = true;
+      report(file.name + ' …', false);
       const started = performance.now();
       try {
         const result = await run(file, details.settingsArguments(), (done, total) => {
           bar.value = total ? done / total : 0;
         });
         if (result.status === 2) {
-          status.textContent = result.message;
+          report(file.name + ': ' + result.message, true);
           return;
         }
         URL.revokeObjectURL(link.href);
         link.href = URL.createObjectURL(result.output);
-        link.download = file.name.replace(/(\.csv)?$/i, '-coilwind.csv');
+        link.download = file.name.replace(/(\.csv|\.txt)?$/i, '-coilwind.csv');
         link.hidden = false;
-        status.textContent = `${(result.output.size / 1024).toFixed(0)} KB in ` +
-          `${((performance.now() - started) / 1000).toFixed(1)} s` +
-          (result.status === 1 ? '; some rows have an error (see the error column)' : '');
+        report(`${file.name}: ${result.rows} 行已读 (rows read), ${result.rows - result.failed} 已算 (computed), ` +
+          `${result.failed} 出错 (in error)` + (result.failed ? ': see the error column' : '') +
+          `; ${(result.output.size / 1024).toFixed(0)} KB in ${((performance.now() - started) / 1000).toFixed(1)} s`,
+          result.failed > 0);
       } catch (error) {
-        status.textContent = String(error.message || error);
+        if (thisRun !== currentRun) return; // replaced by a newer run, which reports itself
+        report(file.name + ': ' + String(error.message || error), !error.cancelled);
       } finally {
-        bar.hidden = true;
+        if (thisRun === currentRun) {
+          bar.hidden = true;
+          stop.hidden = true;
+          rerun.hidden = false;
+        }
       }
     }
     function setUp() {
-      const chooser = document.getElementById('csv-file');
-      chooser.addEventListener('change', () => chooser.files[0] && runFile(chooser.files[0]));
+      chooser.addEventListener('change', () => {
+        const file = chooser.files[0];
+        chooser.value = ''; // choosing the same file again is a change too
+        if (file) runFile(file);
+      });
+      rerun.addEventListener('click', () => lastFile && runFile(lastFile));
+      stop.addEventListener('click', cancel);
+      let depth = 0; // dragenter and dragleave pair up over the page's elements
+      document.addEventListener('dragenter', () => drop.classList.toggle('dragging', ++depth > 0));
+      document.addEventListener('dragleave', () => drop.classList.toggle('dragging', --depth > 0));
       document.addEventListener('dragover', (event) => event.preventDefault());
       document.addEventListener('drop', (event) => {
         event.preventDefault();
+        depth = 0;
+        drop.classList.remove('dragging');
         const file = event.dataTransfer.files[0];
         if (file && !designs.takesDrop(file)) runFile(file);
       });

@@ -143,8 +143,9 @@ std::string settingsJson() {
     return JsonObject{}
         .raw("series", jsonArray(kWireSeries,
                                  [](WireSeries series) { return jsonString(seriesTitle(series)); }))
-        .raw("seriesKeys", jsonArray(kWireSeries,
-                                     [](WireSeries series) { return jsonString(seriesKey(series)); }))
+        .raw(
+            "seriesKeys",
+            jsonArray(kWireSeries, [](WireSeries series) { return jsonString(seriesKey(series)); }))
         .text("temperature", shortestText(defaults.temperatureC))
         .text("saturationFlux", shortestText(defaults.saturationFluxMt))
         .text("alTolerance", shortestText(defaults.alTolerancePercent))
@@ -188,6 +189,17 @@ std::string linesJson(const std::vector<DetailsLine>& lines) {
             json.text("value", *line.value);
         }
         return json.done();
+    });
+}
+
+// [{"key": "decimal-comma", "error": true, "text": "逗号不是小数点: ..."}, ...]
+std::string checksJson(const std::vector<CheckLine>& lines) {
+    return jsonArray(lines, [](const CheckLine& line) {
+        return JsonObject{}
+            .text("key", line.key)
+            .boolean("error", line.error)
+            .text("text", line.text)
+            .done();
     });
 }
 
@@ -325,7 +337,8 @@ const char* coilwind_set_current(const char* dc, int dcSize, const char* ripple,
     return give(refusals + ']');
 }
 
-// {"status": {"stopped", "outcome", "changed"?}, "inputs": [...], "figures": [...],
+// {"status": {"stopped", "outcome", "changed"?}, "checks": [...], "inputs": [...],
+//  "figures": [...],
 //  "reasons": [...], "shapeApplies", "shapeTitle", "shapeExplanation", "shape": [...],
 //  "shapeValidation"?, "shapeNote"?, "shapeWarns", "shapeUsable", "shapeButton",
 //  "shapeButtonTitle", "currentApplies", "current": [...], "currentWarnings": [...],
@@ -341,6 +354,7 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
     }
     JsonObject json;
     json.raw("status", status.done())
+        .raw("checks", checksJson(view.checks))
         .raw("inputs", linesJson(view.inputs))
         .raw("figures", linesJson(view.figures))
         .raw("reasons", jsonArray(view.details.reasons,
@@ -366,6 +380,11 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
         json.text("shapeValidation", *view.shapeOpinion.validation);
     }
     return give(json.done());
+}
+
+// The input check of the last calculation, for the status line under the window.
+const char* coilwind_input_check(const char* coreType, int size) {
+    return give(checksJson(inputCheckLines(fields(), textOf(coreType, size), record())));
 }
 
 const char* coilwind_report(const char* coreType, int size) {

@@ -5,6 +5,7 @@
 #include "window_fixture.hpp"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -203,6 +204,36 @@ private slots:
         retype(w, 19, QStringLiteral("4.7"), true);
         QVERIFY(label(w, "calculationStatus")->text().startsWith(QStringLiteral("计算完成")));
         QCOMPARE(figure(w, "standard-wire"), QStringLiteral("0.630 mm"));
+    }
+
+    // The input check heads the details; the main window's fields stay as typed and computed.
+    void theInputCheckNamesEachTrapAboveTheDetails() {
+        Window w;
+        openDetails(w);
+        retype(w, 19, QStringLiteral("4,7"));
+        w.click("Command1");
+        QCOMPARE(w.text(19), QStringLiteral("4,7"));
+        QCOMPARE(w.text(20), QStringLiteral("9.8"));
+        QCOMPARE(label(w, "inputCheckErrors")->text(),
+                 QStringLiteral("• 逗号不是小数点: 电感量 \"4,7\" was read as 4 (a comma is not a "
+                                "decimal point: type \".\")"));
+        QVERIFY(label(w, "inputCheckNotes")->isHidden());
+        retype(w, 19, QStringLiteral("4.7uH"));
+        retype(w, 1, QStringLiteral("-5"));
+        w->findChild<QComboBox*>(QStringLiteral("CORETYPE"))->setEditText(QStringLiteral("R CORE"));
+        w.click("Command1");
+        QCOMPARE(label(w, "inputCheckErrors")->text(),
+                 QStringLiteral("• 须大于 0: 外径A = -5: a rod's diameter must be above 0"));
+        QCOMPARE(
+            label(w, "inputCheckNotes")->text(),
+            QStringLiteral("• 单位只是注释: 电感量 \"4.7uH\" was read as 4.7: the unit after the "
+                           "number is only a note; the field is in uH"));
+        QVERIFY(label(w, "calculationStatus")->text().endsWith(QStringLiteral("no figure)")));
+        for (const char* key : {"whole-turns", "standard-wire", "length", "l-range", "isat"}) {
+            QCOMPARE(figure(w, key), QStringLiteral("—"));
+        }
+        QCOMPARE(w.text(23),
+                 QStringLiteral("-0.0020")); // the main window computes as it always has
     }
 
     void aChangedInputIsMarkedAndTheFiguresStayWithTheCalculation() {
