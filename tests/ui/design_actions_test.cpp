@@ -166,7 +166,7 @@ private slots:
                                                 QStringLiteral("a5"), design}),
                  2);
         for (const auto& [paper, size] :
-             {std::pair{QStringLiteral("a4"), QStringLiteral("595.276 x 841.89 pts (A4)")},
+             {std::pair{QStringLiteral("a4"), QStringLiteral("595 x 842 pts (A4)")},
               std::pair{QStringLiteral("letter"), QStringLiteral("612 x 792 pts (letter)")}}) {
             QCOMPARE(
                 coilwind::ui::runSheetCommand({pdf, QStringLiteral("--paper"), paper, design}), 0);
