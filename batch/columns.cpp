@@ -77,6 +77,11 @@ const WoundWire* woundOf(const DesignOutcome& outcome) {
     return outcome.details && outcome.details->standard ? &*outcome.details->standard : nullptr;
 }
 
+const CurrentRating* ratingOf(const DesignOutcome& outcome) {
+    return outcome.details && outcome.details->currentRating ? &*outcome.details->currentRating
+                                                             : nullptr;
+}
+
 const RodShapeEstimate* rodShapeOf(const DesignOutcome& outcome) {
     return outcome.details && outcome.details->rodShape && outcome.details->rodShape->estimate
                ? &*outcome.details->rodShape->estimate
@@ -90,6 +95,22 @@ using Details = WindingDetails;
 using Wire = WireSize;
 using Wound = WoundWire;
 using RodShape = RodShapeEstimate;
+using Rating = CurrentRating;
+
+std::string strandsText(const Rating& r) {
+    if (!r.strands) {
+        return {};
+    }
+    return std::to_string(r.strands->strands) + " x " + std::string(r.strands->strand.designation);
+}
+
+std::string warningsText(const Rating& r) {
+    std::string text;
+    for (const std::string& warning : r.warnings) {
+        text += (text.empty() ? "" : "; ") + warning;
+    }
+    return text;
+}
 
 struct ResultColumn {
     std::string_view name;
@@ -100,7 +121,7 @@ struct ResultColumn {
 // this list. The results as the window shows them, the winding details in the shortest decimal
 // form that reads back to the same number, then the error.
 // clang-format off
-const std::array<ResultColumn, 26> kResultColumns{{
+const std::array<ResultColumn, 39> kResultColumns{{
     {stepName(StepId::Al), stepResult<StepId::Al>},
     {stepName(StepId::Turns), stepResult<StepId::Turns>},
     {stepName(StepId::WireMax), stepResult<StepId::WireMax>},
@@ -126,9 +147,29 @@ const std::array<ResultColumn, 26> kResultColumns{{
     {"rod_turns", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.turns; }).value_or(std::nullopt)); }},
     {"rod_al_ratio", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.ratioToQuick; })); }},
     {"rod_note", [](Cells& c, const DesignOutcome& o) { c.put(o.details && o.details->rodShape ? rodModelNote(*o.details->rodShape) : std::nullopt); }},
+    {"skin_depth_mm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.skinDepthMm; })); }},
+    {"ac_factor", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.acFactor; })); }},
+    {"dc_loss_w", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.dcLossW; })); }},
+    {"ac_loss_w", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.acLossW; })); }},
+    {"loss_w", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.lossW; })); }},
+    {"rise_k", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.riseK; }).value_or(std::nullopt)); }},
+    {"hot_c", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.hotC; }).value_or(std::nullopt)); }},
+    {"i_rated_a", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.ratedCurrentA; })); }},
+    {"i_peak_a", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.peakCurrentA; })); }},
+    {"strands", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), strandsText)); }},
+    {"strands_mm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.strands ? std::optional(r.strands->bundleMm) : std::nullopt; }).value_or(std::nullopt)); }},
+    {"strands_fit", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.strands ? std::optional(r.strands->fits) : std::nullopt; }).value_or(std::nullopt)); }},
+    {"current_note", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), warningsText)); }},
     {kErrorColumn, [](Cells& c, const DesignOutcome& o) { c.put(std::string_view(o.error)); }},
 }};
 // clang-format on
+
+// The current rating's columns stand between the rod's and the error.
+constexpr std::size_t kErrorColumnAt = kResultColumns.size() - 1;
+const std::size_t kFirstCurrentColumn = static_cast<std::size_t>(
+    std::find_if(kResultColumns.begin(), kResultColumns.end(),
+                 [](const ResultColumn& c) { return c.name == "skin_depth_mm"; }) -
+    kResultColumns.begin());
 
 std::array<std::string_view, 2 + kDesignFields.size()> requiredColumns() {
     std::array<std::string_view, 2 + kDesignFields.size()> names{kModelColumn, kCoreColumn};
@@ -248,7 +289,7 @@ void TableFormat::markDecimals(std::string& text, std::size_t from) const {
     }
 }
 
-Table Table::read(CsvReader& reader, std::optional<char> delimiter) {
+Table Table::read(CsvReader& reader, std::optional<char> delimiter, bool withCurrent) {
     const std::string firstLine = reader.peekFirstLine();
     if (firstLine.empty()) {
         throw InputError("no header line: the input is empty");
@@ -268,10 +309,10 @@ Table Table::read(CsvReader& reader, std::optional<char> delimiter) {
         throw InputError(
             missingColumnsFault(missing, chosen, delimiter ? ", as --delimiter says" : ""));
     }
-    return Table(std::move(header.cells), TableFormat{chosen});
+    return Table(std::move(header.cells), TableFormat{chosen}, withCurrent);
 }
 
-Table::Table(std::vector<std::string> header, TableFormat format)
+Table::Table(std::vector<std::string> header, TableFormat format, bool withCurrent)
     : header_(std::move(header)), format_(format), resultAt_(header_.size(), kPassedThrough) {
     modelCell_ = *findColumn(header_, kModelColumn);
     coreCell_ = *findColumn(header_, kCoreColumn);
@@ -279,6 +320,9 @@ Table::Table(std::vector<std::string> header, TableFormat format)
         designCells_[i] = findColumn(header_, fieldName(kDesignFields[i]));
     }
     for (std::size_t column = 0; column < kResultColumns.size(); ++column) {
+        if (!withCurrent && column >= kFirstCurrentColumn && column < kErrorColumnAt) {
+            continue; // passes through as any other column
+        }
         const auto at = findColumn(header_, kResultColumns[column].name);
         if (at) {
             resultAt_[*at] = static_cast<int>(column);

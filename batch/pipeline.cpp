@@ -132,7 +132,8 @@ int runBatch(std::istream& in, std::ostream& out, const BatchSettings& settings,
     CsvReader reader(in);
     const Table table = [&] {
         try {
-            return Table::read(reader, settings.delimiter);
+            return Table::read(reader, settings.delimiter,
+                               settings.details.current.dcCurrentA.has_value());
         } catch (const InputError&) {
             checkRead(reader); // a header cut short by a read error is that error
             throw;

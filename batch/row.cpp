@@ -211,6 +211,10 @@ DesignOutcome computeDesign(std::span<const std::string> cells, const Table& tab
     if (*core == CoreType::Rod && !reads.has(field::kPermeability)) {
         readCell(field::kPermeability, true);
     }
+    // The current rating reads a drum's length D for its surface even where the steps do not.
+    if (*core == CoreType::Drum && settings.current.dcCurrentA && !reads.has(field::kD)) {
+        readCell(field::kD, true);
+    }
     if (!faults.empty()) {
         std::sort(faults.begin(), faults.end());
         for (const auto& fault : faults) {

@@ -38,12 +38,6 @@ constexpr double kWholeLimit = 9223372036854775808.0;
     throw CalculationFault(FaultKind::OutOfDomain, reason);
 }
 
-// A setting outside its limit (a NaN included: the window's entry for text that is no number).
-void requireWithin(const SettingLimit& limit, double value) {
-    if (!limit.admits(value)) {
-        refuse("the " + std::string(limit.name) + " lies outside its range, " + rangeText(limit));
-    }
-}
 
 // The figures of a result that an earlier design wrote would describe that design, not this one.
 void requireOfThisDesign(std::span<const FieldIndex> earlierDesign, FieldIndex result,
@@ -131,15 +125,46 @@ struct Winding {
 };
 
 LayerPlan planLayers(const Winding& winding, double odMm) {
-    LayerPlan plan;
-    plan.perLayer = stepsWithin(winding.space.widthMm, odMm, "Turns per layer");
-    if (plan.perLayer < 1) {
-        return plan;
+    return coilwind::planLayers(winding.turns, winding.space.widthMm, winding.space.depthMm, odMm);
+}
+
+// The outer surface that sheds the winding's heat: a drum's envelope, flanges and all (diameter
+// A, or the winding where it stands out, over the length D); on a rod the winding's own cylinder
+// over the rod's length, ends included.
+double surfaceMm2(const DesignInputs& design, const WindingSpace& space, const LayerPlan& plan) {
+    const Value build = plan.buildMm;
+    const Value winding = Value(space.coreDiameterMm) + Value(2) * build;
+    Value diameter = winding;
+    Value length = space.widthMm;
+    if (design.core == CoreType::Drum) {
+        if (!(std::isfinite(design.dMm) && design.dMm > 0)) {
+            refuse("Length D (field 4) must be above 0");
+        }
+        diameter = std::max(design.aMm, winding.value());
+        length = design.dMm;
     }
-    plan.layers = winding.turns / plan.perLayer + (winding.turns % plan.perLayer != 0 ? 1 : 0);
-    plan.buildMm = (Value(real(plan.layers)) * odMm).value();
-    plan.fits = !winding.space.depthMm || plan.buildMm <= *winding.space.depthMm + kLengthSlackMm;
-    return plan;
+    return (Value(kPi) / 2 * squared(diameter) + Value(kPi) * diameter * length).value();
+}
+
+void rateStandardWire(WindingDetails& details, const DesignInputs& design,
+                      const WindingSpace& space, const DetailsSettings& settings) {
+    WoundWire& standard = *details.standard;
+    RatedWinding rated;
+    rated.series = settings.series;
+    rated.wire = standard.wire;
+    rated.turns = *details.wholeTurns;
+    rated.perLayer = standard.plan.perLayer;
+    rated.layers = standard.plan.layers;
+    rated.widthMm = space.widthMm;
+    rated.depthMm = space.depthMm;
+    rated.r20Ohm = standard.r20Ohm;
+    rated.surfaceMm2 = surfaceMm2(design, space, standard.plan);
+    rated.saturationCurrentA = details.saturationCurrentA;
+    details.currentRating = rateCurrent(rated, settings.current);
+    if (details.currentRating->hotC) {
+        details.heatBalanceC = details.currentRating->hotC;
+        standard.rHotOhm = *details.currentRating->hotResistanceOhm;
+    }
 }
 
 // `plan` holds at least one turn per layer.
@@ -254,6 +279,19 @@ void attempt(std::vector<std::string>& reasons, std::string_view part, Compute&&
 
 } // namespace
 
+LayerPlan planLayers(long long turns, double widthMm, std::optional<double> depthMm,
+                     double odMm) {
+    LayerPlan plan;
+    plan.perLayer = stepsWithin(widthMm, odMm, "Turns per layer");
+    if (plan.perLayer < 1) {
+        return plan;
+    }
+    plan.layers = turns / plan.perLayer + (turns % plan.perLayer != 0 ? 1 : 0);
+    plan.buildMm = (Value(real(plan.layers)) * odMm).value();
+    plan.fits = !depthMm || plan.buildMm <= *depthMm + kLengthSlackMm;
+    return plan;
+}
+
 DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
     DesignInputs design;
     design.core = coreTypeOf(coreTypeText);
@@ -266,6 +304,8 @@ DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
     design.wireMaxMm = fields.number(field::kWireDiameter);
     if (design.core == CoreType::Rod) {
         design.permeability = fields.number(field::kPermeability);
+    } else {
+        design.dMm = fields.number(field::kD);
     }
     return design;
 }
@@ -324,6 +364,14 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
                 saturationCurrentOf(settings.saturationFluxMt, *details.wholeTurns, *space,
                                     details.inductance->wholeTurnsUh);
         });
+    }
+    if (settings.current.dcCurrentA && space) {
+        if (details.standard) {
+            attempt(reasons, "Current rating",
+                    [&] { rateStandardWire(details, design, *space, settings); });
+        } else {
+            reasons.push_back("Current rating: no standard wire wound to rate");
+        }
     }
     if (design.core == CoreType::Rod) {
         details.rodShape =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core_type.hpp"
+#include "current_rating.hpp"
 #include "field_set.hpp"
 #include "rod_permeability.hpp"
 #include "wire_table.hpp"
@@ -20,10 +21,12 @@ struct DetailsSettings {
     double temperatureC = 100;      // operating temperature for the hot resistance
     double saturationFluxMt = 300;  // Bs of the core material, mT
     double alTolerancePercent = 25; // AL tolerance, +/- percent
+    // With a DC current given, the heat balance's temperature replaces temperatureC.
+    CurrentSettings current{};
 };
 
 // The design as the fields show it, each read by the leading-number rule: fields 1 (A), 2 (B),
-// 6 (F), 18 (AL), 19 (wanted inductance), 20 (turns), 21 (largest wire diameter) and, for a rod,
+// 4 (D), 6 (F), 18 (AL), 19 (wanted inductance), 20 (turns), 21 (largest wire diameter) and, for a rod,
 // 17 (permeability); and the core type.
 struct DesignInputs {
     CoreType core = CoreType::Drum;
@@ -35,6 +38,7 @@ struct DesignInputs {
     double turns = 0;        // as shown, not whole
     double wireMaxMm = 0;    // largest wire diameter that fits
     double permeability = 0; // field 17, read for the rod core's second opinion only
+    double dMm = 0;          // field 4, drum: length over the flanges, for its outer surface
 };
 
 // Throws CalculationFault when a field's number lies beyond the range of a double.
@@ -47,6 +51,10 @@ struct LayerPlan {
     double buildMm = 0; // layers x overall diameter
     bool fits = false;
 };
+
+// How `turns` whole turns of a wire `odMm` thick lie across `widthMm`, all layers full but the
+// last; they fit when the layers stay within `depthMm` (none: no limit, a rod).
+LayerPlan planLayers(long long turns, double widthMm, std::optional<double> depthMm, double odMm);
 
 // One wire size wound with the whole turns.
 struct WoundWire {
@@ -83,6 +91,11 @@ struct WindingDetails {
     // formula's. Its gaps are no reasons of the details: the figures above stand without it.
     std::optional<RodSecondOpinion> rodShape;
     std::optional<double> saturationCurrentA; // Bs x Nw x Ae / L at whole turns
+    // Only with a DC current in the settings: the standard wire's losses, heat balance and
+    // rated current (calc/current_rating). With a balance, standard->rHotOhm is at its
+    // temperature, heatBalanceC.
+    std::optional<CurrentRating> currentRating;
+    std::optional<double> heatBalanceC;
     std::vector<std::string> reasons;
 };
 

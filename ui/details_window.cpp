@@ -2,6 +2,7 @@
 
 #include "main_window.hpp"
 #include "placement.hpp"
+#include "view/current_lines.hpp"
 #include "view/details_report.hpp"
 #include "widgets.hpp"
 #include "winding_drawing.hpp"
@@ -21,6 +22,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace coilwind::ui {
 namespace {
@@ -117,6 +119,16 @@ QLabel* messageLabel(const char* name) {
     return label;
 }
 
+// A group of its own: its lines, then a note below them that shows only when it has a text.
+std::vector<QLabel*> addLinesWithNote(QGroupBox* group, const std::vector<DetailsLine>& lines,
+                                      QLabel*& note, const char* noteName) {
+    QGridLayout* grid = pairGrid(group);
+    std::vector<QLabel*> values = addLines(grid, lines);
+    note = messageLabel(noteName);
+    grid->addWidget(note, grid->rowCount(), 0, 1, 2 * kPairsPerRow);
+    return values;
+}
+
 } // namespace
 
 DetailsWindow::DetailsWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_(main) {
@@ -165,11 +177,15 @@ void DetailsWindow::build() {
                                                   "rod's shape)"));
     rodShape->setObjectName(QStringLiteral("rodShape"));
     rodShape->setToolTip(qstring(rodShapeExplanation()));
-    QGridLayout* rodGrid = pairGrid(rodShape);
-    rodShapeValues_ = addLines(rodGrid, lines.rodShape);
-    rodShapeNote_ = messageLabel("rodShapeNote");
-    rodGrid->addWidget(rodShapeNote_, rodGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
+    rodShapeValues_ = addLinesWithNote(rodShape, lines.rodShape, rodShapeNote_, "rodShapeNote");
     rodShape_ = rodShape;
+
+    auto* current = new QGroupBox(QStringLiteral("电流与温升 (current rating; estimates)"));
+    current->setObjectName(QStringLiteral("currentRating"));
+    current->setToolTip(qstring(currentExplanation()));
+    currentValues_ =
+        addLinesWithNote(current, lines.current, currentWarnings_, "currentWarnings");
+    current_ = current;
 
     auto* section = new QGroupBox(QStringLiteral("截面图 (to scale; 红色: beyond the depth)"));
     section->setToolTip(QStringLiteral("Half-section of the winding: each turn of the standard "
@@ -192,6 +208,7 @@ void DetailsWindow::build() {
     column->addWidget(buildSettings());
     column->addWidget(figures);
     column->addWidget(rodShape);
+    column->addWidget(current);
     column->addWidget(section, 1);
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("detailsScroll"));
@@ -244,7 +261,7 @@ QWidget* DetailsWindow::buildSettings() {
         QLineEdit*& edit;
         const char* name;
         const SettingLimit& limit;
-        double value;
+        std::optional<double> value; // none: empty, not given
         QString caption, english;
     };
     for (const Setting& setting :
@@ -256,14 +273,33 @@ QWidget* DetailsWindow::buildSettings() {
                   QStringLiteral("Operating temperature for the hot resistance, °C")},
           Setting{saturationFlux_, "saturationFlux", kSaturationFluxLimit,
                   defaults.saturationFluxMt, QStringLiteral("饱和磁通 Bs (mT)"),
-                  QStringLiteral("Saturation flux density of the core material, mT")}}) {
-        setting.edit = new QLineEdit(qstring(shortestText(setting.value)));
+                  QStringLiteral("Saturation flux density of the core material, mT")},
+          Setting{dcCurrent_, "dcCurrent", kDcCurrentLimit, defaults.current.dcCurrentA,
+                  QStringLiteral("直流电流 (A)"),
+                  QStringLiteral("DC current through the winding; empty: no current rating. With "
+                                 "a current the heat balance gives the working temperature")},
+          Setting{ripple_, "ripple", kRippleCurrentLimit, defaults.current.rippleCurrentA,
+                  QStringLiteral("纹波电流 峰峰 (A)"),
+                  QStringLiteral("Ripple current peak to peak, a triangle")},
+          Setting{frequency_, "frequency", kFrequencyLimit, defaults.current.frequencyKhz,
+                  QStringLiteral("开关频率 (kHz)"),
+                  QStringLiteral("Switching frequency of the ripple, kHz")},
+          Setting{ambient_, "ambient", kAmbientLimit, defaults.current.ambientC,
+                  QStringLiteral("环境温度 (°C)"), QStringLiteral("Ambient temperature, °C")},
+          Setting{enamelClass_, "enamelClass", kEnamelClassLimit, defaults.current.enamelClassC,
+                  QStringLiteral("漆包线耐热等级 (°C)"),
+                  QStringLiteral("Thermal class of the wire's enamel (IEC 60085), °C")}}) {
+        setting.edit = new QLineEdit(setting.value ? qstring(shortestText(*setting.value))
+                                                   : QString());
+        if (!setting.value) {
+            setting.edit->setPlaceholderText(QStringLiteral("—"));
+        }
         setting.edit->setObjectName(QString::fromLatin1(setting.name));
         const QString english =
             setting.english + QStringLiteral("; accepted ") + qstring(rangeText(setting.limit));
         addPair(grid, kPairsPerRow + static_cast<int>(settingBoxes_.size()),
                 captionOf(setting.edit, setting.caption, english), setting.edit);
-        settingBoxes_.push_back({setting.edit, &setting.limit});
+        settingBoxes_.push_back({setting.edit, &setting.limit, !setting.value.has_value()});
         connect(setting.edit, &QLineEdit::textChanged, this, &DetailsWindow::refresh);
     }
     settingsMessage_ = messageLabel("settingsMessage");
@@ -347,6 +383,13 @@ DetailsSettings DetailsWindow::settings() const {
     settings.temperatureC = valueOf(temperature_, kTemperatureLimit);
     settings.saturationFluxMt = valueOf(saturationFlux_, kSaturationFluxLimit);
     settings.alTolerancePercent = valueOf(alTolerance_, kAlToleranceLimit);
+    if (!dcCurrent_->text().trimmed().isEmpty()) {
+        settings.current.dcCurrentA = valueOf(dcCurrent_, kDcCurrentLimit);
+    }
+    settings.current.rippleCurrentA = valueOf(ripple_, kRippleCurrentLimit);
+    settings.current.frequencyKhz = valueOf(frequency_, kFrequencyLimit);
+    settings.current.ambientC = valueOf(ambient_, kAmbientLimit);
+    settings.current.enamelClassC = valueOf(enamelClass_, kEnamelClassLimit);
     return settings;
 }
 
@@ -356,7 +399,8 @@ void DetailsWindow::showSettingRefusals() {
     QStringList refusals;
     for (const SettingBox& box : settingBoxes_) {
         const std::string text = box.edit->text().toStdString();
-        const bool refused = !readSetting(*box.limit, text);
+        const bool refused = !readSetting(*box.limit, text) &&
+                             !(box.mayBeEmpty && box.edit->text().trimmed().isEmpty());
         setRefusedLook(box.edit, refused);
         const QString refusal = refused ? qstring(settingRefusal(*box.limit, text)) : QString();
         box.edit->setAccessibleDescription(refusal);
@@ -393,6 +437,14 @@ void DetailsWindow::refresh() {
     rodShapeNote_->setText(qstring(view.rodShapeNote.value_or(std::string())));
     rodShapeNote_->setStyleSheet(view.rodShapeWarns ? QStringLiteral("color: #c0281e") : QString());
     rodShapeNote_->setVisible(view.rodShapeNote.has_value());
+    current_->setVisible(view.currentApplies);
+    showLines(currentValues_, view.current);
+    QStringList warnings;
+    for (const std::string& warning : view.currentWarnings) {
+        warnings << QString::fromStdString(warning);
+    }
+    currentWarnings_->setText(warnings.join(QLatin1Char('\n')));
+    currentWarnings_->setVisible(!warnings.isEmpty());
     drawing_->setWinding(view.design, view.details);
 }
 

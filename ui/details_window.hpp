@@ -41,6 +41,7 @@ private:
     struct SettingBox {
         QLineEdit* edit;
         const SettingLimit* limit;
+        bool mayBeEmpty; // empty: not given
     };
 
     void build();
@@ -55,6 +56,11 @@ private:
     QLineEdit* temperature_ = nullptr;
     QLineEdit* saturationFlux_ = nullptr;
     QLineEdit* alTolerance_ = nullptr;
+    QLineEdit* dcCurrent_ = nullptr;
+    QLineEdit* ripple_ = nullptr;
+    QLineEdit* frequency_ = nullptr;
+    QLineEdit* ambient_ = nullptr;
+    QLineEdit* enamelClass_ = nullptr;
     std::vector<SettingBox> settingBoxes_;
     QLabel* settingsMessage_ = nullptr;
     QLabel* status_ = nullptr;
@@ -65,6 +71,9 @@ private:
     QWidget* rodShape_ = nullptr;
     std::vector<QLabel*> rodShapeValues_;
     QLabel* rodShapeNote_ = nullptr;
+    QWidget* current_ = nullptr;
+    std::vector<QLabel*> currentValues_;
+    QLabel* currentWarnings_ = nullptr;
     WindingDrawing* drawing_ = nullptr;
     QLineEdit* measured_ = nullptr;
     QLineEdit* testTurns_ = nullptr;

@@ -1,5 +1,7 @@
 #include "details_lines.hpp"
 
+#include "view/current_lines.hpp"
+
 #include "calc/constants.hpp"
 
 #include <algorithm>
@@ -146,9 +148,11 @@ std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
         {"r20", "R20 (Ω)", "resistance at " + shortestText(physics::kCopperReferenceTemperatureC) + " °C, 1/" +
              shortestText(physics::kCopperConductivity) + " ohm mm²/m",
          ofStandard(&WoundWire::r20Ohm, Pattern::FourDecimals)},
-        {"r-hot", "R(T) (Ω)", "resistance at the temperature set above, " +
+        {"r-hot", "R(T) (Ω)",
+         "resistance at the temperature set above, or with a current at the heat balance's, " +
              shortestText(physics::kCopperTemperatureCoefficient) + " /K",
-         ofStandard(&WoundWire::rHotOhm, Pattern::FourDecimals)},
+         textOf(ofStandard(&WoundWire::rHotOhm, Pattern::FourDecimals),
+                [&](const std::string& text) { return text + heatBalanceNote(details); })},
         {"mass", "铜重 (g)", "copper mass, " + shortestText(physics::kCopperDensity) + " g/cm³",
          ofStandard(&WoundWire::massG, Pattern::ThreeDecimals)},
         {"l-whole", "整数圈电感 (uH)", "AL x whole turns² / 1000",

@@ -1,5 +1,7 @@
 #include "details_report.hpp"
 
+#include "view/current_lines.hpp"
+
 #include "calc/failure.hpp"
 #include "shown_text.hpp"
 
@@ -89,6 +91,11 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
         view.rodShapeNote = rodShapeNoteOf(*view.details.rodShape, *view.design);
         view.rodShapeWarns = view.details.rodShape->estimate.has_value() && view.rodShapeNote;
     }
+    view.current = currentLines(view.details.currentRating);
+    view.currentApplies = settings.current.dcCurrentA.has_value();
+    if (view.details.currentRating) {
+        view.currentWarnings = view.details.currentRating->warnings;
+    }
     return view;
 }
 
@@ -109,7 +116,11 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
     report += "  settings: " + std::string(seriesTitle(settings.series)) + "; " +
               settingSummary(kTemperatureLimit, settings.temperatureC, "") + "; " +
               settingSummary(kSaturationFluxLimit, settings.saturationFluxMt, "Bs ") + "; " +
-              settingSummary(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±") + '\n';
+              settingSummary(kAlToleranceLimit, settings.alTolerancePercent, "AL tolerance ±");
+    if (const std::string current = currentSettingsSummary(settings.current); !current.empty()) {
+        report += "; " + current;
+    }
+    report += '\n';
     report += " inputs read\n";
     appendLines(report, view.inputs);
     report += " figures\n";
@@ -124,6 +135,13 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
         appendLines(report, view.rodShape);
         if (view.rodShapeNote) {
             report += "  " + *view.rodShapeNote + '\n';
+        }
+    }
+    if (view.currentApplies) {
+        report += "\nCurrent rating (" + currentExplanation() + ")\n";
+        appendLines(report, view.current);
+        for (const std::string& warning : view.currentWarnings) {
+            report += "  " + warning + '\n';
         }
     }
     return report;

@@ -33,6 +33,11 @@ struct DetailsView {
     std::vector<DetailsLine> rodShape;
     std::optional<std::string> rodShapeNote;
     bool rodShapeWarns = false;
+    // The current rating: always the same lines, with values only when the settings give a DC
+    // current; and its warnings, each in Chinese with the English beside it.
+    bool currentApplies = false;
+    std::vector<DetailsLine> current;
+    std::vector<std::string> currentWarnings;
 };
 
 // Without a record (no calculation yet) the details follow the fields as they stand.

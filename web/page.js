@@ -502,6 +502,10 @@
       'calculationStatus', 'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage']
       .map((id) => document.getElementById(id));
     const numbers = ['temperature', 'saturationFlux', 'alTolerance'].map((id) => document.getElementById(id));
+    const currentNumbers = ['dcCurrent', 'ripple', 'frequency', 'ambient', 'enamelClass']
+      .map((id) => document.getElementById(id));
+    const [currentRating, currentLines, currentWarnings] = ['currentRating', 'details-current', 'currentWarnings']
+      .map((id) => document.getElementById(id));
     let charWidth = 7;
     let lineHeight = 14;
     let labelsMeasured = false;
@@ -510,7 +514,9 @@
     // says why, and the figures that need it stay empty with their reasons.
     function handOverSettings() {
       const refusals = JSON.parse(withTexts(numbers.map((input) => input.value),
-        (...texts) => textOf(module._coilwind_set_settings(series.selectedIndex, ...texts))));
+        (...texts) => textOf(module._coilwind_set_settings(series.selectedIndex, ...texts))))
+        .concat(JSON.parse(withTexts(currentNumbers.map((input) => input.value),
+          (...texts) => textOf(module._coilwind_set_current(...texts)))));
       // Each refusal a line of its own, which its setting names as the reason it is invalid.
       settingsMessage.replaceChildren(...refusals.flatMap((refusal, i) => {
         const line = document.createElement('span');
@@ -519,7 +525,7 @@
         return i > 0 ? ['\n', line] : [line];
       }));
       settingsMessage.hidden = refusals.length === 0;
-      for (const input of numbers) {
+      for (const input of numbers.concat(currentNumbers)) {
         const refusal = refusals.find((r) => r.name === input.id);
         input.classList.toggle('refused', Boolean(refusal));
         input.setAttribute('aria-invalid', String(Boolean(refusal)));
@@ -566,6 +572,10 @@
       rodNote.textContent = view.rodShapeNote || '';
       rodNote.hidden = view.rodShapeNote === undefined;
       rodNote.classList.toggle('warns', view.rodShapeWarns);
+      currentRating.hidden = !view.currentApplies;
+      fillLines(currentLines, view.current);
+      currentWarnings.textContent = view.currentWarnings.join('\n');
+      currentWarnings.hidden = view.currentWarnings.length === 0;
       if (view.svg) {
         // The module's own SVG, parsed as XML into nodes: its labels are escaped there.
         const svg = new DOMParser().parseFromString(view.svg, 'image/svg+xml').documentElement;
@@ -643,7 +653,7 @@
     }
     function setUp(defaults) {
       defaults.series.forEach((title, i) => series.add(new Option(title, defaults.seriesKeys[i])));
-      numbers.forEach((input) => {
+      numbers.concat(currentNumbers).forEach((input) => {
         input.value = defaults[input.id];
         input.title = input.dataset.english + '; accepted ' + defaults[input.id + 'Range'];
         document.querySelector(`label[for="${input.id}"]`).title = input.title;
@@ -679,8 +689,12 @@
     }
     return { refresh, report, sheetParts, show, setUp, settingsArguments() {
       const [temperature, saturationFlux, alTolerance] = numbers.map((input) => input.value.trim());
+      const [dc, ripple, frequency, ambient, enamelClass] = currentNumbers.map((input) => input.value.trim());
+      // Without a DC current the rating's options change nothing: the table stays as it was.
+      const current = dc === '' ? [] : ['--current', dc, '--ripple', ripple, '--frequency', frequency,
+        '--ambient', ambient, '--enamel-class', enamelClass];
       return ['--series', ['iec-grade1', 'iec-grade2', 'awg-heavy'][series.selectedIndex],
-        '--temperature', temperature, '--bs', saturationFlux, '--tolerance', alTolerance];
+        '--temperature', temperature, '--bs', saturationFlux, '--tolerance', alTolerance, ...current];
     } };
   })();
 

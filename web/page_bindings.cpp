@@ -151,6 +151,16 @@ std::string settingsJson() {
         .text("temperatureRange", rangeText(kTemperatureLimit))
         .text("saturationFluxRange", rangeText(kSaturationFluxLimit))
         .text("alToleranceRange", rangeText(kAlToleranceLimit))
+        .text("dcCurrent", "")
+        .text("ripple", shortestText(defaults.current.rippleCurrentA))
+        .text("frequency", shortestText(defaults.current.frequencyKhz))
+        .text("ambient", shortestText(defaults.current.ambientC))
+        .text("enamelClass", shortestText(defaults.current.enamelClassC))
+        .text("dcCurrentRange", rangeText(kDcCurrentLimit))
+        .text("rippleRange", rangeText(kRippleCurrentLimit))
+        .text("frequencyRange", rangeText(kFrequencyLimit))
+        .text("ambientRange", rangeText(kAmbientLimit))
+        .text("enamelClassRange", rangeText(kEnamelClassLimit))
         .done();
 }
 
@@ -277,8 +287,38 @@ const char* coilwind_set_settings(int series, const char* temperature, int tempe
     return give(refusals + ']');
 }
 
+// The current rating's settings as typed, in the same way: an empty DC current gives none (no
+// rating), not a refusal.
+const char* coilwind_set_current(const char* dc, int dcSize, const char* ripple, int rippleSize,
+                                 const char* frequency, int frequencySize, const char* ambient,
+                                 int ambientSize, const char* enamel, int enamelSize) {
+    CurrentSettings& chosen = settings().current;
+    std::string refusals = "[";
+    const auto read = [&refusals](std::string_view name, const SettingLimit& limit,
+                                  std::string_view text) {
+        const std::optional<double> accepted = readSetting(limit, text);
+        if (!accepted) {
+            refusals += refusals.size() > 1 ? "," : "";
+            refusals +=
+                JsonObject{}.text("name", name).text("message", settingRefusal(limit, text)).done();
+        }
+        return accepted.value_or(std::numeric_limits<double>::quiet_NaN());
+    };
+    const std::string_view dcText = textOf(dc, dcSize);
+    chosen.dcCurrentA.reset();
+    if (dcText.find_first_not_of(" \t") != std::string_view::npos) {
+        chosen.dcCurrentA = read("dcCurrent", kDcCurrentLimit, dcText);
+    }
+    chosen.rippleCurrentA = read("ripple", kRippleCurrentLimit, textOf(ripple, rippleSize));
+    chosen.frequencyKhz = read("frequency", kFrequencyLimit, textOf(frequency, frequencySize));
+    chosen.ambientC = read("ambient", kAmbientLimit, textOf(ambient, ambientSize));
+    chosen.enamelClassC = read("enamelClass", kEnamelClassLimit, textOf(enamel, enamelSize));
+    return give(refusals + ']');
+}
+
 // {"status": {"stopped", "outcome", "changed"?}, "inputs": [...], "figures": [...],
 //  "reasons": [...], "rodShapeApplies", "rodShape": [...], "rodShapeNote"?, "rodShapeWarns",
+//  "currentApplies", "current": [...], "currentWarnings": [...],
 //  "svg": "<svg…>" or ""}
 const char* coilwind_details(const char* coreType, int size, double width, double height,
                              double charWidth, double lineHeight) {
@@ -298,6 +338,11 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
         .raw("rodShapeApplies", view.rodShapeApplies ? "true" : "false")
         .raw("rodShape", linesJson(view.rodShape))
         .raw("rodShapeWarns", view.rodShapeWarns ? "true" : "false")
+        .raw("currentApplies", view.currentApplies ? "true" : "false")
+        .raw("current", linesJson(view.current))
+        .raw("currentWarnings",
+             jsonArray(view.currentWarnings,
+                       [](const std::string& warning) { return jsonString(warning); }))
         .text("svg", web::sectionSvg(view, width, height, charWidth, lineHeight));
     if (view.rodShapeNote) {
         json.text("rodShapeNote", *view.rodShapeNote);

@@ -459,6 +459,40 @@ TEST(Batch, RodColumnsGiveTheSecondOpinion) {
     EXPECT_EQ(result.rows[4].at("error"), "mu: \"x\" is not a number");
 }
 
+// A DC current adds the rating's columns before the error; without one the output has none of
+// them. The output read back with the same options gives the same output, in any delimiter.
+TEST(Batch, CurrentOptionsAddTheRatingColumns) {
+    const std::vector<std::string_view> options{"--current", "1",          "--ripple", "0.3",
+                                                "--frequency", "500",      "--ambient", "25",
+                                                "--enamel-class", "155"};
+    const Outcome plain = runTool(std::string(kHeader) + kDrum);
+    EXPECT_EQ(std::count(plain.header.begin(), plain.header.end(), "loss_w"), 0);
+    for (const char d : kDelimiters) {
+        const std::string input =
+            rowOf({"model", "core", "A", "B", "D", "F", "mu", "L"}, d) +
+            rowOf({"KQ8*10", "KQ CORE", "8", "3.5", "10", "6.3", "500", "4.7"}, d) +
+            rowOf({"R8", "rod", "8", "3.5", "", "", "500", "4.7"}, d) +
+            rowOf({"noD", "drum", "8", "3.5", "", "6.3", "500", "4.7"}, d);
+        const Outcome first = runTool(input, options);
+        ASSERT_EQ(first.rows.size(), 3U) << first.out;
+        const std::vector<std::string> added(first.header.end() - 14, first.header.end() - 1);
+        EXPECT_EQ(added, (std::vector<std::string>{
+                             "skin_depth_mm", "ac_factor", "dc_loss_w", "ac_loss_w", "loss_w",
+                             "rise_k", "hot_c", "i_rated_a", "i_peak_a", "strands", "strands_mm",
+                             "strands_fit", "current_note"}));
+        const Row& drum = first.rows[0];
+        EXPECT_EQ(drum.at("strands"), "13 x 0.180 mm");
+        EXPECT_EQ(drum.at("strands_fit"), "yes");
+        EXPECT_EQ(drum.at("i_peak_a"), d == ';' ? "1,15" : "1.15");
+        EXPECT_NE(drum.at("current_note").find("two skin depths"), std::string::npos);
+        EXPECT_EQ(drum.at("error"), "");
+        EXPECT_EQ(first.rows[2].at("loss_w"), "");
+        EXPECT_NE(first.rows[2].at("error").find("D: empty"), std::string::npos);
+        const Outcome second = runTool(first.out, options);
+        EXPECT_EQ(second.out, first.out);
+    }
+}
+
 // Every output column name appears once: the input's result columns are recomputed where they
 // stand, a given AL stays the one AL column, the missing result columns follow.
 TEST(Batch, ResultColumnsOfTheInputAreRecomputedInPlace) {

@@ -134,8 +134,8 @@ TEST_P(StandardWirePicks, LargestSizeWithinField21AndWhetherTheSeriesEndedBelowI
 }
 
 // Overall diameters: grade 1 0.475 0.519, 0.500 0.544, 1.000 1.062, 1.120 1.184, 1.250 1.316,
-// 1.400 1.468, 5.000 5.093; grade 2 4.500 4.637, 5.000 5.141; AWG 24 heavy 0.577, the thickest
-// AWG size (AWG 22 heavy would be about 0.70).
+// 1.400 1.468, 5.000 5.093; grade 2 4.500 4.637, 5.000 5.141; AWG 24 heavy 0.577, AWG 23 0.643,
+// AWG 22 0.714; AWG 13 1.923 the thickest AWG size.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, StandardWirePicks, testing::Values(
     PickCase{"JustBelowAnOverallDiameter", WireSeries::IecGrade1, 0.5439, "0.475 mm", std::nullopt},
@@ -146,8 +146,10 @@ INSTANTIATE_TEST_SUITE_P(Table, StandardWirePicks, testing::Values(
     PickCase{"BeyondTheThickestSize", WireSeries::IecGrade1, 6.0, "5.000 mm", 6.0},
     PickCase{"Grade2BetweenItsTwoThickest", WireSeries::IecGrade2, 5.1, "4.500 mm", std::nullopt},
     PickCase{"Grade2BeyondItsThickest", WireSeries::IecGrade2, 5.142, "5.000 mm", 5.142},
-    PickCase{"AwgExactlyAtItsThickest", WireSeries::AwgHeavy, 0.577, "AWG 24", std::nullopt},
-    PickCase{"AwgWhereAwg22WouldFit", WireSeries::AwgHeavy, 0.71, "AWG 24", 0.71}),
+    PickCase{"AwgExactlyAtAwg24", WireSeries::AwgHeavy, 0.577, "AWG 24", std::nullopt},
+    PickCase{"AwgJustBelowAwg22", WireSeries::AwgHeavy, 0.71, "AWG 23", std::nullopt},
+    PickCase{"AwgExactlyAtItsThickest", WireSeries::AwgHeavy, 1.923, "AWG 13", std::nullopt},
+    PickCase{"AwgBeyondItsThickest", WireSeries::AwgHeavy, 2.5, "AWG 13", 2.5}),
     [](const testing::TestParamInfo<PickCase>& param) { return param.param.name; });
 // clang-format on
 

@@ -280,17 +280,49 @@ private slots:
         }
     }
 
+    // A DC current shows the current rating's group; without one the group and its warnings
+    // stay away.
+    void aCurrentShowsTheRatingGroup() {
+        Window w;
+        w.click("Command1");
+        openDetails(w);
+        auto* group = details(w)->findChild<QGroupBox*>(QStringLiteral("currentRating"));
+        QVERIFY(group->isHidden());
+        const auto box = [&](const char* name) {
+            return details(w)->findChild<QLineEdit*>(QString::fromLatin1(name));
+        };
+        box("ripple")->setText(QStringLiteral("0.3"));
+        box("frequency")->setText(QStringLiteral("500"));
+        box("dcCurrent")->setText(QStringLiteral("1"));
+        QVERIFY(!group->isHidden());
+        QCOMPARE(figure(w, "skin-depth"), QStringLiteral("0.095"));
+        QVERIFY(figure(w, "strands").contains(QStringLiteral("0.180 mm")));
+        QVERIFY(figure(w, "r-hot").contains(QStringLiteral("heat balance")));
+        QVERIFY(label(w, "currentWarnings")->text().contains(QStringLiteral("two skin depths")));
+        QVERIFY(copiedReport(w).contains(QStringLiteral("额定电流 ΔT=40K (A): ")));
+        box("dcCurrent")->setText(QStringLiteral("x"));
+        QVERIFY(label(w, "settingsMessage")->text().contains(QStringLiteral("DC current")));
+        QCOMPARE(figure(w, "skin-depth"), QStringLiteral("—"));
+        box("dcCurrent")->clear();
+        QVERIFY(group->isHidden());
+        QVERIFY(label(w, "settingsMessage")->isHidden());
+        QVERIFY(!copiedReport(w).contains(QStringLiteral("Current rating")));
+    }
+
     void everyControlIsReachedByTab() {
         Window w;
         openDetails(w)->findChild<QWidget*>(QStringLiteral("series"))->setFocus();
         QStringList visited;
-        for (int i = 0; i < 8; ++i) {
+        const QStringList order{"alTolerance", "temperature", "saturationFlux", "dcCurrent",
+                                "ripple",      "frequency",   "ambient",        "enamelClass",
+                                "measured",    "testTurns",   "useAsAl",        "copy",
+                                "close"};
+        for (qsizetype i = 0; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
             visited << focus->objectName();
         }
-        QCOMPARE(visited, (QStringList{"alTolerance", "temperature", "saturationFlux", "measured",
-                                       "testTurns", "useAsAl", "copy", "close"}));
+        QCOMPARE(visited, order);
     }
 
     void calibrationWritesFieldEighteen() {

@@ -47,6 +47,35 @@ TEST(DetailsView, StartUpDrumDesignAndAMissingFigure) {
     EXPECT_EQ(figure(view, "l-range"), "3.784 – 6.307");
 }
 
+// The start-up drum at 1 A, 0.3 A p-p, 500 kHz: the rating's lines are the same with and
+// without a current; only a current fills them, gives warnings and adds them to the report.
+TEST(DetailsView, CurrentRatingOnlyWithACurrent) {
+    MemoryFieldSet fields;
+    ASSERT_TRUE(calculate(fields, "KQ CORE").summary);
+    const DetailsView none = viewDetails(fields, "KQ CORE", {});
+    EXPECT_FALSE(none.currentApplies);
+    EXPECT_TRUE(none.currentWarnings.empty());
+    EXPECT_TRUE(std::none_of(none.current.begin(), none.current.end(),
+                             [](const DetailsLine& line) { return line.value.has_value(); }));
+    EXPECT_EQ(composeDesignReport(fields, "KQ CORE", {}).find("Current rating"),
+              std::string::npos);
+
+    DetailsSettings settings;
+    settings.current = {1.0, 0.3, 500, 25, 155};
+    const DetailsView view = viewDetails(fields, "KQ CORE", settings);
+    EXPECT_TRUE(view.currentApplies);
+    ASSERT_EQ(view.current.size(), none.current.size());
+    EXPECT_TRUE(std::all_of(view.current.begin(), view.current.end(),
+                            [](const DetailsLine& line) { return line.value.has_value(); }));
+    ASSERT_EQ(view.currentWarnings.size(), 1U);
+    EXPECT_NE(view.currentWarnings[0].find("13 strands of 0.180 mm"), std::string::npos);
+    const std::string report = composeDesignReport(fields, "KQ CORE", settings);
+    EXPECT_NE(report.find("DC 1 A, ripple 0.3 A p-p at 500 kHz, ambient 25 °C, enamel class 155 "
+                          "°C"),
+              std::string::npos);
+    EXPECT_NE(report.find("集肤深度 (mm): 0.095"), std::string::npos);
+}
+
 // A field 21 beyond the thickest size (5.000 mm, 5.093 overall) says so beside the pick.
 TEST(DetailsView, TheSeriesEndsBelowField21) {
     const DetailsView view = viewDetails(fieldsWith(overlaid(kDrumResults, {{21, "6"}})), "", {});
