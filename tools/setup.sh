@@ -20,6 +20,7 @@ packages=(
     xvfb libx11-dev libxdamage-dev             # start-up benchmark (bench/startup)
     time                                       # coilwind-batch throughput (bench/batch_throughput.sh)
     fonts-wqy-microhei # Chinese captions in Simplified Chinese forms
+    poppler-utils      # pdftotext and pdfinfo: the design sheet's tests read its PDF
 )
 
 if ! has_apt; then

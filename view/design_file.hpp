@@ -91,6 +91,7 @@ std::string suggestedFileName(const Design& design);
 inline constexpr std::string_view kSaveDesignTitle = "保存设计 (save design)…";
 inline constexpr std::string_view kOpenDesignTitle = "打开设计 (open design)…";
 inline constexpr std::string_view kSaveSheetTitle = "设计单存为 PDF (design sheet as PDF)…";
+inline constexpr std::string_view kPrintSheetTitle = "打印设计单 (print the design sheet)…";
 inline constexpr std::string_view kSheetFileFilter = "PDF (*.pdf)";
 inline constexpr std::string_view kCopyLinkTitle = "复制链接 (copy link)";
 inline constexpr std::string_view kDesignFileFilter = "coilwind 设计 (*.coilwind)";

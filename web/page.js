@@ -719,7 +719,15 @@
       const toggle = document.getElementById('details-toggle');
       toggle.addEventListener('click', () => (panel.hidden ? show(toggle) : hide()));
     }
-    return { refresh, report, show, setUp, settingsArguments() {
+    // The design sheet's report and drawing: the same module calls as Copy and the drawing here.
+    function sheetParts() {
+      measureLabels();
+      const text = report();
+      const view = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_details(
+        p, n, 680, 260, charWidth, lineHeight))));
+      return { report: text, svg: view.svg };
+    }
+    return { refresh, report, sheetParts, show, setUp, settingsArguments() {
       const [temperature, saturationFlux, alTolerance] = numbers.map((input) => input.value.trim());
       const [dc, ripple, frequency, ambient, enamelClass] = currentNumbers.map((input) => input.value.trim());
       // Without a DC current the rating's options change nothing: the table stays as it was.
@@ -977,7 +985,10 @@
       showRecent();
       openAddress();
     }
-    return { setUp, text, link, openText, noteCalculation, takesDrop };
+    function sheetHeading(date) {
+      return call((p, n, m) => withTexts([date], (d, dn) => module._coilwind_sheet_heading(p, n, m, d, dn)));
+    }
+    return { setUp, text, link, openText, noteCalculation, takesDrop, sheetHeading };
   })();
 
   // --- the page's languages and its width ----------------------------------------------------------
@@ -1136,6 +1147,39 @@
     return { run, setUp };
   })();
 
+  // --- the design sheet in print ------------------------------------------------------------------
+  // The browser's Print and Save as PDF give the desktop's design sheet, filled from the module
+  // just before printing: the heading, the report and the drawing. page.css prints only it.
+  function fillSheet() {
+    let sheet = document.getElementById('sheet');
+    if (!sheet) {
+      sheet = document.createElement('section');
+      sheet.id = 'sheet';
+      document.body.append(sheet);
+    }
+    const now = new Date();
+    const two = (n) => String(n).padStart(2, '0');
+    const date = `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())} ` +
+      `${two(now.getHours())}:${two(now.getMinutes())}`; // as the desktop's sheet writes it
+    const { report: text, svg } = details.sheetParts();
+    const lines = designs.sheetHeading(date).split('\n');
+    const [title, subtitle] = lines.map((line, i) => {
+      const element = document.createElement('p');
+      element.className = i === 0 ? 'sheet-title' : 'sheet-date';
+      element.textContent = line;
+      return element;
+    });
+    const report = document.createElement('pre');
+    report.textContent = text;
+    report.style.setProperty('--lines', text.split('\n').length);
+    const drawing = document.createElement('div');
+    if (svg) {
+      drawing.append(document.importNode(
+        new DOMParser().parseFromString(svg, 'image/svg+xml').documentElement, true));
+    }
+    sheet.replaceChildren(title, subtitle, report, drawing);
+  }
+
   // --- start-up and the public API ---------------------------------------------------------------
   // The single file carries each module's .wasm in a data block, gzip-compressed in base64; the
   // site lets the module's loader fetch it.
@@ -1165,6 +1209,7 @@
     markEnglish(document.body);
     fitWindow();
     window.addEventListener('resize', fitWindow);
+    window.addEventListener('beforeprint', fillSheet);
     elements.get(description.names.calculate).focus({ preventScroll: true });
     performance.mark('coilwind-ready');
   })();
