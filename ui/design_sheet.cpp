@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -23,6 +24,33 @@ namespace {
 
 QString qstring(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A report line wider than the page goes on in the lines below, broken at a blank where there is
+// one, so that no figure runs off the paper.
+QStringList wrapped(const QStringList& lines, const QFontMetrics& metrics, int width) {
+    QStringList out;
+    for (const QString& line : lines) {
+        QString rest = line;
+        while (rest.size() > 1 && metrics.horizontalAdvance(rest) > width) {
+            qsizetype cut = rest.size() - 1;
+            while (cut > 1 && metrics.horizontalAdvance(rest.left(cut)) > width) {
+                --cut;
+            }
+            qsizetype indent = 0;
+            while (indent < rest.size() && rest[indent] == u' ') {
+                ++indent;
+            }
+            const qsizetype blank = rest.lastIndexOf(u' ', cut);
+            if (blank > indent) {
+                cut = blank;
+            }
+            out << rest.left(cut);
+            rest = rest.mid(cut).trimmed();
+        }
+        out << rest;
+    }
+    return out;
 }
 
 } // namespace
@@ -72,14 +100,16 @@ QString paintDesignSheet(MainWindow& window, QPagedPaintDevice& device) {
                      qstring(heading[1]));
     y += painter.fontMetrics().height() * 2;
     const int textHeight = page.height() - drawingHeight - y;
+    QStringList lines;
     for (int quarters = 34; quarters > 16; --quarters) { // 8.5 pt down to 4.25 pt
         body.setPixelSize(static_cast<int>(quarters * points / 4));
         painter.setFont(body);
-        if (painter.fontMetrics().lineSpacing() * report.size() <= textHeight) {
+        lines = wrapped(report, painter.fontMetrics(), page.width());
+        if (painter.fontMetrics().lineSpacing() * lines.size() <= textHeight) {
             break;
         }
     }
-    for (const QString& line : report) {
+    for (const QString& line : lines) {
         painter.drawText(0, y + painter.fontMetrics().ascent(), line);
         y += painter.fontMetrics().lineSpacing();
     }

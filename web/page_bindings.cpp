@@ -325,15 +325,15 @@ const char* coilwind_set_current(const char* dc, int dcSize, const char* ripple,
         }
         return accepted.value_or(std::numeric_limits<double>::quiet_NaN());
     };
-    const std::string_view dcText = textOf(dc, dcSize);
+    const std::string_view dcText = viewOf(dc, dcSize);
     chosen.dcCurrentA.reset();
     if (dcText.find_first_not_of(" \t") != std::string_view::npos) {
         chosen.dcCurrentA = read("dcCurrent", kDcCurrentLimit, dcText);
     }
-    chosen.rippleCurrentA = read("ripple", kRippleCurrentLimit, textOf(ripple, rippleSize));
-    chosen.frequencyKhz = read("frequency", kFrequencyLimit, textOf(frequency, frequencySize));
-    chosen.ambientC = read("ambient", kAmbientLimit, textOf(ambient, ambientSize));
-    chosen.enamelClassC = read("enamelClass", kEnamelClassLimit, textOf(enamel, enamelSize));
+    chosen.rippleCurrentA = read("ripple", kRippleCurrentLimit, viewOf(ripple, rippleSize));
+    chosen.frequencyKhz = read("frequency", kFrequencyLimit, viewOf(frequency, frequencySize));
+    chosen.ambientC = read("ambient", kAmbientLimit, viewOf(ambient, ambientSize));
+    chosen.enamelClassC = read("enamelClass", kEnamelClassLimit, viewOf(enamel, enamelSize));
     return give(refusals + ']');
 }
 
@@ -384,7 +384,7 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
 
 // The input check of the last calculation, for the status line under the window.
 const char* coilwind_input_check(const char* coreType, int size) {
-    return give(checksJson(inputCheckLines(fields(), textOf(coreType, size), record())));
+    return give(checksJson(inputCheckLines(fields(), viewOf(coreType, size), record())));
 }
 
 const char* coilwind_report(const char* coreType, int size) {
@@ -409,7 +409,7 @@ int coilwind_calibration_written() {
 // what coilwind_calibration_written tells.
 const char* coilwind_use_shape_al(const char* coreType, int size) {
     const CalibrationOutcome outcome =
-        applyShapeAl(fields(), textOf(coreType, size), settings(), record());
+        applyShapeAl(fields(), viewOf(coreType, size), settings(), record());
     calibrationWritten = outcome.written ? 1 : 0;
     return give(outcome.message);
 }

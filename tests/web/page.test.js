@@ -217,7 +217,7 @@ for (const [name, address] of targets) {
       await open(PHONE);
       await page.tap('#Command1');
       await page.tap('#Text1_17'); // a finger on a field: its help
-      assert.match(await tip(), /^Ue: relative permeability/);
+      assert.match(await tip(), /^Relative permeability Ue of the core material/);
       const corner = await page.$eval('#Frame3', (element) => {
         const box = element.getBoundingClientRect();
         return { x: box.right - 4, y: box.bottom - 4 };
