@@ -247,11 +247,13 @@ DesignOutcome computeDesign(std::span<const std::string> cells, const Table& tab
         format.markDecimals(result);
     }
     if (outcome.error.empty()) {
-        // Every step has read these fields already; a given AL did not come from D, which the
-        // row then leaves unread.
+        // Every step has read these fields already. A given AL did not come from D, but a D the
+        // row holds is still part of the shape: F above it is as impossible with a given AL as
+        // without, and a row must give the same details as the output it wrote, whose AL column
+        // is then filled.
         DesignInputs design = readDesign(fields, listTextOf(*core));
         if (alGiven) {
-            design.alFromLength = false;
+            design.alFromLength = !fields.text(field::kD).empty();
         }
         outcome.details = computeDetails(design, settings);
         outcome.error = detailsFault(*outcome.details);

@@ -40,8 +40,8 @@ struct DesignInputs {
     double permeability = 0; // field 17, read for the second opinion from the core's shape only
     double dMm = 0;          // field 4, drum: length over the flanges, for its outer surface and
                              // the shape's second opinion
-    // Drum: AL came from D, so D belongs to the shape the details check (the fields' design; not
-    // an AL given in a table).
+    // Drum: D belongs to the shape the details check: always for the fields' design, where AL
+    // comes from D; for a table's row with AL given, when the row holds a D.
     bool alFromLength = false;
 };
 
