@@ -274,43 +274,27 @@ QWidget* DetailsWindow::buildSettings() {
         }
     }
     // The series' names are long: the box takes a row of its own.
-    grid->addWidget(captionOf(series_, QStringLiteral("线规系列"),
-                              QStringLiteral("Series of enamelled copper wire the standard wire "
-                                             "is taken from")),
-                    0, 0);
+    grid->addWidget(
+        captionOf(series_, qstring(kSeriesText.caption), qstring(kSeriesText.english)), 0, 0);
     grid->addWidget(series_, 0, 1, 1, 2 * kPairsPerRow - 1);
     struct Setting {
         QLineEdit*& edit;
         const char* name;
         const SettingLimit& limit;
         std::optional<double> value; // none: empty, not given
-        QString caption, english;
     };
     for (const Setting& setting :
-         {Setting{alTolerance_, "alTolerance", kAlToleranceLimit, defaults.alTolerancePercent,
-                  QStringLiteral("AL 容差 ± (%)"),
-                  QStringLiteral("Tolerance of AL, plus or minus percent")},
-          Setting{temperature_, "temperature", kTemperatureLimit, defaults.temperatureC,
-                  QStringLiteral("工作温度 (°C)"),
-                  QStringLiteral("Operating temperature for the hot resistance, °C")},
+         {Setting{alTolerance_, "alTolerance", kAlToleranceLimit, defaults.alTolerancePercent},
+          Setting{temperature_, "temperature", kTemperatureLimit, defaults.temperatureC},
           Setting{saturationFlux_, "saturationFlux", kSaturationFluxLimit,
-                  defaults.saturationFluxMt, QStringLiteral("饱和磁通 Bs (mT)"),
-                  QStringLiteral("Saturation flux density of the core material, mT")},
-          Setting{dcCurrent_, "dcCurrent", kDcCurrentLimit, defaults.current.dcCurrentA,
-                  QStringLiteral("直流电流 (A)"),
-                  QStringLiteral("DC current through the winding; empty: no current rating. With "
-                                 "a current the heat balance gives the working temperature")},
-          Setting{ripple_, "ripple", kRippleCurrentLimit, defaults.current.rippleCurrentA,
-                  QStringLiteral("纹波电流 峰峰 (A)"),
-                  QStringLiteral("Ripple current peak to peak, a triangle")},
-          Setting{frequency_, "frequency", kFrequencyLimit, defaults.current.frequencyKhz,
-                  QStringLiteral("开关频率 (kHz)"),
-                  QStringLiteral("Switching frequency of the ripple, kHz")},
-          Setting{ambient_, "ambient", kAmbientLimit, defaults.current.ambientC,
-                  QStringLiteral("环境温度 (°C)"), QStringLiteral("Ambient temperature, °C")},
-          Setting{enamelClass_, "enamelClass", kEnamelClassLimit, defaults.current.enamelClassC,
-                  QStringLiteral("漆包线耐热等级 (°C)"),
-                  QStringLiteral("Thermal class of the wire's enamel (IEC 60085), °C")}}) {
+                  defaults.saturationFluxMt},
+          Setting{dcCurrent_, "dcCurrent", kDcCurrentLimit, defaults.current.dcCurrentA},
+          Setting{ripple_, "ripple", kRippleCurrentLimit, defaults.current.rippleCurrentA},
+          Setting{frequency_, "frequency", kFrequencyLimit, defaults.current.frequencyKhz},
+          Setting{ambient_, "ambient", kAmbientLimit, defaults.current.ambientC},
+          Setting{enamelClass_, "enamelClass", kEnamelClassLimit,
+                  defaults.current.enamelClassC}}) {
+        const SettingText& text = settingText(setting.name);
         setting.edit = new QLineEdit(setting.value ? qstring(shortestText(*setting.value))
                                                    : QString());
         if (!setting.value) {
@@ -318,9 +302,9 @@ QWidget* DetailsWindow::buildSettings() {
         }
         setting.edit->setObjectName(QString::fromLatin1(setting.name));
         const QString english =
-            setting.english + QStringLiteral("; accepted ") + qstring(rangeText(setting.limit));
+            qstring(text.english) + QStringLiteral("; accepted ") + qstring(rangeText(setting.limit));
         addPair(grid, kPairsPerRow + static_cast<int>(settingBoxes_.size()),
-                captionOf(setting.edit, setting.caption, english), setting.edit);
+                captionOf(setting.edit, qstring(text.caption), english), setting.edit);
         settingBoxes_.push_back({setting.edit, &setting.limit, !setting.value.has_value()});
         connect(setting.edit, &QLineEdit::textChanged, this, &DetailsWindow::refresh);
     }

@@ -21,4 +21,13 @@ std::string settingSummary(const SettingLimit& limit, double value, std::string_
                : std::string(limit.name) + " refused (" + rangeText(limit) + ")";
 }
 
+const SettingText& settingText(std::string_view name) {
+    for (const SettingText& text : kSettingTexts) {
+        if (text.name == name) {
+            return text;
+        }
+    }
+    return kSettingTexts[0];
+}
+
 } // namespace coilwind
