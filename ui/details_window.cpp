@@ -163,8 +163,7 @@ void DetailsWindow::build() {
     checkNotes_ = messageLabel("inputCheckNotes");
     checkNotes_->setStyleSheet(QStringLiteral("color: #8a5300"));
     for (QLabel* check : {checkErrors_, checkNotes_}) {
-        check->setToolTip(QStringLiteral("What the main window read differently from what was "
-                                         "typed, or could not compute, at the last calculation"));
+        check->setToolTip(qstring(kInputCheckExplanation));
     }
 
     auto* inputs = new QGroupBox(QStringLiteral("主窗口的输入 (read from the main window)"));
@@ -200,7 +199,7 @@ void DetailsWindow::build() {
     shapeGrid->addWidget(shapeMessage_, buttonRow, 1, 1, 2 * kPairsPerRow - 1);
     shapeOpinion_ = shapeOpinion;
 
-    auto* current = new QGroupBox(QStringLiteral("电流与温升 (current rating; estimates)"));
+    auto* current = new QGroupBox(qstring(kCurrentTitle));
     current->setObjectName(QStringLiteral("currentRating"));
     current->setToolTip(qstring(currentExplanation()));
     currentValues_ =

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace coilwind {
@@ -13,6 +14,8 @@ namespace coilwind {
 std::vector<DetailsLine> currentLines(const std::optional<CurrentRating>& rating);
 // What the current rating is and which models it uses, for its group's tooltip and the report.
 std::string currentExplanation();
+// The group's title.
+inline constexpr std::string_view kCurrentTitle = "电流与温升 (current rating; estimates)";
 // The current settings for the report's settings line, empty when no DC current is given:
 // "DC 1 A, ripple 0.3 A p-p at 500 kHz, ambient 25 °C, enamel class 155 °C".
 std::string currentSettingsSummary(const CurrentSettings& settings);

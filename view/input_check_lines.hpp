@@ -19,6 +19,11 @@ struct CheckLine {
     std::string text;
 };
 
+// What the input check's lines are, as their tooltip says.
+inline constexpr std::string_view kInputCheckExplanation =
+    "What the main window read differently from what was typed, or could not compute, at the "
+    "last calculation";
+
 // The input check of the last calculation, errors first; nothing before the first calculation.
 std::vector<CheckLine> inputCheckLines(const FieldSet& fields, std::string_view coreTypeText,
                                        const CalculationRecord& record);
