@@ -77,10 +77,22 @@ const WoundWire* woundOf(const DesignOutcome& outcome) {
     return outcome.details && outcome.details->standard ? &*outcome.details->standard : nullptr;
 }
 
-const RodShapeEstimate* rodShapeOf(const DesignOutcome& outcome) {
-    return outcome.details && outcome.details->rodShape && outcome.details->rodShape->estimate
-               ? &*outcome.details->rodShape->estimate
+const CurrentRating* ratingOf(const DesignOutcome& outcome) {
+    return outcome.details && outcome.details->currentRating ? &*outcome.details->currentRating
+                                                             : nullptr;
+}
+
+const OpenCoreEstimate* shapeOf(const DesignOutcome& outcome) {
+    return outcome.details && outcome.details->shapeOpinion &&
+                   outcome.details->shapeOpinion->estimate
+               ? &*outcome.details->shapeOpinion->estimate
                : nullptr;
+}
+std::optional<std::string> shapeNoteOf(const DesignOutcome& outcome) {
+    if (!outcome.details || !outcome.details->shapeOpinion) {
+        return std::nullopt;
+    }
+    return openCoreNote(*outcome.details->shapeOpinion);
 }
 template <StepId step> void stepResult(Cells& cells, const DesignOutcome& outcome) {
     cells.put(std::string_view(outcome.results[resultSlot(step)]));
@@ -89,18 +101,37 @@ template <StepId step> void stepResult(Cells& cells, const DesignOutcome& outcom
 using Details = WindingDetails;
 using Wire = WireSize;
 using Wound = WoundWire;
-using RodShape = RodShapeEstimate;
+using Shape = OpenCoreEstimate;
+using Rating = CurrentRating;
+
+std::string strandsText(const Rating& r) {
+    if (!r.strands) {
+        return {};
+    }
+    return std::to_string(r.strands->strands) + " x " + std::string(r.strands->strand.designation);
+}
+
+std::string warningsText(const Rating& r) {
+    std::string text;
+    for (const std::string& warning : r.warnings) {
+        text += (text.empty() ? "" : "; ") + warning;
+    }
+    return text;
+}
 
 struct ResultColumn {
     std::string_view name;
     void (*write)(Cells&, const DesignOutcome&);
+    // The name an earlier version wrote the column under: an input with it gets the column
+    // recomputed in its place.
+    std::string_view earlierName = {};
 };
 
 // Every column the tool writes, in output order: the output's header and its rows both come from
 // this list. The results as the window shows them, the winding details in the shortest decimal
 // form that reads back to the same number, then the error.
 // clang-format off
-const std::array<ResultColumn, 26> kResultColumns{{
+const std::array<ResultColumn, 41> kResultColumns{{
     {stepName(StepId::Al), stepResult<StepId::Al>},
     {stepName(StepId::Turns), stepResult<StepId::Turns>},
     {stepName(StepId::WireMax), stepResult<StepId::WireMax>},
@@ -122,13 +153,35 @@ const std::array<ResultColumn, 26> kResultColumns{{
     {"mass_g", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(woundOf(o), [](const Wound& w) { return w.massG; })); }},
     {"l_whole_uh", [](Cells& c, const DesignOutcome& o) { c.put(o.details && o.details->inductance ? std::optional(o.details->inductance->wholeTurnsUh) : std::nullopt); }},
     {"isat_a", [](Cells& c, const DesignOutcome& o) { c.put(o.details ? o.details->saturationCurrentA : std::nullopt); }},
-    {"rod_al", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.alNh; })); }},
-    {"rod_turns", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.turns; }).value_or(std::nullopt)); }},
-    {"rod_al_ratio", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(rodShapeOf(o), [](const RodShape& r) { return r.ratioToQuick; })); }},
-    {"rod_note", [](Cells& c, const DesignOutcome& o) { c.put(o.details && o.details->rodShape ? rodModelNote(*o.details->rodShape) : std::nullopt); }},
+    {"shape_al", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(shapeOf(o), [](const Shape& r) { return r.alNh; })); }, "rod_al"},
+    {"shape_al_low", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(shapeOf(o), [](const Shape& r) { return r.bandLowAlNh; })); }},
+    {"shape_al_high", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(shapeOf(o), [](const Shape& r) { return r.bandHighAlNh; })); }},
+    {"shape_turns", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(shapeOf(o), [](const Shape& r) { return r.turns; }).value_or(std::nullopt)); }, "rod_turns"},
+    {"shape_al_ratio", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(shapeOf(o), [](const Shape& r) { return r.ratioToQuick; })); }, "rod_al_ratio"},
+    {"shape_note", [](Cells& c, const DesignOutcome& o) { c.put(shapeNoteOf(o)); }, "rod_note"},
+    {"skin_depth_mm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.skinDepthMm; })); }},
+    {"ac_factor", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.acFactor; })); }},
+    {"dc_loss_w", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.dcLossW; })); }},
+    {"ac_loss_w", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.acLossW; })); }},
+    {"loss_w", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.lossW; })); }},
+    {"rise_k", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.riseK; }).value_or(std::nullopt)); }},
+    {"hot_c", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.hotC; }).value_or(std::nullopt)); }},
+    {"i_rated_a", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.ratedCurrentA; })); }},
+    {"i_peak_a", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.peakCurrentA; })); }},
+    {"strands", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), strandsText)); }},
+    {"strands_mm", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.strands ? std::optional(r.strands->bundleMm) : std::nullopt; }).value_or(std::nullopt)); }},
+    {"strands_fit", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), [](const Rating& r) { return r.strands ? std::optional(r.strands->fits) : std::nullopt; }).value_or(std::nullopt)); }},
+    {"current_note", [](Cells& c, const DesignOutcome& o) { c.put(figureOf(ratingOf(o), warningsText)); }},
     {kErrorColumn, [](Cells& c, const DesignOutcome& o) { c.put(std::string_view(o.error)); }},
 }};
 // clang-format on
+
+// The current rating's columns stand between the shape's and the error.
+constexpr std::size_t kErrorColumnAt = kResultColumns.size() - 1;
+const std::size_t kFirstCurrentColumn = static_cast<std::size_t>(
+    std::find_if(kResultColumns.begin(), kResultColumns.end(),
+                 [](const ResultColumn& c) { return c.name == "skin_depth_mm"; }) -
+    kResultColumns.begin());
 
 std::array<std::string_view, 2 + kDesignFields.size()> requiredColumns() {
     std::array<std::string_view, 2 + kDesignFields.size()> names{kModelColumn, kCoreColumn};
@@ -248,10 +301,16 @@ void TableFormat::markDecimals(std::string& text, std::size_t from) const {
     }
 }
 
-Table Table::read(CsvReader& reader, std::optional<char> delimiter) {
+Table Table::read(CsvReader& reader, std::optional<char> delimiter, bool withCurrent) {
     const std::string firstLine = reader.peekFirstLine();
     if (firstLine.empty()) {
         throw InputError("no header line: the input is empty");
+    }
+    // A message quoting the line would end at its first NUL byte.
+    if (firstLine.find('\0') != std::string::npos) {
+        throw InputError("the header line holds NUL bytes, as a UTF-16 file without a byte-order "
+                         "mark does: save the table as \"CSV UTF-8\" (or as \"Unicode Text\", "
+                         "which has the mark) and run it again");
     }
     // A delimiter found in the first line finds every required column; a given one may not.
     const char chosen = delimiter ? *delimiter : delimiterOf(firstLine);
@@ -268,10 +327,10 @@ Table Table::read(CsvReader& reader, std::optional<char> delimiter) {
         throw InputError(
             missingColumnsFault(missing, chosen, delimiter ? ", as --delimiter says" : ""));
     }
-    return Table(std::move(header.cells), TableFormat{chosen});
+    return Table(std::move(header.cells), TableFormat{chosen}, withCurrent);
 }
 
-Table::Table(std::vector<std::string> header, TableFormat format)
+Table::Table(std::vector<std::string> header, TableFormat format, bool withCurrent)
     : header_(std::move(header)), format_(format), resultAt_(header_.size(), kPassedThrough) {
     modelCell_ = *findColumn(header_, kModelColumn);
     coreCell_ = *findColumn(header_, kCoreColumn);
@@ -279,7 +338,13 @@ Table::Table(std::vector<std::string> header, TableFormat format)
         designCells_[i] = findColumn(header_, fieldName(kDesignFields[i]));
     }
     for (std::size_t column = 0; column < kResultColumns.size(); ++column) {
-        const auto at = findColumn(header_, kResultColumns[column].name);
+        if (!withCurrent && column >= kFirstCurrentColumn && column < kErrorColumnAt) {
+            continue; // passes through as any other column
+        }
+        auto at = findColumn(header_, kResultColumns[column].name);
+        if (!at && !kResultColumns[column].earlierName.empty()) {
+            at = findColumn(header_, kResultColumns[column].earlierName);
+        }
         if (at) {
             resultAt_[*at] = static_cast<int>(column);
         } else {

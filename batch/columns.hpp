@@ -68,7 +68,9 @@ public:
     // or the first of kDelimiters that finds every required column in the first line. Throws
     // InputError when the header cannot be read, lacks a required column or names a known one
     // twice.
-    static Table read(CsvReader& reader, std::optional<char> delimiter);
+    // The current rating's columns are written only `withCurrent` (a DC current in the
+    // settings): without one the output stays what it was before they existed.
+    static Table read(CsvReader& reader, std::optional<char> delimiter, bool withCurrent = false);
 
     TableFormat format() const { return format_; }
     std::size_t width() const { return header_.size(); }
@@ -91,7 +93,7 @@ public:
 private:
     static constexpr int kPassedThrough = -1;
 
-    Table(std::vector<std::string> header, TableFormat format);
+    Table(std::vector<std::string> header, TableFormat format, bool withCurrent);
 
     std::vector<std::string> header_;
     TableFormat format_;

@@ -61,6 +61,11 @@ double settingOf(std::string_view option, std::string_view text, const SettingLi
     return *value;
 }
 
+// One option's line of the usage text: "  --ambient C      ambient temperature (default 25)".
+std::string withDefault(std::string_view line, double value) {
+    return std::string(line) + " (default " + shortestText(value) + ")\n";
+}
+
 } // namespace
 
 Options parseOptions(std::span<const std::string_view> args) {
@@ -119,6 +124,16 @@ Options parseOptions(std::span<const std::string_view> args) {
             settings.saturationFluxMt = settingOf(name, value(), kSaturationFluxLimit);
         } else if (name == "--tolerance") {
             settings.alTolerancePercent = settingOf(name, value(), kAlToleranceLimit);
+        } else if (name == "--current") {
+            settings.current.dcCurrentA = settingOf(name, value(), kDcCurrentLimit);
+        } else if (name == "--ripple") {
+            settings.current.rippleCurrentA = settingOf(name, value(), kRippleCurrentLimit);
+        } else if (name == "--frequency") {
+            settings.current.frequencyKhz = settingOf(name, value(), kFrequencyLimit);
+        } else if (name == "--ambient") {
+            settings.current.ambientC = settingOf(name, value(), kAmbientLimit);
+        } else if (name == "--enamel-class") {
+            settings.current.enamelClassC = settingOf(name, value(), kEnamelClassLimit);
         } else {
             throw UsageError("unknown option \"" + std::string(arg) + "\"");
         }
@@ -148,6 +163,14 @@ std::string usageText() {
            "  --tolerance PCT  AL tolerance in percent (default " +
            shortestText(defaults.alTolerancePercent) +
            ")\n"
+           "  --current A      DC current: adds losses, heat balance and rated current\n"
+           "                   (default none; the options below only count with it)\n" +
+           withDefault("  --ripple A       ripple current peak to peak, a triangle",
+                       defaults.current.rippleCurrentA) +
+           withDefault("  --frequency KHZ  switching frequency in kHz", defaults.current.frequencyKhz) +
+           withDefault("  --ambient C      ambient temperature", defaults.current.ambientC) +
+           withDefault("  --enamel-class C thermal class of the enamel, IEC 60085",
+                       defaults.current.enamelClassC) +
            "  --help           this text\n"
            "  --version        the version\n"
            "Exit status: 0 every row computed, 1 some row has an error, 2 usage or I/O error.\n";

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 namespace coilwind::batch {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
+constexpr long kReplacementCharacter = 0xFFFD;
 
 enum class State { CellStart, Unquoted, Quoted, QuoteInQuoted };
 
@@ -54,12 +58,76 @@ bool CsvReader::refill() {
     return chunkEnd_ > 0;
 }
 
+int CsvReader::rawByte() {
+    if (chunkPos_ < chunkEnd_ || refill()) {
+        return static_cast<unsigned char>(chunk_[chunkPos_++]);
+    }
+    return kEnd;
+}
+
+// One UTF-16 code unit in the input's byte order; a lone last byte is U+FFFD.
+long CsvReader::utf16Unit() {
+    if (pendingUnit_ >= 0) {
+        return std::exchange(pendingUnit_, -1);
+    }
+    const int first = rawByte();
+    if (first == kEnd) {
+        return kEnd;
+    }
+    const int second = rawByte();
+    if (second == kEnd) {
+        return kReplacementCharacter;
+    }
+    return encoding_ == Encoding::Utf16LittleEndian ? first | (second << 8) : (first << 8) | second;
+}
+
+int CsvReader::decodedByte() {
+    if (decodedPos_ == decodedEnd_) {
+        long unit = utf16Unit();
+        if (unit == kEnd) {
+            return kEnd;
+        }
+        long code = unit;
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            const long low = utf16Unit();
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                code = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+            } else {
+                code = kReplacementCharacter;
+                pendingUnit_ = low; // read again as a character of its own
+            }
+        } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+            code = kReplacementCharacter;
+        }
+        const auto byte = [](long value) { return static_cast<char>(value); };
+        decodedPos_ = 0;
+        if (code < 0x80) {
+            decoded_ = {byte(code)};
+            decodedEnd_ = 1;
+        } else if (code < 0x800) {
+            decoded_ = {byte(0xC0 | (code >> 6)), byte(0x80 | (code & 0x3F))};
+            decodedEnd_ = 2;
+        } else if (code < 0x10000) {
+            decoded_ = {byte(0xE0 | (code >> 12)), byte(0x80 | ((code >> 6) & 0x3F)),
+                        byte(0x80 | (code & 0x3F))};
+            decodedEnd_ = 3;
+        } else {
+            decoded_ = {byte(0xF0 | (code >> 18)), byte(0x80 | ((code >> 12) & 0x3F)),
+                        byte(0x80 | ((code >> 6) & 0x3F)), byte(0x80 | (code & 0x3F))};
+            decodedEnd_ = 4;
+        }
+    }
+    return static_cast<unsigned char>(decoded_[decodedPos_++]);
+}
+
 int CsvReader::get() {
     int c = kEnd;
     if (replayPos_ < replay_.size()) {
         c = static_cast<unsigned char>(replay_[replayPos_++]);
-    } else if (chunkPos_ < chunkEnd_ || refill()) {
-        c = static_cast<unsigned char>(chunk_[chunkPos_++]);
+    } else if (encoding_ != Encoding::Utf8) {
+        c = decodedByte();
+    } else {
+        c = rawByte();
     }
     if (c == '\n') {
         ++line_;
@@ -69,13 +137,20 @@ int CsvReader::get() {
 
 void CsvReader::skipByteOrderMark() {
     std::string start;
-    for (std::size_t i = 0; i < kByteOrderMark.size(); ++i) {
+    const auto begins = [&](std::string_view mark) { return mark.starts_with(start); };
+    while (start.size() < kByteOrderMark.size()) {
         const int c = get();
         if (c == kEnd) {
             break;
         }
         start.push_back(static_cast<char>(c));
-        if (start.back() != kByteOrderMark[i]) {
+        if (start == kUtf16LittleEndianMark || start == kUtf16BigEndianMark) {
+            encoding_ = start == kUtf16LittleEndianMark ? Encoding::Utf16LittleEndian
+                                                        : Encoding::Utf16BigEndian;
+            return;
+        }
+        if (!begins(kByteOrderMark) && !begins(kUtf16LittleEndianMark) &&
+            !begins(kUtf16BigEndianMark)) {
             break;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <istream>
 #include <string>
@@ -26,7 +27,9 @@ inline constexpr std::string_view kDelimiters = ",;\t";
 // Reads CSV records one at a time, in constant memory (RFC 4180): cells separated by the delimiter
 // (a comma unless set), records by LF or CR LF; a cell in double quotes may hold
 // delimiters, line ends and doubled quotes.
-// A UTF-8 byte-order mark before the first record is skipped. Lenient where spreadsheets are: a
+// A UTF-8 byte-order mark before the first record is skipped; after a UTF-16 one (little or big
+// endian, as a spreadsheet saves "Unicode Text") the input is UTF-16, read as UTF-8, an unpaired
+// surrogate or a lone last byte as U+FFFD. Lenient where spreadsheets are: a
 // quote inside an unquoted cell (8" core) is kept as it stands, text after a closing quote is
 // appended, a lone CR is data. An empty line is no record.
 //
@@ -56,7 +59,12 @@ public:
 private:
     static constexpr int kEnd = -1;
 
+    enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
+
     int get();
+    int rawByte();
+    int decodedByte();
+    long utf16Unit();
     bool refill();
     void start();
     void skipByteOrderMark();
@@ -74,6 +82,11 @@ private:
     long long line_ = 1;
     bool started_ = false;
     std::error_code readError_;
+    Encoding encoding_ = Encoding::Utf8;
+    std::array<char, 4> decoded_{}; // one character of UTF-16 input as UTF-8
+    std::size_t decodedPos_ = 0;
+    std::size_t decodedEnd_ = 0;
+    long pendingUnit_ = -1; // read after a high surrogate that it did not complete
 };
 
 // The reason the system gave for the call that just failed (errno), or io_errc::stream when it

@@ -128,11 +128,15 @@ void checkRead(const CsvReader& reader) {
 } // namespace
 
 int runBatch(std::istream& in, std::ostream& out, const BatchSettings& settings,
-             const BatchLimits& limits) {
+             const BatchLimits& limits, BatchCounts* counts) {
+    BatchCounts unused;
+    BatchCounts& counted = counts != nullptr ? *counts : unused;
+    counted = {};
     CsvReader reader(in);
     const Table table = [&] {
         try {
-            return Table::read(reader, settings.delimiter);
+            return Table::read(reader, settings.delimiter,
+                               settings.details.current.dcCurrentA.has_value());
         } catch (const InputError&) {
             checkRead(reader); // a header cut short by a read error is that error
             throw;
@@ -168,8 +172,10 @@ int runBatch(std::istream& in, std::ostream& out, const BatchSettings& settings,
             out.write(done.rows[i].data(), static_cast<std::streamsize>(done.rows[i].size()));
             if (done.failed[i] != 0) {
                 status = kSomeRowFailed;
+                ++counted.failed;
             }
         }
+        counted.rows += static_cast<long long>(done.count);
         checkWritten(out);
         current ^= 1;
     }

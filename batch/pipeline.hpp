@@ -37,12 +37,18 @@ public:
     using std::system_error::system_error;
 };
 
+// What a run did, row by row: every record read is a row of the output.
+struct BatchCounts {
+    long long rows = 0;
+    long long failed = 0; // rows with an error
+};
+
 // Reads a table of designs from `in` and writes it to `out` with the results: one row per record,
 // in input order, each computed on its own field set. While a batch of records is computed on
 // every core, the rows of the one before are written and the next is read. Returns
 // kEveryRowComputed or kSomeRowFailed; throws InputError (nothing written), ReadError or
-// WriteError. The output is flushed.
+// WriteError. The output is flushed. `counts`, when given, follows the rows written.
 int runBatch(std::istream& in, std::ostream& out, const BatchSettings& settings,
-             const BatchLimits& limits = {});
+             const BatchLimits& limits = {}, BatchCounts* counts = nullptr);
 
 } // namespace coilwind::batch

@@ -207,9 +207,16 @@ DesignOutcome computeDesign(std::span<const std::string> cells, const Table& tab
     for (const FieldIndex field : reads.list()) {
         readCell(field, false);
     }
-    // The rod's second opinion reads the permeability even where the steps do not (AL given).
-    if (*core == CoreType::Rod && !reads.has(field::kPermeability)) {
-        readCell(field::kPermeability, true);
+    // The second opinion from the shape reads the permeability, and a drum's D, even where the
+    // steps do not (AL given).
+    for (const FieldIndex field : {field::kPermeability, field::kD}) {
+        if ((field != field::kD || *core == CoreType::Drum) && !reads.has(field)) {
+            readCell(field, true);
+        }
+    }
+    // The current rating reads a drum's length D for its surface even where the steps do not.
+    if (*core == CoreType::Drum && settings.current.dcCurrentA && !reads.has(field::kD)) {
+        readCell(field::kD, true);
     }
     if (!faults.empty()) {
         std::sort(faults.begin(), faults.end());
@@ -240,7 +247,15 @@ DesignOutcome computeDesign(std::span<const std::string> cells, const Table& tab
         format.markDecimals(result);
     }
     if (outcome.error.empty()) {
-        outcome.details = computeDetails(fields, listTextOf(*core), settings);
+        // Every step has read these fields already. A given AL did not come from D, but a D the
+        // row holds is still part of the shape: F above it is as impossible with a given AL as
+        // without, and a row must give the same details as the output it wrote, whose AL column
+        // is then filled.
+        DesignInputs design = readDesign(fields, listTextOf(*core));
+        if (alGiven) {
+            design.alFromLength = !fields.text(field::kD).empty();
+        }
+        outcome.details = computeDetails(design, settings);
         outcome.error = detailsFault(*outcome.details);
     }
     return outcome;

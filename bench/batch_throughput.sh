@@ -5,11 +5,15 @@
 # CPU time (user + system) and the load average beside it tell how much of the two cores the run
 # had: on a busy machine rows per CPU second is the steadier figure.
 #
-#   bench/batch_throughput.sh [rows, default 1000000] [build dir, default build]
+#   bench/batch_throughput.sh [rows, default 1000000] [build dir, default build] [options...]
+#
+# Options after the build dir go to the tool, e.g. the current rating's:
+#   bench/batch_throughput.sh 1000000 build --current 1 --ripple 0.3 --frequency 500
 set -euo pipefail
 
 rows=${1:-1000000}
 build=${2:-build}
+options=("${@:3}")
 if [[ ! $rows =~ ^[1-9][0-9]*$ ]]; then
     echo "usage: $0 [rows] [build dir]" >&2
     exit 2
@@ -37,7 +41,7 @@ measure() { # rows
     local input=$scratch/designs-$1.csv
     generate "$1" >"$input"
     # The tool reads the designs from a pipe: nothing can map the whole file.
-    /usr/bin/time -v -o "$scratch/time.log" sh -c "cat '$input' | '$tool' >/dev/null" ||
+    /usr/bin/time -v -o "$scratch/time.log" sh -c "cat '$input' | '$tool' ${options[*]:-} >/dev/null" ||
         [[ $? -eq 1 ]] # rows with an error are part of the load
     local seconds cpu kib
     seconds=$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$scratch/time.log" |

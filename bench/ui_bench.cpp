@@ -3,6 +3,7 @@
 // the calculate button, and F2 with the details window open.
 #include "ui/main_window.hpp"
 #include "ui/winding_drawing.hpp"
+#include "view/window_description.hpp"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -26,7 +26,11 @@ coilwind::ui::MainWindow& window() {
 }
 
 void BM_CoreTypeKeystroke(benchmark::State& state) {
-    QLineEdit* edit = window().findChild<QComboBox*>(QStringLiteral("CORETYPE"))->lineEdit();
+    QLineEdit* edit =
+        window()
+            .findChild<QComboBox*>(QString::fromUtf8(coilwind::control::kCoreType.data(),
+                                                     coilwind::control::kCoreType.size()))
+            ->lineEdit();
     edit->setFocus();
     edit->end(false);
     bool typeNext = true;
@@ -40,7 +44,8 @@ void BM_CoreTypeKeystroke(benchmark::State& state) {
 BENCHMARK(BM_CoreTypeKeystroke)->Unit(benchmark::kMicrosecond);
 
 void BM_CalculateClick(benchmark::State& state) {
-    auto* button = window().findChild<QPushButton*>(QStringLiteral("Command1"));
+    auto* button = window().findChild<QPushButton*>(QString::fromUtf8(
+        coilwind::control::kCalculate.data(), coilwind::control::kCalculate.size()));
     for (auto _ : state) {
         QTest::mouseClick(button, Qt::LeftButton);
         QApplication::processEvents();
@@ -65,7 +70,9 @@ protected:
 // From F2 on the main window to the next paint of the details' drawing, after a calculation.
 void BM_DetailsF2(benchmark::State& state) {
     coilwind::ui::MainWindow& main = window();
-    main.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    main.findChild<QPushButton*>(QString::fromUtf8(coilwind::control::kCalculate.data(),
+                                                   coilwind::control::kCalculate.size()))
+        ->click();
     main.showDetails();
     auto* drawing = main.findChild<coilwind::ui::WindingDrawing*>();
     PaintCounter counter;

@@ -21,7 +21,7 @@ bool ran(const CalculationOutcome& outcome, StepId step) {
 }
 
 // Every step writes the same field for either core type.
-FieldIndex resultOf(std::size_t stepPosition) {
+FieldIndex resultFieldOf(std::size_t stepPosition) {
     return stepRow(kStepOrder[stepPosition], CoreType::Drum).writes;
 }
 
@@ -43,8 +43,66 @@ bool isCalculationInput(FieldIndex index, CoreType core) {
 
 bool CalculationRecord::fromEarlierDesign(std::size_t stepPosition, const FieldSet& fields) const {
     const std::optional<std::string>& text = earlier_[stepPosition];
-    return text && !text->empty() && *text == fields.text(resultOf(stepPosition));
+    return text && !text->empty() && *text == fields.text(resultFieldOf(stepPosition));
 }
+
+// The four rules that make a result an earlier design's, each for the step at `position` in
+// kStepOrder, given the outcome being noted.
+struct CalculationRecord::Rules {
+    const CalculationRecord& record;
+    const CalculationOutcome& outcome;
+    const FieldSet& fields;
+    CoreType core;
+    // Past the last step when the calculation did not stop.
+    std::size_t stoppedAt;
+
+    // The calculation stopped at this step or before it: the step wrote nothing.
+    bool stoppedBefore(std::size_t position) const { return position >= stoppedAt; }
+
+    // The step reads a result that an earlier step left as an earlier design's (already decided
+    // for this outcome: the steps are ruled in order).
+    bool readsAnEarlierDesignsResult(std::size_t position) const {
+        const auto reads = stepRow(kStepOrder[position], core).readFields();
+        for (std::size_t before = 0; before < position; ++before) {
+            if (record.earlier_[before] &&
+                std::find(reads.begin(), reads.end(), resultFieldOf(before)) != reads.end()) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // A field the step reads holds another text than at the calculation before: an input typed
+    // over, or a result this calculation rewrote. A result typed over by hand is the user's to
+    // try and changes nothing here.
+    bool inputChangedSince(std::size_t position) const {
+        if (!record.last_) {
+            return false;
+        }
+        for (const FieldIndex read : stepRow(kStepOrder[position], core).readFields()) {
+            if (tracked(read) && record.texts_[slot(read)] != fields.text(read)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The core type differs from the calculation before's: every result its steps wrote
+    // describes the other core.
+    bool coreTypeChanged() const {
+        return record.last_ && coreTypeOf(record.coreTypeText_) != core;
+    }
+
+private:
+    bool tracked(FieldIndex read) const {
+        for (std::size_t before = 0; before < kStepOrder.size(); ++before) {
+            if (resultFieldOf(before) == read) {
+                return ran(outcome, kStepOrder[before]);
+            }
+        }
+        return isCalculationInput(read, core);
+    }
+};
 
 void CalculationRecord::note(const CalculationOutcome& outcome, const FieldSet& fields,
                              std::string_view coreTypeText) {
@@ -52,47 +110,29 @@ void CalculationRecord::note(const CalculationOutcome& outcome, const FieldSet& 
         return;
     }
     const CoreType core = coreTypeOf(coreTypeText);
-    const bool first = !last_;
-    const bool coreChanged = !first && coreTypeOf(coreTypeText_) != core;
     // A result typed over since it was found to be an earlier design's is the user's own.
     for (std::size_t position = 0; position < earlier_.size(); ++position) {
         if (!fromEarlierDesign(position, fields)) {
             earlier_[position].reset();
         }
     }
-    // Past the last step when the calculation did not stop.
-    const std::size_t stoppedAt = outcome.stop ? positionOf(outcome.stop->step) : kStepOrder.size();
+    const Rules rules{*this, outcome, fields, core,
+                      outcome.stop ? positionOf(outcome.stop->step) : kStepOrder.size()};
     for (std::size_t position = 0; position < kStepOrder.size(); ++position) {
-        const StepRow& row = stepRow(kStepOrder[position], core);
-        const auto reads = row.readFields();
-        bool readsAnEarlierDesign = false;
-        bool readChanged = false;
-        for (const FieldIndex read : reads) {
-            // An input, or a result this calculation rewrote; a result typed over by hand is the
-            // user's to try.
-            bool tracked = isCalculationInput(read, core);
-            for (std::size_t before = 0; before < position; ++before) {
-                if (resultOf(before) == read) {
-                    readsAnEarlierDesign = readsAnEarlierDesign || earlier_[before].has_value();
-                    tracked = before < stoppedAt && ran(outcome, kStepOrder[before]);
-                }
-            }
-            readChanged =
-                readChanged || (!first && tracked && texts_[slot(read)] != fields.text(read));
-        }
         bool earlier = false;
-        if (position >= stoppedAt) {
+        if (rules.stoppedBefore(position)) {
             earlier = true;
-        } else if (ran(outcome, row.id)) {
-            earlier = readsAnEarlierDesign;
+        } else if (ran(outcome, kStepOrder[position])) {
+            earlier = rules.readsAnEarlierDesignsResult(position);
         } else {
-            earlier = earlier_[position].has_value() || readsAnEarlierDesign || coreChanged ||
-                      readChanged;
+            earlier = earlier_[position].has_value() ||
+                      rules.readsAnEarlierDesignsResult(position) || rules.coreTypeChanged() ||
+                      rules.inputChangedSince(position);
         }
         if (!earlier) {
             earlier_[position].reset();
         } else if (!earlier_[position]) {
-            earlier_[position] = fields.text(row.writes);
+            earlier_[position] = fields.text(resultFieldOf(position));
         }
     }
     for (const FieldInfo& info : kFields) {
@@ -106,7 +146,7 @@ std::vector<FieldIndex> CalculationRecord::earlierDesignResults(const FieldSet& 
     std::vector<FieldIndex> results;
     for (std::size_t position = 0; position < kStepOrder.size(); ++position) {
         if (fromEarlierDesign(position, fields)) {
-            results.push_back(resultOf(position));
+            results.push_back(resultFieldOf(position));
         }
     }
     return results;

@@ -58,6 +58,8 @@ public:
     std::string coreTypeAsCalculated(std::string_view coreTypeText) const;
 
 private:
+    struct Rules;
+
     // Whether the result that `step` writes holds an earlier design's text now.
     bool fromEarlierDesign(std::size_t stepPosition, const FieldSet& fields) const;
 

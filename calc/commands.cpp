@@ -34,7 +34,7 @@ void runStages(FieldSet& fields, std::string_view coreTypeText, CalculationOutco
             } catch (const StepFault& fault) {
                 outcome.stop = CalculationStop{step, fault.description()};
                 return;
-            } catch (const CalcFailure& failure) {
+            } catch (const CommandFailure& failure) {
                 outcome.stop = CalculationStop{step, failure.what()};
                 return;
             }

@@ -49,6 +49,20 @@ inline constexpr double kCopperTemperatureCoefficient = 0.00393; // per kelvin, 
 inline constexpr double kCopperReferenceTemperatureC = 20;
 inline constexpr double kCopperDensity = 8.89; // g/cm³
 
+// Temperature rise of a wound part in free-standing air from its loss and outer surface:
+// ΔT [K] = (P [mW] / A [cm²])^0.833, the Amidon formula as given by S. Zurek, "Thermal
+// resistance of ferrite cores", Encyclopedia Magnetica (e-magnetica.pl), formula (2); Magnetics
+// Inc. gives the same law for wound powder-core toroids. An empirical fit of natural convection
+// and radiation together.
+inline constexpr double kRiseExponent = 0.833;
+inline constexpr double kMilliwattPerWatt = 1000;
+inline constexpr double kSquareMmPerSquareCm = 100;
+
+// Bundle of n round strands: overall diameter ≈ 1.155 × strand diameter × √n (2/√3, the
+// hexagonal packing of bunched strands), New England Wire Technologies, "Litz wire technical
+// reference: calculating the outside diameter".
+inline constexpr double kBundlePacking = 1.155;
+
 } // namespace physics
 
 } // namespace coilwind

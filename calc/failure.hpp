@@ -5,9 +5,10 @@
 
 namespace coilwind {
 
-// Every failure that the calculate command and the Enter-key flow swallow silently derives from
-// this, so the two handlers need one catch clause and nothing else escapes by accident.
-class CalcFailure : public std::runtime_error {
+// A failure that ends a command: the calculate command and the Enter-key flow swallow every one
+// silently, so the two handlers need one catch clause and nothing else escapes by accident. A
+// CalculationFault is the arithmetic kind; NoSuchField the other.
+class CommandFailure : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -23,9 +24,9 @@ enum class FaultKind {
 
 // A zero divisor, a square root of a negative number, a non-finite intermediate result, or a field
 // whose number lies beyond the range of a double.
-class CalculationFault : public CalcFailure {
+class CalculationFault : public CommandFailure {
 public:
-    CalculationFault(FaultKind kind, const std::string& what) : CalcFailure(what), kind_(kind) {}
+    CalculationFault(FaultKind kind, const std::string& what) : CommandFailure(what), kind_(kind) {}
 
     FaultKind kind() const { return kind_; }
 
@@ -34,9 +35,9 @@ private:
 };
 
 // A field index that names no field of the field set.
-class NoSuchField : public CalcFailure {
+class NoSuchField : public CommandFailure {
 public:
-    explicit NoSuchField(int index) : CalcFailure("no field " + std::to_string(index)) {}
+    explicit NoSuchField(int index) : CommandFailure("no field " + std::to_string(index)) {}
 };
 
 } // namespace coilwind

@@ -68,4 +68,45 @@ CheckedNumber copperWeightG(CheckedNumber meanTurnMm, CheckedNumber turns,
     return wireRadiusSquared(wireDiameterMm) * meanTurnMm * kPi * turns * kDensity * kDensityScale;
 }
 
+namespace step {
+
+CheckedNumber drumAl(Mu mu, B b, D d, A a, B bAgain) {
+    return alOf(permeabilityTimesArea(mu.number, b.number),
+                drumPathLengthMm(a.number, d.number, bAgain.number));
+}
+
+CheckedNumber rodAl(Mu mu, A a, B b) {
+    return alOf(permeabilityTimesArea(mu.number, a.number), b.number);
+}
+
+CheckedNumber turns(Al al, L l) {
+    return turnsFor(l.number, al.number);
+}
+
+CheckedNumber drumWireMax(B b, F f, Turns n, A a) {
+    return drumWireDiameterMm(a.number, b.number, f.number, n.number);
+}
+
+CheckedNumber rodWireMax(B b, Turns n) {
+    return rodWireDiameterMm(b.number, n.number);
+}
+
+CheckedNumber drumDcr(A a, B b, Turns n, Wire d) {
+    return dcrOhm(drumMeanTurnMm(a.number, b.number), n.number, d.number);
+}
+
+CheckedNumber rodDcr(A a, Turns n, Wire d) {
+    return dcrOhm(rodMeanTurnMm(a.number), n.number, d.number);
+}
+
+CheckedNumber drumCopperWeight(A a, B b, Wire d, Turns n) {
+    return copperWeightG(drumMeanTurnMm(a.number, b.number), n.number, d.number);
+}
+
+CheckedNumber rodCopperWeight(A a, Wire d, Turns n) {
+    return copperWeightG(rodMeanTurnMm(a.number), n.number, d.number);
+}
+
+} // namespace step
+
 } // namespace coilwind

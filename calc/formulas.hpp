@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checked_number.hpp"
+#include "field_table.hpp"
 
 namespace coilwind {
 
@@ -44,5 +45,38 @@ CheckedNumber dcrOhm(CheckedNumber meanTurnMm, CheckedNumber turns, CheckedNumbe
 // The weight, in g, of the turns of copper wire.
 CheckedNumber copperWeightG(CheckedNumber meanTurnMm, CheckedNumber turns,
                             CheckedNumber wireDiameterMm);
+
+// A number read from field `Field`. The steps' formulas below take their operands typed by the
+// field they come from, in the order the step reads them: the step table lists the same fields
+// for each row and the build fails unless the two agree (calc/step_table.hpp), so a row's reads
+// and its arithmetic cannot drift apart.
+template <FieldIndex Field> struct Operand { CheckedNumber number; };
+
+namespace step {
+using Mu = Operand<field::kPermeability>;
+using A = Operand<field::kA>;
+using B = Operand<field::kB>;
+using D = Operand<field::kD>;
+using F = Operand<field::kF>;
+using Al = Operand<field::kAl>;
+using L = Operand<field::kInductance>;
+using Turns = Operand<field::kTurns>;
+using Wire = Operand<field::kWireDiameter>;
+
+// AL, nH per turn squared. The drum reads B a second time for its path length.
+CheckedNumber drumAl(Mu mu, B b, D d, A a, B bAgain);
+CheckedNumber rodAl(Mu mu, A a, B b);
+// Turns for the wanted inductance, one form for both cores.
+CheckedNumber turns(Al al, L l);
+// The largest wire diameter, mm.
+CheckedNumber drumWireMax(B b, F f, Turns n, A a);
+CheckedNumber rodWireMax(B b, Turns n);
+// DC resistance, Ω.
+CheckedNumber drumDcr(A a, B b, Turns n, Wire d);
+CheckedNumber rodDcr(A a, Turns n, Wire d);
+// Copper weight, g.
+CheckedNumber drumCopperWeight(A a, B b, Wire d, Turns n);
+CheckedNumber rodCopperWeight(A a, Wire d, Turns n);
+} // namespace step
 
 } // namespace coilwind

@@ -63,10 +63,14 @@ public:
         return true;
     }
     bool takeEither(char a, char b) { return take(a) || take(b); }
+    std::size_t position() const { return pos_; }
+    void markDigit() { sawDigit_ = true; }
+    bool sawDigit() const { return sawDigit_; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    bool sawDigit_ = false;
 };
 
 // Significant digits (no leading zeros) collected from the runs of digits of one number.
@@ -89,6 +93,7 @@ RunCounts collectDigits(Cursor& cursor, DigitRun& run, std::size_t keep, IsRunDi
     RunCounts counts;
     for (int c = cursor.peek(); isRunDigit(c); c = cursor.peek()) {
         cursor.advance();
+        cursor.markDigit();
         run.sawDigit = true;
         if (run.significantCount == 0 && c == '0') {
             ++counts.leadingZeros;
@@ -329,11 +334,10 @@ std::optional<double> readPlainNumber(std::string_view text) {
     return readDecimalNumber(text);
 }
 
-std::optional<double> readLeadingNumber(std::string_view text) {
-    if (isShortPlainDecimal(text)) {
-        return readDecimalNumber(text);
-    }
-    Cursor cursor(text);
+namespace {
+
+// The leading-number rule on a cursor at the text's start; the cursor ends behind the number.
+std::optional<double> readLeadingNumberAt(Cursor& cursor) {
     if (cursor.take('&')) {
         if (cursor.takeEither('H', 'h')) {
             return readWholeNumber(cursor, Radix::Hexadecimal);
@@ -344,6 +348,25 @@ std::optional<double> readLeadingNumber(std::string_view text) {
         return 0.0; // "&" followed by anything else starts no number
     }
     return readDecimal(cursor);
+}
+
+} // namespace
+
+std::optional<double> readLeadingNumber(std::string_view text) {
+    if (isShortPlainDecimal(text)) {
+        return readDecimalNumber(text);
+    }
+    Cursor cursor(text);
+    return readLeadingNumberAt(cursor);
+}
+
+LeadingNumberExtent leadingNumberExtent(std::string_view text) {
+    if (isShortPlainDecimal(text)) {
+        return {text.size(), true};
+    }
+    Cursor cursor(text);
+    readLeadingNumberAt(cursor);
+    return {cursor.position(), cursor.sawDigit()};
 }
 
 // The shortest digits, padded or rounded to fifteen: exact wherever no midpoint between two

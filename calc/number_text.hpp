@@ -12,6 +12,15 @@ namespace coilwind {
 // for a double reads 0. Runs in time linear in the length of the text.
 std::optional<double> readLeadingNumber(std::string_view text);
 
+// How much of a text the leading-number rule reads: the bytes up to the end of its number (blanks
+// before and inside it included, some after it too), and whether it met a digit at all. What
+// follows, blanks aside, is what the rule ignored: "4,7" reads "4" and ignores ",7".
+struct LeadingNumberExtent {
+    std::size_t length = 0;
+    bool sawDigit = false;
+};
+LeadingNumberExtent leadingNumberExtent(std::string_view text);
+
 // Reads a whole text that is one decimal number ("85", "-0.5", "1e3"; no blanks, no sign "+"),
 // correctly rounded, the same on every standard library and in every locale. Returns nothing for
 // any other text and for a number beyond the range of a double.

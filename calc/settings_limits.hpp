@@ -31,7 +31,25 @@ inline constexpr SettingLimit kAlToleranceLimit{"AL tolerance", "%", 0, 95};
 // From the softest ferrites up to the flux density of iron-cobalt alloys.
 inline constexpr SettingLimit kSaturationFluxLimit{"Bs", "mT", 1, 2000};
 
+// The current rating's settings. Currents: from none up to what a hand-wound part on a small
+// ferrite core could ever be asked to carry; beyond, no number of a small wound part means
+// anything.
+inline constexpr SettingLimit kDcCurrentLimit{"DC current", "A", 0, 1000};
+inline constexpr SettingLimit kRippleCurrentLimit{"ripple current", "A", 0, 1000};
+// From 10 Hz to 10 MHz: the one-dimensional layer model assumes layers much wider than thick
+// and a winding far below its self-resonance, which a wound ferrite part leaves in the MHz.
+inline constexpr SettingLimit kFrequencyLimit{"switching frequency", "kHz", 0.01, 10000};
+// The ambient lies within the working range of the wire above, with room for the rise.
+inline constexpr SettingLimit kAmbientLimit{"ambient temperature", "°C", -55, 200};
+// The thermal classes of IEC 60085:2007, table 1, that enamelled winding wire comes in: from
+// class 105 (oleoresinous and polyvinyl acetal enamels) to class 250 (see above).
+inline constexpr SettingLimit kEnamelClassLimit{"enamel class", "°C", 105, 250};
+
 // "from -55 to 250 °C"
 std::string rangeText(const SettingLimit& limit);
+
+// Throws CalculationFault naming the setting and its range when `value` lies outside (a NaN
+// too: the entry boxes' value for text that is no number).
+void requireWithin(const SettingLimit& limit, double value);
 
 } // namespace coilwind

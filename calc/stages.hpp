@@ -13,4 +13,7 @@ namespace coilwind {
 // One step in the form for the core type.
 void runStep(FieldSet& fields, StepId step, CoreType core);
 
+// What the step would write, before its pattern rounds it; throws the StepFault runStep would.
+double stepResult(const FieldSet& fields, StepId step, CoreType core);
+
 } // namespace coilwind

@@ -5,26 +5,6 @@
 namespace coilwind {
 namespace {
 
-struct FieldName {
-    FieldIndex field;
-    std::string_view name;
-};
-
-// Also the column names of the batch tool's tables.
-constexpr std::array<FieldName, 11> kFieldNames{{
-    {field::kA, "A"},
-    {field::kB, "B"},
-    {field::kD, "D"},
-    {field::kF, "F"},
-    {field::kPermeability, "mu"},
-    {field::kAl, "AL"},
-    {field::kInductance, "L"},
-    {field::kTurns, "turns"},
-    {field::kWireDiameter, "wire_max"},
-    {field::kDcr, "dcr"},
-    {field::kCopperWeight, "copper_g"},
-}};
-
 constexpr bool everyStepAndCoreOnce() {
     for (const StepId step : kStepOrder) {
         for (const CoreType core : {CoreType::Drum, CoreType::Rod}) {
@@ -60,10 +40,20 @@ const StepRow& stepRow(StepId step, CoreType core) {
                          [&](const StepRow& row) { return row.id == step && row.core == core; });
 }
 
+bool readsField(FieldIndex index, CoreType core) {
+    return std::any_of(kStepTable.begin(), kStepTable.end(), [&](const StepRow& row) {
+        const auto reads = row.readFields();
+        return row.core == core && std::find(reads.begin(), reads.end(), index) != reads.end();
+    });
+}
+
+bool isResultField(FieldIndex index) {
+    return std::any_of(kStepTable.begin(), kStepTable.end(),
+                       [&](const StepRow& row) { return row.writes == index; });
+}
+
 std::string_view fieldName(FieldIndex index) {
-    const auto* found = std::find_if(kFieldNames.begin(), kFieldNames.end(),
-                                     [&](const FieldName& entry) { return entry.field == index; });
-    return found == kFieldNames.end() ? std::string_view{} : found->name;
+    return isField(index) ? fieldInfo(index).column : std::string_view{};
 }
 
 std::string_view stepName(StepId step) {

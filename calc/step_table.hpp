@@ -3,12 +3,14 @@
 #include "core_type.hpp"
 #include "failure.hpp"
 #include "field_set.hpp"
+#include "formulas.hpp"
 #include "number_text.hpp"
 
 #include <array>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace coilwind {
 
@@ -21,12 +23,15 @@ enum class StepId { Al, Turns, WireMax, Dcr, CopperG };
 enum class StageId { Al, Turns, Winding };
 
 inline constexpr std::size_t kMostReads = 5;
+using StepInputs = std::array<double, kMostReads>;
 
 struct StepRow {
     StepId id;
     CoreType core;
     std::array<FieldIndex, kMostReads> reads; // in reading order; readCount of them are used
     std::size_t readCount;
+    // The row's formula applied to the numbers read, in the order of `reads`.
+    CheckedNumber (*compute)(const StepInputs& in);
     FieldIndex writes;
     Pattern pattern;
     std::string_view suffix;
@@ -38,46 +43,63 @@ struct StepRow {
     std::span<const FieldIndex> readFields() const { return {reads.data(), readCount}; }
 };
 
+namespace detail {
+// Calls the formula with the numbers read, each typed by the field it was read from: a formula
+// whose operands are not exactly the row's reads, in order, does not compile.
+template <auto Formula, FieldIndex... Reads, std::size_t... Slot>
+CheckedNumber applyInOrder(const StepInputs& in, std::index_sequence<Slot...> /*slots*/) {
+    return Formula(Operand<Reads>{in[Slot]}...);
+}
+template <auto Formula, FieldIndex... Reads> CheckedNumber apply(const StepInputs& in) {
+    return applyInOrder<Formula, Reads...>(in, std::index_sequence_for<decltype(Reads)...>{});
+}
+} // namespace detail
+
+// A row of the table: the formula and the fields it reads, in reading order.
+template <auto Formula, FieldIndex... Reads>
+constexpr StepRow formulaRow(StepId id, CoreType core, FieldIndex writes, Pattern pattern,
+                             std::string_view suffix, std::string_view zeroDivisor,
+                             std::string_view negativeRoot) {
+    static_assert(sizeof...(Reads) <= kMostReads);
+    return {id,     core,    {Reads...}, sizeof...(Reads), &detail::apply<Formula, Reads...>,
+            writes, pattern, suffix,     zeroDivisor,      negativeRoot};
+}
+
 inline constexpr std::string_view kCopperWeightSuffix = "\n\r";
 
 // clang-format off
-inline constexpr std::array<StepRow, 10> kStepTable{{
+inline constexpr std::array<StepRow, 10> kStepTable{
     // AL (nH/N²) from the permeability and the core's shape. The drum reads B twice.
-    {StepId::Al, CoreType::Drum,
-     {field::kPermeability, field::kB, field::kD, field::kA, field::kB}, 5,
-     field::kAl, Pattern::OneDecimal, {}, "A + D - B", {}},
-    {StepId::Al, CoreType::Rod,
-     {field::kPermeability, field::kA, field::kB}, 3,
-     field::kAl, Pattern::OneDecimal, {}, "B", {}},
+    formulaRow<step::drumAl, field::kPermeability, field::kB, field::kD, field::kA, field::kB>(
+        StepId::Al, CoreType::Drum, field::kAl, Pattern::OneDecimal, {}, "A + D - B", {}),
+    formulaRow<step::rodAl, field::kPermeability, field::kA, field::kB>(
+        StepId::Al, CoreType::Rod, field::kAl, Pattern::OneDecimal, {}, "B", {}),
     // Turns from the wanted inductance and AL as shown; one form for both cores.
-    {StepId::Turns, CoreType::Drum,
-     {field::kAl, field::kInductance}, 2,
-     field::kTurns, Pattern::OneDecimal, {}, "AL", "L / AL"},
-    {StepId::Turns, CoreType::Rod,
-     {field::kAl, field::kInductance}, 2,
-     field::kTurns, Pattern::OneDecimal, {}, "AL", "L / AL"},
+    formulaRow<step::turns, field::kAl, field::kInductance>(
+        StepId::Turns, CoreType::Drum, field::kTurns, Pattern::OneDecimal, {}, "AL", "L / AL"),
+    formulaRow<step::turns, field::kAl, field::kInductance>(
+        StepId::Turns, CoreType::Rod, field::kTurns, Pattern::OneDecimal, {}, "AL", "L / AL"),
     // The largest wire: a drum fills its winding window, a rod takes one layer along its length.
-    {StepId::WireMax, CoreType::Drum,
-     {field::kB, field::kF, field::kTurns, field::kA}, 4,
-     field::kWireDiameter, Pattern::ThreeDecimals, {}, "turns", "(A - B) x F / turns"},
-    {StepId::WireMax, CoreType::Rod,
-     {field::kB, field::kTurns}, 2,
-     field::kWireDiameter, Pattern::ThreeDecimals, {}, "turns", {}},
+    formulaRow<step::drumWireMax, field::kB, field::kF, field::kTurns, field::kA>(
+        StepId::WireMax, CoreType::Drum, field::kWireDiameter, Pattern::ThreeDecimals, {}, "turns",
+        "(A - B) x F / turns"),
+    formulaRow<step::rodWireMax, field::kB, field::kTurns>(
+        StepId::WireMax, CoreType::Rod, field::kWireDiameter, Pattern::ThreeDecimals, {}, "turns", {}),
     // DC resistance of the winding.
-    {StepId::Dcr, CoreType::Drum,
-     {field::kA, field::kB, field::kTurns, field::kWireDiameter}, 4,
-     field::kDcr, Pattern::FourDecimals, {}, "the cross-section of wire_max", {}},
-    {StepId::Dcr, CoreType::Rod,
-     {field::kA, field::kTurns, field::kWireDiameter}, 3,
-     field::kDcr, Pattern::FourDecimals, {}, "the cross-section of wire_max", {}},
+    formulaRow<step::drumDcr, field::kA, field::kB, field::kTurns, field::kWireDiameter>(
+        StepId::Dcr, CoreType::Drum, field::kDcr, Pattern::FourDecimals, {},
+        "the cross-section of wire_max", {}),
+    formulaRow<step::rodDcr, field::kA, field::kTurns, field::kWireDiameter>(
+        StepId::Dcr, CoreType::Rod, field::kDcr, Pattern::FourDecimals, {},
+        "the cross-section of wire_max", {}),
     // Copper weight, written with a line feed and a carriage return behind the number.
-    {StepId::CopperG, CoreType::Drum,
-     {field::kA, field::kB, field::kWireDiameter, field::kTurns}, 4,
-     field::kCopperWeight, Pattern::ThreeDecimals, kCopperWeightSuffix, {}, {}},
-    {StepId::CopperG, CoreType::Rod,
-     {field::kA, field::kWireDiameter, field::kTurns}, 3,
-     field::kCopperWeight, Pattern::ThreeDecimals, kCopperWeightSuffix, {}, {}},
-}};
+    formulaRow<step::drumCopperWeight, field::kA, field::kB, field::kWireDiameter, field::kTurns>(
+        StepId::CopperG, CoreType::Drum, field::kCopperWeight, Pattern::ThreeDecimals,
+        kCopperWeightSuffix, {}, {}),
+    formulaRow<step::rodCopperWeight, field::kA, field::kWireDiameter, field::kTurns>(
+        StepId::CopperG, CoreType::Rod, field::kCopperWeight, Pattern::ThreeDecimals,
+        kCopperWeightSuffix, {}, {}),
+};
 // clang-format on
 
 struct StageRow {
@@ -100,6 +122,11 @@ inline constexpr std::array<StepId, 5> kStepOrder{StepId::Al, StepId::Turns, Ste
                                                   StepId::Dcr, StepId::CopperG};
 
 const StepRow& stepRow(StepId step, CoreType core);
+
+// Whether any step of the core type's calculation reads the field.
+bool readsField(FieldIndex index, CoreType core);
+// Whether a step writes the field: AL, turns, wire diameter, DCR and copper weight.
+bool isResultField(FieldIndex index);
 
 // The short name of a field as tables and messages use it: "A", "mu", "L", "AL", "turns",
 // "wire_max", "dcr", "copper_g"; a step is named after the field it writes. Empty for a field no

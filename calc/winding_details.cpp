@@ -3,17 +3,17 @@
 #include "checked_number.hpp"
 #include "constants.hpp"
 #include "failure.hpp"
+#include "input_check.hpp"
 #include "number_text.hpp"
 #include "settings_limits.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <numbers>
 
 namespace coilwind {
 namespace {
-
-using Value = CheckedNumber;
 
 using physics::kCopperConductivity;
 using physics::kCopperTemperatureCoefficient;
@@ -38,18 +38,24 @@ constexpr double kWholeLimit = 9223372036854775808.0;
     throw CalculationFault(FaultKind::OutOfDomain, reason);
 }
 
-// A setting outside its limit (a NaN included: the window's entry for text that is no number).
-void requireWithin(const SettingLimit& limit, double value) {
-    if (!limit.admits(value)) {
-        refuse("the " + std::string(limit.name) + " lies outside its range, " + rangeText(limit));
-    }
+
+// A field as the reasons name it, from the field table: "Rod diameter A (field 1)" for a
+// dimension letter, "Turns (field 20)" otherwise.
+std::string named(FieldIndex index, CoreType core) {
+    const FieldInfo& info = fieldInfo(index);
+    std::string text(info.name.size() == 1
+                         ? std::string(core == CoreType::Rod ? info.rodMeaning : info.drumMeaning) +
+                               " " + std::string(info.name)
+                         : std::string(info.name));
+    text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text + " (field " + std::to_string(index) + ")";
 }
 
 // The figures of a result that an earlier design wrote would describe that design, not this one.
 void requireOfThisDesign(std::span<const FieldIndex> earlierDesign, FieldIndex result,
-                         std::string_view name) {
+                         CoreType core) {
     if (std::find(earlierDesign.begin(), earlierDesign.end(), result) != earlierDesign.end()) {
-        refuse(std::string(name) + " holds results of an earlier design");
+        refuse(named(result, core) + " holds results of an earlier design");
     }
 }
 
@@ -57,23 +63,24 @@ std::string shownMm(double value) {
     return formatFixed(value, Pattern::ThreeDecimals).value_or("?") + " mm";
 }
 
-long long whole(double rounded, std::string_view what) {
+long long wholeNumber(double rounded, std::string_view what) {
     if (!(rounded > -kWholeLimit && rounded < kWholeLimit)) {
         refuse(std::string(what) + " beyond the range of whole numbers");
     }
     return static_cast<long long>(rounded);
 }
 
-double real(long long count) {
+double asDouble(long long count) {
     return static_cast<double>(count);
 }
 
 // The most steps of `step` that fit into `length`, equality counted as fitting.
 long long stepsWithin(double length, double step, std::string_view what) {
-    long long steps = whole(std::floor((Value(length) / step).value()), what);
-    if (((Value(real(steps)) + 1.0) * step).value() <= length + kLengthSlackMm) {
+    long long steps = wholeNumber(std::floor((CheckedNumber(length) / step).value()), what);
+    if (((CheckedNumber(asDouble(steps)) + 1.0) * step).value() <= length + kLengthSlackMm) {
         ++steps;
-    } else if (steps > 0 && (Value(real(steps)) * step).value() > length + kLengthSlackMm) {
+    } else if (steps > 0 &&
+               (CheckedNumber(asDouble(steps)) * step).value() > length + kLengthSlackMm) {
         --steps;
     }
     return steps;
@@ -87,39 +94,27 @@ struct WindingSpace {
     std::optional<double> depthMm;
 };
 
+// The shape is one checkShape admits.
 WindingSpace windingSpaceOf(const DesignInputs& design) {
-    const auto requirePositive = [](double value, std::string_view name) {
-        if (!(std::isfinite(value) && value > 0)) {
-            refuse(std::string(name) + " must be above 0");
-        }
-    };
     if (design.core == CoreType::Rod) {
-        requirePositive(design.aMm, "Rod diameter A (field 1)");
-        requirePositive(design.bMm, "Rod length B (field 2)");
         return {design.aMm, design.bMm, std::nullopt};
     }
-    requirePositive(design.aMm, "Flange diameter A (field 1)");
-    requirePositive(design.bMm, "Centre post B (field 2)");
-    requirePositive(design.fMm, "Winding width F (field 6)");
-    if (design.aMm < design.bMm) {
-        refuse("Centre post B (field 2) is wider than the flange A (field 1)");
-    }
-    return {design.bMm, design.fMm, ((Value(design.aMm) - design.bMm) / 2).value()};
+    return {design.bMm, design.fMm, ((CheckedNumber(design.aMm) - design.bMm) / 2).value()};
 }
 
 long long wholeTurnsOf(double turns) {
     if (!(std::isfinite(turns) && turns > 0)) {
-        refuse("Turns (field 20) must be above 0");
+        refuse(named(field::kTurns, CoreType::Drum) + " must be above 0");
     }
-    return whole(std::ceil(turns), "Turns (field 20)");
+    return wholeNumber(std::ceil(turns), named(field::kTurns, CoreType::Drum));
 }
 
 // Within the temperature limit the factor lies between 0.705 and 1.904: the linear law never
 // reaches zero resistance there.
 double hotResistanceFactor(double temperatureC) {
     requireWithin(kTemperatureLimit, temperatureC);
-    return (Value(1.0) +
-            Value(kCopperTemperatureCoefficient) * (Value(temperatureC) - kReferenceTemperatureC))
+    return (CheckedNumber(1.0) + CheckedNumber(kCopperTemperatureCoefficient) *
+                                     (CheckedNumber(temperatureC) - kReferenceTemperatureC))
         .value();
 }
 
@@ -131,43 +126,77 @@ struct Winding {
 };
 
 LayerPlan planLayers(const Winding& winding, double odMm) {
-    LayerPlan plan;
-    plan.perLayer = stepsWithin(winding.space.widthMm, odMm, "Turns per layer");
-    if (plan.perLayer < 1) {
-        return plan;
+    return coilwind::planLayers(winding.turns, winding.space.widthMm, winding.space.depthMm, odMm);
+}
+
+// The outer surface that sheds the winding's heat: a drum's envelope, flanges and all (diameter
+// A, or the winding where it stands out, over the length D); on a rod the winding's own cylinder
+// over the rod's length, ends included.
+double surfaceMm2(const DesignInputs& design, const WindingSpace& space, const LayerPlan& plan) {
+    const CheckedNumber build = plan.buildMm;
+    const CheckedNumber winding = CheckedNumber(space.coreDiameterMm) + CheckedNumber(2) * build;
+    CheckedNumber diameter = winding;
+    CheckedNumber length = space.widthMm;
+    if (design.core == CoreType::Drum) {
+        if (!(std::isfinite(design.dMm) && design.dMm > 0)) {
+            refuse("Length D (field 4) must be above 0");
+        }
+        diameter = std::max(design.aMm, winding.value());
+        length = design.dMm;
     }
-    plan.layers = winding.turns / plan.perLayer + (winding.turns % plan.perLayer != 0 ? 1 : 0);
-    plan.buildMm = (Value(real(plan.layers)) * odMm).value();
-    plan.fits = !winding.space.depthMm || plan.buildMm <= *winding.space.depthMm + kLengthSlackMm;
-    return plan;
+    return (CheckedNumber(kPi) / 2 * squared(diameter) + CheckedNumber(kPi) * diameter * length).value();
+}
+
+void rateStandardWire(WindingDetails& details, const DesignInputs& design,
+                      const WindingSpace& space, const DetailsSettings& settings) {
+    WoundWire& standard = *details.standard;
+    RatedWinding rated;
+    rated.series = settings.series;
+    rated.wire = standard.wire;
+    rated.turns = *details.wholeTurns;
+    rated.perLayer = standard.plan.perLayer;
+    rated.layers = standard.plan.layers;
+    rated.widthMm = space.widthMm;
+    rated.depthMm = space.depthMm;
+    rated.r20Ohm = standard.r20Ohm;
+    rated.surfaceMm2 = surfaceMm2(design, space, standard.plan);
+    rated.saturationCurrentA = details.saturationCurrentA;
+    details.currentRating = rateCurrent(rated, settings.current);
+    if (details.currentRating->hotC) {
+        details.heatBalanceC = details.currentRating->hotC;
+        standard.rHotOhm = *details.currentRating->hotResistanceOhm;
+    }
 }
 
 // `plan` holds at least one turn per layer.
-WoundWire wind(const WireSize& wire, const LayerPlan& plan, const Winding& winding) {
+WoundWire woundWire(const WireSize& wire, const LayerPlan& plan, const Winding& winding) {
     // Layer k (from 1) has the mean diameter core + (2k - 1) od, and all layers are full but the
     // last. The full layers 1 .. L-1 hold perLayer x ((L-1) core + (L-1)^2 od), since the first n
     // odd numbers add up to n^2; no loop, whatever the number of layers.
-    const Value od = wire.overallMaxMm;
-    const Value core = winding.space.coreDiameterMm;
-    const Value fullLayers = real(plan.layers - 1);
-    const Value lastLayerTurns = real(winding.turns - (plan.layers - 1) * plan.perLayer);
-    const Value fullLayersSum =
-        Value(real(plan.perLayer)) * (fullLayers * core + squared(fullLayers) * od);
-    const Value lastLayerSum = lastLayerTurns * (core + (Value(2) * real(plan.layers) - 1.0) * od);
-    const Value length = Value(kPi) * (fullLayersSum + lastLayerSum) / kMmPerM;
-    const Value area = Value(kPi) / 4 * squared(wire.bareMm);
-    const Value r20 = length / area / kCopperConductivity;
+    const CheckedNumber od = wire.overallMaxMm;
+    const CheckedNumber core = winding.space.coreDiameterMm;
+    const CheckedNumber fullLayers = asDouble(plan.layers - 1);
+    const CheckedNumber lastLayerTurns =
+        asDouble(winding.turns - (plan.layers - 1) * plan.perLayer);
+    const CheckedNumber fullLayersSum =
+        CheckedNumber(asDouble(plan.perLayer)) * (fullLayers * core + squared(fullLayers) * od);
+    const CheckedNumber lastLayerSum =
+        lastLayerTurns * (core + (CheckedNumber(2) * asDouble(plan.layers) - 1.0) * od);
+    const CheckedNumber length = CheckedNumber(kPi) * (fullLayersSum + lastLayerSum) / kMmPerM;
+    const CheckedNumber area = CheckedNumber(kPi) / 4 * squared(wire.bareMm);
+    const CheckedNumber r20 = length / area / kCopperConductivity;
     return {wire,
             plan,
             length.value(),
             r20.value(),
             (r20 * winding.hotResistanceFactor).value(),
-            (Value(kCopperDensity) * length * area).value()};
+            (CheckedNumber(kCopperDensity) * length * area).value()};
 }
 
 WireSize standardWireFor(double wireMaxMm, WireSeries series) {
     if (!(std::isfinite(wireMaxMm) && wireMaxMm > 0)) {
-        refuse("field 21 (largest wire diameter) is empty, 0 or negative: run the turns stage");
+        refuse(named(field::kWireDiameter, CoreType::Drum) +
+               " is empty, 0 or negative: run the turns stage");
     }
     const std::span<const WireSize> sizes = wireSizes(series);
     if (sizes.empty()) {
@@ -202,7 +231,7 @@ WoundWire largestFittingBelow(const WireSize& standard, WireSeries series, const
         if (size->overallMaxMm < standard.overallMaxMm) {
             const LayerPlan plan = planLayers(winding, size->overallMaxMm);
             if (plan.fits) {
-                return wind(*size, plan, winding);
+                return woundWire(*size, plan, winding);
             }
         }
     }
@@ -213,18 +242,18 @@ WoundWire largestFittingBelow(const WireSize& standard, WireSeries series, const
 InductanceFigures inductanceOf(const DesignInputs& design, long long turns,
                                double tolerancePercent) {
     if (!(std::isfinite(design.alNh) && design.alNh > 0)) {
-        refuse("AL (field 18) must be above 0");
+        refuse(named(field::kAl, design.core) + " must be above 0");
     }
     requireWithin(kAlToleranceLimit, tolerancePercent);
     if (!(design.wantedUh >= 0)) {
-        refuse("the wanted inductance (field 19) must not be negative");
+        refuse(named(field::kInductance, design.core) + " must not be negative");
     }
-    const Value al = design.alNh;
-    const Value share = Value(tolerancePercent) / 100;
-    const Value alMinimum = al * (Value(1) - share);
-    const Value alMaximum = al * (Value(1) + share);
-    const Value turnsSquared = squared(real(turns));
-    const Value wantedNh = Value(design.wantedUh) * kNanoPerMicro;
+    const CheckedNumber al = design.alNh;
+    const CheckedNumber share = CheckedNumber(tolerancePercent) / 100;
+    const CheckedNumber alMinimum = al * (CheckedNumber(1) - share);
+    const CheckedNumber alMaximum = al * (CheckedNumber(1) + share);
+    const CheckedNumber turnsSquared = squared(asDouble(turns));
+    const CheckedNumber wantedNh = CheckedNumber(design.wantedUh) * kNanoPerMicro;
     InductanceFigures figures;
     figures.wholeTurnsUh = (al * turnsSquared / kNanoPerMicro).value();
     figures.minUh = (alMinimum * turnsSquared / kNanoPerMicro).value();
@@ -238,8 +267,8 @@ double saturationCurrentOf(double fluxMt, long long turns, const WindingSpace& s
                            double inductanceUh) {
     requireWithin(kSaturationFluxLimit, fluxMt);
     // Ae: the centre post of a drum, the rod itself: both are the diameter the turns sit on.
-    const Value ae = Value(kPi) / 4 * squared(space.coreDiameterMm);
-    return (Value(fluxMt) * real(turns) * ae / inductanceUh / kSaturationScale).value();
+    const CheckedNumber ae = CheckedNumber(kPi) / 4 * squared(space.coreDiameterMm);
+    return (CheckedNumber(fluxMt) * asDouble(turns) * ae / inductanceUh / kSaturationScale).value();
 }
 
 // Runs one part of the details; a fault becomes a reason naming the part.
@@ -254,30 +283,68 @@ void attempt(std::vector<std::string>& reasons, std::string_view part, Compute&&
 
 } // namespace
 
+LayerPlan planLayers(long long turns, double widthMm, std::optional<double> depthMm, double odMm) {
+    LayerPlan plan;
+    plan.perLayer = stepsWithin(widthMm, odMm, "Turns per layer");
+    if (plan.perLayer < 1) {
+        return plan;
+    }
+    plan.layers = turns / plan.perLayer + (turns % plan.perLayer != 0 ? 1 : 0);
+    plan.buildMm = (CheckedNumber(asDouble(plan.layers)) * odMm).value();
+    plan.fits = !depthMm || plan.buildMm <= *depthMm + kLengthSlackMm;
+    return plan;
+}
+
 DesignInputs readDesign(const FieldSet& fields, std::string_view coreTypeText) {
     DesignInputs design;
     design.core = coreTypeOf(coreTypeText);
     design.aMm = fields.number(field::kA);
     design.bMm = fields.number(field::kB);
+    design.alFromLength = design.core == CoreType::Drum;
     design.fMm = fields.number(field::kF);
     design.alNh = fields.number(field::kAl);
     design.wantedUh = fields.number(field::kInductance);
     design.turns = fields.number(field::kTurns);
     design.wireMaxMm = fields.number(field::kWireDiameter);
-    if (design.core == CoreType::Rod) {
-        design.permeability = fields.number(field::kPermeability);
+    design.permeability = fields.number(field::kPermeability);
+    if (design.core == CoreType::Drum) {
+        design.dMm = fields.number(field::kD);
     }
     return design;
 }
+
+namespace {
+
+OpenCoreOpinion shapeOpinionOf(const DesignInputs& design) {
+    return design.core == CoreType::Rod
+               ? rodSecondOpinion(design.aMm, design.bMm, design.permeability, design.wantedUh)
+               : drumSecondOpinion(design.aMm, design.bMm, design.dMm, design.fMm,
+                                   design.permeability, design.wantedUh);
+}
+
+} // namespace
 
 WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings& settings,
                               std::span<const FieldIndex> earlierDesign) {
     WindingDetails details;
     std::vector<std::string>& reasons = details.reasons;
+    // Every figure comes from AL or the winding space, and both from the shape: a shape no core
+    // can have gives none, only why.
+    const std::vector<InputFinding> shape =
+        checkShape({design.core, design.aMm, design.bMm,
+                    design.alFromLength ? std::optional(design.dMm) : std::nullopt, design.fMm});
+    if (!shape.empty()) {
+        for (const InputFinding& finding : shape) {
+            reasons.push_back("Core shape: " + finding.message);
+        }
+        // The shape's second opinion keeps its own refusal, with its own words.
+        details.shapeOpinion = shapeOpinionOf(design);
+        return details;
+    }
     std::optional<WindingSpace> space;
     std::optional<double> hotFactor;
     attempt(reasons, "Whole turns", [&] {
-        requireOfThisDesign(earlierDesign, field::kTurns, "Turns (field 20)");
+        requireOfThisDesign(earlierDesign, field::kTurns, design.core);
         details.wholeTurns = wholeTurnsOf(design.turns);
     });
     attempt(reasons, "Winding space", [&] {
@@ -286,8 +353,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
         details.availableWidthMm = space->widthMm;
     });
     attempt(reasons, "Standard wire", [&] {
-        requireOfThisDesign(earlierDesign, field::kWireDiameter,
-                            "Field 21 (largest wire diameter)");
+        requireOfThisDesign(earlierDesign, field::kWireDiameter, design.core);
         details.standardWire = standardWireFor(design.wireMaxMm, settings.series);
         details.allowanceBeyondSeriesMm = allowanceBeyondSeries(design.wireMaxMm, settings.series);
     });
@@ -303,7 +369,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
                 refuse(std::string(standard.designation) + " (" + shownMm(standard.overallMaxMm) +
                        " overall) is wider than the winding width of " + shownMm(space->widthMm));
             }
-            details.standard = wind(standard, *plan, winding);
+            details.standard = woundWire(standard, *plan, winding);
         });
         if (plan && !plan->fits) {
             attempt(reasons, "Largest fitting wire", [&] {
@@ -313,7 +379,7 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
     }
     if (details.wholeTurns) {
         attempt(reasons, "Inductance", [&] {
-            requireOfThisDesign(earlierDesign, field::kAl, "AL (field 18)");
+            requireOfThisDesign(earlierDesign, field::kAl, design.core);
             details.inductance =
                 inductanceOf(design, *details.wholeTurns, settings.alTolerancePercent);
         });
@@ -325,10 +391,15 @@ WindingDetails computeDetails(const DesignInputs& design, const DetailsSettings&
                                     details.inductance->wholeTurnsUh);
         });
     }
-    if (design.core == CoreType::Rod) {
-        details.rodShape =
-            rodSecondOpinion(design.aMm, design.bMm, design.permeability, design.wantedUh);
+    if (settings.current.dcCurrentA && space) {
+        if (details.standard) {
+            attempt(reasons, "Current rating",
+                    [&] { rateStandardWire(details, design, *space, settings); });
+        } else {
+            reasons.push_back("Current rating: no standard wire wound to rate");
+        }
     }
+    details.shapeOpinion = shapeOpinionOf(design);
     return details;
 }
 
@@ -337,7 +408,7 @@ WindingDetails computeDetails(const FieldSet& fields, std::string_view coreTypeT
                               std::span<const FieldIndex> earlierDesign) {
     try {
         return computeDetails(readDesign(fields, coreTypeText), settings, earlierDesign);
-    } catch (const CalcFailure& failure) {
+    } catch (const CommandFailure& failure) {
         WindingDetails details;
         details.reasons.push_back(std::string("Design: ") + failure.what());
         return details;
@@ -357,7 +428,7 @@ double calibratedAl(double measuredUh, double turns) {
         throw CalculationFault(FaultKind::OutOfDomain,
                                "the measured inductance and its turns must be above 0");
     }
-    return (Value(kNanoPerMicro) * measuredUh / squared(turns)).value();
+    return (CheckedNumber(kNanoPerMicro) * measuredUh / squared(turns)).value();
 }
 
 void writeCalibratedAl(FieldSet& fields, double measuredUh, double turns) {

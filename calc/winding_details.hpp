@@ -1,8 +1,9 @@
 #pragma once
 
 #include "core_type.hpp"
+#include "current_rating.hpp"
 #include "field_set.hpp"
-#include "rod_permeability.hpp"
+#include "open_core.hpp"
 #include "wire_table.hpp"
 
 #include <optional>
@@ -20,21 +21,28 @@ struct DetailsSettings {
     double temperatureC = 100;      // operating temperature for the hot resistance
     double saturationFluxMt = 300;  // Bs of the core material, mT
     double alTolerancePercent = 25; // AL tolerance, +/- percent
+    // With a DC current given, the heat balance's temperature replaces temperatureC.
+    CurrentSettings current{};
 };
 
 // The design as the fields show it, each read by the leading-number rule: fields 1 (A), 2 (B),
-// 6 (F), 18 (AL), 19 (wanted inductance), 20 (turns), 21 (largest wire diameter) and, for a rod,
-// 17 (permeability); and the core type.
+// 4 (D), 6 (F), 17 (permeability), 18 (AL), 19 (wanted inductance), 20 (turns), 21 (largest wire
+// diameter); and the core type.
 struct DesignInputs {
     CoreType core = CoreType::Drum;
-    double aMm = 0;          // drum: flange diameter; rod: rod diameter
-    double bMm = 0;          // drum: centre-post diameter; rod: rod length
-    double fMm = 0;          // drum: winding width; rod: not used
+    double aMm = 0; // field 1, A, B and F: their meaning per core type is in calc/field_table
+    double bMm = 0;
+    double fMm = 0;
     double alNh = 0;         // nH per turn squared
     double wantedUh = 0;     // wanted inductance
     double turns = 0;        // as shown, not whole
     double wireMaxMm = 0;    // largest wire diameter that fits
-    double permeability = 0; // field 17, read for the rod core's second opinion only
+    double permeability = 0; // field 17, read for the second opinion from the core's shape only
+    double dMm = 0;          // field 4, drum: length over the flanges, for its outer surface and
+                             // the shape's second opinion
+    // Drum: D belongs to the shape the details check: always for the fields' design, where AL
+    // comes from D; for a table's row with AL given, when the row holds a D.
+    bool alFromLength = false;
 };
 
 // Throws CalculationFault when a field's number lies beyond the range of a double.
@@ -47,6 +55,10 @@ struct LayerPlan {
     double buildMm = 0; // layers x overall diameter
     bool fits = false;
 };
+
+// How `turns` whole turns of a wire `odMm` thick lie across `widthMm`, all layers full but the
+// last; they fit when the layers stay within `depthMm` (none: no limit, a rod).
+LayerPlan planLayers(long long turns, double widthMm, std::optional<double> depthMm, double odMm);
 
 // One wire size wound with the whole turns.
 struct WoundWire {
@@ -79,10 +91,15 @@ struct WindingDetails {
     std::optional<WoundWire> standard;       // that size wound, when one turn fits across
     std::optional<WoundWire> largestFitting; // only when the standard wire does not fit
     std::optional<InductanceFigures> inductance;
-    // Rod core only: AL and turns from the rod's shape (calc/rod_permeability), beside the quick
-    // formula's. Its gaps are no reasons of the details: the figures above stand without it.
-    std::optional<RodSecondOpinion> rodShape;
+    // AL and turns from the core's shape (calc/open_core), beside the quick formula's. Its gaps
+    // are no reasons of the details: the figures above stand without it.
+    std::optional<OpenCoreOpinion> shapeOpinion;
     std::optional<double> saturationCurrentA; // Bs x Nw x Ae / L at whole turns
+    // Only with a DC current in the settings: the standard wire's losses, heat balance and
+    // rated current (calc/current_rating). With a balance, standard->rHotOhm is at its
+    // temperature, heatBalanceC.
+    std::optional<CurrentRating> currentRating;
+    std::optional<double> heatBalanceC;
     std::vector<std::string> reasons;
 };
 

@@ -21,6 +21,8 @@ packages=(
     xvfb libx11-dev libxdamage-dev             # start-up benchmark (bench/startup)
     time                                       # coilwind-batch throughput (bench/batch_throughput.sh)
     fonts-wqy-microhei # Chinese captions in Simplified Chinese forms
+    poppler-utils      # pdftotext and pdfinfo: the design sheet's tests read its PDF
+    nodejs             # writes the text catalogues as the page's table (tools/catalogue_table.js)
 )
 
 if ! has_apt; then

@@ -4,7 +4,8 @@
 # sources with the same toolchain), run under node, and the page: build-web/site/ for any static
 # web server and the self-contained build-web/coilwind.html. Then the browser tests drive Debian's
 # chromium, headless, through puppeteer-core (installed with npm ci from tests/web's lock file)
-# against both. Fails on any failure.
+# against both, and the page's printed design sheet against the desktop's `coilwind --sheet` (built
+# in build/ when that is configured with Qt; skipped otherwise). Fails on any failure.
 #
 #   tools/web.sh
 set -euo pipefail
@@ -16,7 +17,7 @@ build=$root/build-web
 gtest_sources=/usr/src/googletest
 
 install_missing_packages cmake ninja-build g++ emscripten nodejs googletest libfast-float-dev \
-    libfmt-dev chromium fonts-wqy-microhei
+    libfmt-dev chromium fonts-wqy-microhei poppler-utils
 if ! command -v npm >/dev/null; then
     install_missing_packages npm # nodesource's nodejs brings its own npm
 fi
@@ -46,7 +47,21 @@ ctest --test-dir "$build" --output-on-failure --timeout 600 --no-tests=error -j2
 # --- the native coilwind-batch, whose bytes the page's CSV run must match ----------------------
 linux_batch=$(build_linux_batch "$build/linux-reference")
 
+# --- the same bytes as the native tool -----------------------------------------------------------
+# The portable functions' digest over one argument table (ctest compared it with the committed
+# one; printed here for the log), then a million random designs through the page's CSV worker
+# under node.
+node --no-experimental-fetch "$build/portable_math_digest.js"
+run_worker() { node "$root/tools/csv_worker_node.js" "$build" "$1" "$2"; }
+compare_random_designs "$linux_batch" "$build" "The page's CSV worker" run_worker
+
+# --- the native desktop program, whose design sheet the page's printed sheet must match ---------
+desktop=
+if [[ -f build/CMakeCache.txt ]] && cmake --build build --target coilwind >&2; then
+    desktop=$root/build/coilwind
+fi
+
 # --- the page in headless chromium ---------------------------------------------------------------
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
-(cd tests/web && COILWIND_WEB_BUILD="$build" COILWIND_BATCH="$linux_batch" \
+(cd tests/web && COILWIND_WEB_BUILD="$build" COILWIND_BATCH="$linux_batch" COILWIND_DESKTOP="$desktop" \
     node --test --test-reporter=tap)

@@ -116,6 +116,11 @@ compare_with_linux
 cp "$build/$designs" "$build/磁芯.csv" # outside the ANSI code page of a Western Windows
 compare_with_linux 磁芯.csv
 compare_with_linux --series awg-heavy --temperature 85.5 --bs 300 --tolerance 7.5 "$designs"
+# The transcendental functions are this project's own (calc/portable_math), not msvcrt's: their
+# digest (ctest compared it with the committed one), then a million random designs.
+wine "$build/portable_math_digest.exe"
+run_windows_batch() { wine "$staging/coilwind-batch.exe" "$1" >"$2"; }
+compare_random_designs "$linux_batch" "$build" "coilwind-batch.exe" run_windows_batch
 
 (
     cd "$build"

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -81,7 +83,12 @@ DesignActions::DesignActions(MainWindow& window, QString recentFile)
     connect(sheet, &QAction::triggered, this, &DesignActions::saveSheetWithDialog);
     window_.addAction(save);
     window_.addAction(open);
+    auto* print = new QAction(qstring(translate("Design", kPrintSheetTitle.data())), &window_);
+    print->setObjectName(QStringLiteral("printSheet"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &DesignActions::printSheetWithDialog);
     window_.addAction(sheet);
+    window_.addAction(print);
 
     if (!recentFile_.isEmpty()) {
         QString reason;
@@ -215,9 +222,24 @@ void DesignActions::saveSheetWithDialog() {
     if (path.isEmpty()) {
         return;
     }
-    const QString problem = writeDesignSheet(window_, path);
+    const QString problem = writeDesignSheet(window_, path, localePaper());
     if (!problem.isEmpty()) {
         tell(qstring(fileProblemText(true, utf8(fileName(path)), utf8(problem))), true);
+    }
+}
+
+void DesignActions::printSheetWithDialog() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(localePaper())); // the dialog offers A4, Letter and the rest
+    printer.setDocName(qstring(suggestedFileName(currentDesign())));
+    QPrintDialog dialog(&printer, &window_);
+    dialog.setWindowTitle(qstring(translate("Design", kPrintSheetTitle.data())));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const QString problem = paintDesignSheet(window_, printer);
+    if (!problem.isEmpty()) {
+        tell(problem, true);
     }
 }
 

@@ -46,6 +46,7 @@ private:
     void saveWithDialog();
     void openWithDialog();
     void saveSheetWithDialog();
+    void printSheetWithDialog();
     void noteCalculation(const CalculationOutcome& outcome);
     void storeRecent();
     void fillRecentMenu();

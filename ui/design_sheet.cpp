@@ -11,8 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLocale>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QStringList>
@@ -25,9 +26,41 @@ QString qstring(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A report line wider than the page goes on in the lines below, broken at a blank where there is
+// one, so that no figure runs off the paper.
+QStringList wrapped(const QStringList& lines, const QFontMetrics& metrics, int width) {
+    QStringList out;
+    for (const QString& line : lines) {
+        QString rest = line;
+        while (rest.size() > 1 && metrics.horizontalAdvance(rest) > width) {
+            qsizetype cut = rest.size() - 1;
+            while (cut > 1 && metrics.horizontalAdvance(rest.left(cut)) > width) {
+                --cut;
+            }
+            qsizetype indent = 0;
+            while (indent < rest.size() && rest[indent] == u' ') {
+                ++indent;
+            }
+            const qsizetype blank = rest.lastIndexOf(u' ', cut);
+            if (blank > indent) {
+                cut = blank;
+            }
+            out << rest.left(cut);
+            rest = rest.mid(cut).trimmed();
+        }
+        out << rest;
+    }
+    return out;
+}
+
 } // namespace
 
-QString writeDesignSheet(MainWindow& window, const QString& pdfPath) {
+QPageSize::PageSizeId localePaper() {
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                       : QPageSize::A4;
+}
+
+QString paintDesignSheet(MainWindow& window, QPagedPaintDevice& device) {
     DesignActions* actions = window.findChild<DesignActions*>();
     const Design design = actions != nullptr ? actions->currentDesign() : startupDesign();
     const std::string coreType = window.coreTypeText().toStdString();
@@ -40,19 +73,14 @@ QString writeDesignSheet(MainWindow& window, const QString& pdfPath) {
     const DetailsView view =
         viewDetails(window.fieldSet(), coreType, settings, window.calculationRecord());
 
-    QPdfWriter pdf(pdfPath);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter));
-    pdf.setResolution(300);
-    pdf.setTitle(qstring(heading.front()));
-    pdf.setCreator(QString::fromUtf8(programVersion().data(),
-                                     static_cast<qsizetype>(programVersion().size())));
+    device.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
+    device.setPageOrientation(QPageLayout::Portrait);
     QPainter painter;
-    if (!painter.begin(&pdf)) {
-        return QStringLiteral("cannot write ") + pdfPath;
+    if (!painter.begin(&device)) {
+        return QStringLiteral("cannot paint the page");
     }
     const QRect page = painter.viewport();
-    const double points = pdf.resolution() / 72.0; // device pixels per point
+    const double points = device.logicalDpiY() / 72.0; // device pixels per point
     QFont title = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     title.setPixelSize(static_cast<int>(14 * points));
     title.setBold(true);
@@ -72,14 +100,16 @@ QString writeDesignSheet(MainWindow& window, const QString& pdfPath) {
                      qstring(heading[1]));
     y += painter.fontMetrics().height() * 2;
     const int textHeight = page.height() - drawingHeight - y;
+    QStringList lines;
     for (int quarters = 34; quarters > 16; --quarters) { // 8.5 pt down to 4.25 pt
         body.setPixelSize(static_cast<int>(quarters * points / 4));
         painter.setFont(body);
-        if (painter.fontMetrics().lineSpacing() * report.size() <= textHeight) {
+        lines = wrapped(report, painter.fontMetrics(), page.width());
+        if (painter.fontMetrics().lineSpacing() * lines.size() <= textHeight) {
             break;
         }
     }
-    for (const QString& line : report) {
+    for (const QString& line : lines) {
         painter.drawText(0, y + painter.fontMetrics().ascent(), line);
         y += painter.fontMetrics().lineSpacing();
     }
@@ -98,23 +128,50 @@ QString writeDesignSheet(MainWindow& window, const QString& pdfPath) {
     drawing.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     painter.restore();
     if (!painter.end()) {
-        return QStringLiteral("cannot write ") + pdfPath;
+        return QStringLiteral("cannot finish the page");
     }
     return {};
 }
 
+QString writeDesignSheet(MainWindow& window, const QString& pdfPath,
+                         QPageSize::PageSizeId paper) {
+    DesignActions* actions = window.findChild<DesignActions*>();
+    const Design design = actions != nullptr ? actions->currentDesign() : startupDesign();
+    QPdfWriter pdf(pdfPath);
+    pdf.setPageSize(QPageSize(paper));
+    pdf.setResolution(300);
+    pdf.setTitle(qstring(sheetHeading(design, {}).front()));
+    pdf.setCreator(qstring(std::string(programVersion())));
+    const QString problem = paintDesignSheet(window, pdf);
+    return problem.isEmpty() ? problem : QStringLiteral("cannot write ") + pdfPath;
+}
+
 int runSheetCommand(const QStringList& arguments) {
-    if (arguments.size() < 1 || arguments.size() > 2) {
-        std::fputs("usage: coilwind --sheet OUT.pdf [DESIGN.coilwind]\n", stderr);
+    QStringList rest = arguments;
+    QPageSize::PageSizeId paper = QPageSize::A4;
+    if (const qsizetype at = rest.indexOf(QStringLiteral("--paper")); at >= 0) {
+        const QString name = at + 1 < rest.size() ? rest[at + 1] : QString();
+        if (name == QStringLiteral("letter")) {
+            paper = QPageSize::Letter;
+        } else if (name != QStringLiteral("a4")) {
+            std::fprintf(stderr, "coilwind: --paper takes a4 or letter, not \"%s\"\n",
+                         qUtf8Printable(name));
+            return 2;
+        }
+        rest.remove(at, 2);
+    }
+    if (rest.size() < 1 || rest.size() > 2) {
+        std::fputs("usage: coilwind --sheet OUT.pdf [--paper a4|letter] [DESIGN.coilwind]\n",
+                   stderr);
         return 2;
     }
     MainWindow window;
     DesignActions actions(window, {});
-    if (arguments.size() == 2 && !actions.openFrom(arguments[1])) {
+    if (rest.size() == 2 && !actions.openFrom(rest[1])) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(actions.lastMessage()));
         return 1;
     }
-    const QString problem = writeDesignSheet(window, arguments[0]);
+    const QString problem = writeDesignSheet(window, rest[0], paper);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "coilwind: %s\n", qUtf8Printable(problem));
         return 1;

@@ -3,7 +3,10 @@
 #include "language.hpp"
 #include "main_window.hpp"
 #include "placement.hpp"
+#include "view/current_lines.hpp"
 #include "view/details_report.hpp"
+#include "view/text.hpp"
+#include "view/window_description.hpp"
 #include "widgets.hpp"
 #include "winding_drawing.hpp"
 
@@ -22,6 +25,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace coilwind::ui {
 namespace {
@@ -118,6 +122,16 @@ QLabel* messageLabel(const char* name) {
     return label;
 }
 
+// A group of its own: its lines, then a note below them that shows only when it has a text.
+std::vector<QLabel*> addLinesWithNote(QGroupBox* group, const std::vector<DetailsLine>& lines,
+                                      QLabel*& note, const char* noteName) {
+    QGridLayout* grid = pairGrid(group);
+    std::vector<QLabel*> values = addLines(grid, lines);
+    note = messageLabel(noteName);
+    grid->addWidget(note, grid->rowCount(), 0, 1, 2 * kPairsPerRow);
+    return values;
+}
+
 } // namespace
 
 DetailsWindow::DetailsWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_(main) {
@@ -129,7 +143,7 @@ DetailsWindow::DetailsWindow(MainWindow& main) : QWidget(&main, Qt::Window), mai
     for (const FieldInfo& info : kFields) {
         connect(main_.field(info.index), &QLineEdit::textEdited, this, &DetailsWindow::refresh);
     }
-    connect(main_.findChild<QComboBox*>(QStringLiteral("CORETYPE")), &QComboBox::editTextChanged,
+    connect(main_.findChild<QComboBox*>(qstring(control::kCoreType)), &QComboBox::editTextChanged,
             this, &DetailsWindow::refresh);
     // In a text field Ctrl+C copies the field's selection; anywhere else the whole design.
     auto* copy = new QShortcut(QKeySequence::Copy, this);
@@ -146,6 +160,12 @@ void DetailsWindow::build() {
     status_->setToolTip(frontQToolTip("calculationStatus"));
     changed_ = messageLabel("changedInputs");
     changed_->setStyleSheet(QStringLiteral("color: #8a5300")); // a caution, not a fault
+    checkErrors_ = messageLabel("inputCheckErrors");
+    checkNotes_ = messageLabel("inputCheckNotes");
+    checkNotes_->setStyleSheet(QStringLiteral("color: #8a5300"));
+    for (QLabel* check : {checkErrors_, checkNotes_}) {
+        check->setToolTip(qstring(translate("Details", kInputCheckExplanation.data())));
+    }
 
     auto* inputs = new QGroupBox(frontQText("inputs"));
     inputs->setToolTip(frontQToolTip("inputs"));
@@ -158,14 +178,31 @@ void DetailsWindow::build() {
     reasons_ = messageLabel("reasons");
     figureGrid->addWidget(reasons_, figureGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
 
-    auto* rodShape = new QGroupBox(frontQText("rodShape"));
-    rodShape->setObjectName(QStringLiteral("rodShape"));
-    rodShape->setToolTip(qstring(rodShapeExplanation()));
-    QGridLayout* rodGrid = pairGrid(rodShape);
-    rodShapeValues_ = addLines(rodGrid, lines.rodShape);
-    rodShapeNote_ = messageLabel("rodShapeNote");
-    rodGrid->addWidget(rodShapeNote_, rodGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
-    rodShape_ = rodShape;
+    // Its title and explanation follow the core type: set on refresh.
+    auto* shapeOpinion = new QGroupBox;
+    shapeOpinion->setObjectName(QStringLiteral("shapeOpinion"));
+    QGridLayout* shapeGrid = pairGrid(shapeOpinion);
+    shapeValues_ = addLines(shapeGrid, lines.shapeOpinion.lines);
+    shapeValidation_ = wrappedLabel("shapeValidation");
+    shapeGrid->addWidget(shapeValidation_, shapeGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
+    shapeNote_ = messageLabel("shapeNote");
+    shapeGrid->addWidget(shapeNote_, shapeGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
+    useShapeAl_ = new QPushButton(qstring(translate("Details", kUseShapeAlCaption.data())));
+    useShapeAl_->setObjectName(QStringLiteral("useShapeAl"));
+    useShapeAl_->setToolTip(qstring(translate("Details", kUseShapeAlExplanation.data())));
+    connect(useShapeAl_, &QPushButton::clicked, this, &DetailsWindow::useShapeAl);
+    shapeMessage_ = messageLabel("shapeMessage");
+    const int buttonRow = shapeGrid->rowCount();
+    shapeGrid->addWidget(useShapeAl_, buttonRow, 0);
+    shapeGrid->addWidget(shapeMessage_, buttonRow, 1, 1, 2 * kPairsPerRow - 1);
+    shapeOpinion_ = shapeOpinion;
+
+    auto* current = new QGroupBox(qstring(translate("Details", kCurrentTitle.data())));
+    current->setObjectName(QStringLiteral("currentRating"));
+    current->setToolTip(qstring(currentExplanation()));
+    currentValues_ =
+        addLinesWithNote(current, lines.current, currentWarnings_, "currentWarnings");
+    current_ = current;
 
     auto* section = new QGroupBox(frontQText("section"));
     section->setToolTip(frontQToolTip("section"));
@@ -180,12 +217,15 @@ void DetailsWindow::build() {
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(6);
+    column->addWidget(checkErrors_);
+    column->addWidget(checkNotes_);
     column->addWidget(status_);
     column->addWidget(changed_);
     column->addWidget(inputs);
     column->addWidget(buildSettings());
     column->addWidget(figures);
-    column->addWidget(rodShape);
+    column->addWidget(shapeOpinion);
+    column->addWidget(current);
     column->addWidget(section, 1);
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("detailsScroll"));
@@ -228,28 +268,23 @@ QWidget* DetailsWindow::buildSettings() {
         }
     }
     // The series' names are long: the box takes a row of its own.
-    grid->addWidget(captionOf(series_, frontQText("series"), frontQToolTip("series")), 0, 0);
+    grid->addWidget(captionOf(series_, qstring(settingCaption(kSeriesText)),
+                              qstring(settingToolTip(kSeriesText))),
+                    0, 0);
     grid->addWidget(series_, 0, 1, 1, 2 * kPairsPerRow - 1);
-    struct Setting {
-        QLineEdit*& edit;
-        const char* name;
-        const SettingLimit& limit;
-        double value;
-    };
-    // The object name is the setting's key among the front texts.
-    for (const Setting& setting :
-         {Setting{alTolerance_, "alTolerance", kAlToleranceLimit, defaults.alTolerancePercent},
-          Setting{temperature_, "temperature", kTemperatureLimit, defaults.temperatureC},
-          Setting{saturationFlux_, "saturationFlux", kSaturationFluxLimit,
-                  defaults.saturationFluxMt}}) {
-        setting.edit = new QLineEdit(qstring(shortestText(setting.value)));
-        setting.edit->setObjectName(QString::fromLatin1(setting.name));
-        const QString english = frontQText("accepted").arg(frontQToolTip(setting.name),
-                                                           qstring(rangeText(setting.limit)));
+    // The object name is the setting's box name, which the design files and the tests use.
+    for (const NumberSetting& setting : numberSettings()) {
+        auto* edit = new QLineEdit(qstring(defaultSettingText(setting)));
+        if (setting.optional != nullptr) {
+            edit->setPlaceholderText(QStringLiteral("—"));
+        }
+        edit->setObjectName(qstring(setting.text.name));
         addPair(grid, kPairsPerRow + static_cast<int>(settingBoxes_.size()),
-                captionOf(setting.edit, frontQText(setting.name), english), setting.edit);
-        settingBoxes_.push_back({setting.edit, &setting.limit});
-        connect(setting.edit, &QLineEdit::textChanged, this, &DetailsWindow::refresh);
+                captionOf(edit, qstring(settingCaption(setting.text)),
+                          qstring(settingBoxToolTip(setting))),
+                edit);
+        settingBoxes_.push_back({edit, &setting});
+        connect(edit, &QLineEdit::textChanged, this, &DetailsWindow::refresh);
     }
     settingsMessage_ = messageLabel("settingsMessage");
     grid->addWidget(settingsMessage_, grid->rowCount(), 0, 1, 2 * kPairsPerRow);
@@ -323,32 +358,40 @@ void DetailsWindow::present() {
 DetailsSettings DetailsWindow::settings() const {
     DetailsSettings settings;
     settings.series = kWireSeries.at(static_cast<std::size_t>(series_->currentIndex()));
-    const auto valueOf = [](const QLineEdit* edit, const SettingLimit& limit) {
-        return readSetting(limit, edit->text().toStdString())
-            .value_or(std::numeric_limits<double>::quiet_NaN());
-    };
-    settings.temperatureC = valueOf(temperature_, kTemperatureLimit);
-    settings.saturationFluxMt = valueOf(saturationFlux_, kSaturationFluxLimit);
-    settings.alTolerancePercent = valueOf(alTolerance_, kAlToleranceLimit);
+    readNumberSettings(settings, [this](std::string_view name) { return boxText(name); });
     return settings;
+}
+
+std::string DetailsWindow::boxText(std::string_view name) const {
+    for (const SettingBox& box : settingBoxes_) {
+        if (box.setting->text.name == name) {
+            return box.edit->text().toStdString();
+        }
+    }
+    return {};
 }
 
 // A refused entry keeps what was typed, turns red and says why; the figures that need the
 // setting stay empty with their reasons.
 void DetailsWindow::showSettingRefusals() {
-    QStringList refusals;
+    DetailsSettings read;
+    const std::vector<SettingRefusal> refusals =
+        readNumberSettings(read, [this](std::string_view name) { return boxText(name); });
+    QStringList lines;
     for (const SettingBox& box : settingBoxes_) {
-        const std::string text = box.edit->text().toStdString();
-        const bool refused = !readSetting(*box.limit, text);
+        const auto refusal =
+            std::find_if(refusals.begin(), refusals.end(), [&](const SettingRefusal& r) {
+                return r.name == box.setting->text.name;
+            });
+        const bool refused = refusal != refusals.end();
         setRefusedLook(box.edit, refused);
-        const QString refusal = refused ? qstring(settingRefusal(*box.limit, text)) : QString();
-        box.edit->setAccessibleDescription(refusal);
+        box.edit->setAccessibleDescription(refused ? qstring(refusal->message) : QString());
         if (refused) {
-            refusals << frontQText("refused").arg(refusal);
+            lines << qstring(refusal->line);
         }
     }
-    settingsMessage_->setText(refusals.join(QLatin1Char('\n')));
-    settingsMessage_->setVisible(!refusals.isEmpty());
+    settingsMessage_->setText(lines.join(QLatin1Char('\n')));
+    settingsMessage_->setVisible(!lines.isEmpty());
 }
 
 void DetailsWindow::refresh() {
@@ -363,6 +406,15 @@ void DetailsWindow::refresh() {
                                                : QString());
     changed_->setText(qstring(view.status.changed.value_or(std::string())));
     changed_->setVisible(view.status.changed.has_value());
+    QStringList errors;
+    QStringList notes;
+    for (const CheckLine& check : view.checks) {
+        (check.error ? errors : notes) << QStringLiteral("• ") + qstring(check.text);
+    }
+    checkErrors_->setText(errors.join(QLatin1Char('\n')));
+    checkErrors_->setVisible(!errors.isEmpty());
+    checkNotes_->setText(notes.join(QLatin1Char('\n')));
+    checkNotes_->setVisible(!notes.isEmpty());
     showLines(inputValues_, view.inputs);
     showLines(figureValues_, view.figures);
     QStringList reasons;
@@ -371,11 +423,25 @@ void DetailsWindow::refresh() {
     }
     reasons_->setText(reasons.join(QLatin1Char('\n')));
     reasons_->setVisible(!reasons.isEmpty());
-    rodShape_->setVisible(view.rodShapeApplies);
-    showLines(rodShapeValues_, view.rodShape);
-    rodShapeNote_->setText(qstring(view.rodShapeNote.value_or(std::string())));
-    rodShapeNote_->setStyleSheet(view.rodShapeWarns ? QStringLiteral("color: #c0281e") : QString());
-    rodShapeNote_->setVisible(view.rodShapeNote.has_value());
+    const ShapeOpinionView& shape = view.shapeOpinion;
+    shapeOpinion_->setVisible(view.design.has_value());
+    shapeOpinion_->setTitle(qstring(shape.title));
+    shapeOpinion_->setToolTip(qstring(shape.explanation));
+    showLines(shapeValues_, shape.lines);
+    shapeValidation_->setText(qstring(shape.validation.value_or(std::string())));
+    shapeValidation_->setVisible(shape.validation.has_value());
+    shapeNote_->setText(qstring(shape.note.value_or(std::string())));
+    shapeNote_->setStyleSheet(shape.warns ? QStringLiteral("color: #c0281e") : QString());
+    shapeNote_->setVisible(shape.note.has_value());
+    useShapeAl_->setEnabled(shape.usableAsAl);
+    current_->setVisible(view.currentApplies);
+    showLines(currentValues_, view.current);
+    QStringList warnings;
+    for (const std::string& warning : view.currentWarnings) {
+        warnings << QString::fromStdString(warning);
+    }
+    currentWarnings_->setText(warnings.join(QLatin1Char('\n')));
+    currentWarnings_->setVisible(!warnings.isEmpty());
     drawing_->setWinding(view.design, view.details);
 }
 
@@ -384,6 +450,19 @@ void DetailsWindow::copyReport() const {
         composeDesignReport(main_.fieldSet(), main_.coreTypeText().toStdString(), settings(),
                             main_.calculationRecord());
     QGuiApplication::clipboard()->setText(QString::fromStdString(report));
+}
+
+void DetailsWindow::useShapeAl() {
+    const CalibrationOutcome outcome =
+        applyShapeAl(main_.fieldSet(), main_.coreTypeText().toStdString(), settings(),
+                     main_.calculationRecord());
+    shapeMessage_->setText(QString::fromStdString(outcome.message));
+    shapeMessage_->setToolTip(shapeMessage_->text());
+    shapeMessage_->setStyleSheet(outcome.written ? QString() : QStringLiteral("color: #c0281e"));
+    shapeMessage_->setVisible(true);
+    if (outcome.written) {
+        refresh();
+    }
 }
 
 void DetailsWindow::calibrate() {

@@ -2,11 +2,16 @@
 
 #include "calc/settings_limits.hpp"
 #include "calc/winding_details.hpp"
+#include "view/details_settings.hpp"
 
 #include <QWidget>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QComboBox;
+class QGroupBox;
+class QPushButton;
 class QLabel;
 class QLineEdit;
 
@@ -40,31 +45,40 @@ public:
 private:
     struct SettingBox {
         QLineEdit* edit;
-        const SettingLimit* limit;
+        const NumberSetting* setting;
     };
 
     void build();
     QWidget* buildSettings();
     QWidget* buildCalibration();
     void calibrate();
+    // The shape's AL into field 18, as the calibration writes its own.
+    void useShapeAl();
     void showSettingRefusals();
+    // The text of the number setting's box with that name.
+    std::string boxText(std::string_view name) const;
 
     MainWindow& main_;
     bool placed_ = false;
     QComboBox* series_ = nullptr;
-    QLineEdit* temperature_ = nullptr;
-    QLineEdit* saturationFlux_ = nullptr;
-    QLineEdit* alTolerance_ = nullptr;
     std::vector<SettingBox> settingBoxes_;
     QLabel* settingsMessage_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* changed_ = nullptr;
+    QLabel* checkErrors_ = nullptr; // the input check, above everything
+    QLabel* checkNotes_ = nullptr;
     std::vector<QLabel*> inputValues_;
     std::vector<QLabel*> figureValues_;
     QLabel* reasons_ = nullptr;
-    QWidget* rodShape_ = nullptr;
-    std::vector<QLabel*> rodShapeValues_;
-    QLabel* rodShapeNote_ = nullptr;
+    QGroupBox* shapeOpinion_ = nullptr;
+    std::vector<QLabel*> shapeValues_;
+    QLabel* shapeValidation_ = nullptr;
+    QLabel* shapeNote_ = nullptr;
+    QPushButton* useShapeAl_ = nullptr;
+    QLabel* shapeMessage_ = nullptr;
+    QWidget* current_ = nullptr;
+    std::vector<QLabel*> currentValues_;
+    QLabel* currentWarnings_ = nullptr;
     WindingDrawing* drawing_ = nullptr;
     QLineEdit* measured_ = nullptr;
     QLineEdit* testTurns_ = nullptr;

@@ -202,10 +202,10 @@ void MainWindow::build() {
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     }
-    calculateButton_ = findChild<QPushButton*>(QStringLiteral("Command1"));
-    coreMode_ = findChild<QRadioButton*>(QStringLiteral("Option1"));
-    inductanceMode_ = findChild<QRadioButton*>(QStringLiteral("Option2"));
-    resultGroup_ = findChild<QGroupBox*>(QStringLiteral("Frame3"));
+    calculateButton_ = findChild<QPushButton*>(qstring(control::kCalculate));
+    coreMode_ = findChild<QRadioButton*>(qstring(control::kCoreMode));
+    inductanceMode_ = findChild<QRadioButton*>(qstring(control::kInductanceMode));
+    resultGroup_ = findChild<QGroupBox*>(qstring(control::kResults));
     applyFieldHelp(*this, coreTypeText());
 }
 
@@ -292,7 +292,7 @@ QWidget* MainWindow::createControl(const ControlDescription& control, QWidget* p
 
 void MainWindow::bindEvents() {
     connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::onCalculate);
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+    connect(findChild<QPushButton*>(qstring(control::kAdvert)), &QPushButton::clicked, this,
             &MainWindow::openLink);
     for (FieldEdit* edit : fieldEdits_) {
         connect(edit, &FieldEdit::keyDown, this, &MainWindow::onFieldKeyDown);

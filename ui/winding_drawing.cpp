@@ -5,7 +5,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cstdint>
 
 namespace coilwind::ui {
@@ -32,8 +31,8 @@ void applyStyle(QPainter& painter, SectionPart part, const QColor& ink) {
     }
     painter.setPen(pen);
     if (style.fill) {
-        painter.setBrush(
-            QBrush(colourOf(*style.fill), style.lighterFill ? Qt::Dense3Pattern : Qt::SolidPattern));
+        painter.setBrush(QBrush(colourOf(*style.fill),
+                                style.lighterFill ? Qt::Dense3Pattern : Qt::SolidPattern));
     } else {
         painter.setBrush(Qt::NoBrush);
     }

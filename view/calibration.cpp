@@ -38,7 +38,7 @@ CalibrationOutcome applyCalibration(FieldSet& fields, std::string_view measuredU
                                   {shortestText(al)})};
         }
         writeCalibratedAl(fields, *measured, *turns);
-    } catch (const CalcFailure&) {
+    } catch (const CommandFailure&) {
         return {false, translate("Calibration", "AL 超出范围, 未写入 (AL beyond the range of a "
                                                 "number; check the entries)")};
     }

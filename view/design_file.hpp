@@ -94,6 +94,7 @@ std::string suggestedFileName(const Design& design);
 inline constexpr std::string_view kSaveDesignTitle = QT_TRANSLATE_NOOP("Design", "保存设计 (save design)…");
 inline constexpr std::string_view kOpenDesignTitle = QT_TRANSLATE_NOOP("Design", "打开设计 (open design)…");
 inline constexpr std::string_view kSaveSheetTitle = QT_TRANSLATE_NOOP("Design", "设计单存为 PDF (design sheet as PDF)…");
+inline constexpr std::string_view kPrintSheetTitle = QT_TRANSLATE_NOOP("Design", "打印设计单 (print the design sheet)…");
 inline constexpr std::string_view kSheetFileFilter = "PDF (*.pdf)";
 inline constexpr std::string_view kCopyLinkTitle = QT_TRANSLATE_NOOP("Design", "复制链接 (copy link)");
 inline constexpr std::string_view kDesignFileFilter = QT_TRANSLATE_NOOP("Design", "coilwind 设计 (*.coilwind)");

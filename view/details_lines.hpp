@@ -2,7 +2,6 @@
 
 #include "calc/field_set.hpp"
 #include "calc/number_text.hpp"
-#include "calc/rod_permeability.hpp"
 #include "calc/winding_details.hpp"
 
 #include <optional>
@@ -32,12 +31,5 @@ std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design,
 // The details' own figures.
 std::vector<DetailsLine> figureLines(const std::optional<DesignInputs>& design,
                                      const WindingDetails& details);
-// AL and turns from the rod's shape: always the same lines, with values when there is an estimate.
-std::vector<DetailsLine> rodShapeLines(const RodSecondOpinion& opinion);
-// Why the model gives no figures, or the warning when its AL and the quick formula's disagree.
-std::optional<std::string> rodShapeNoteOf(const RodSecondOpinion& opinion,
-                                          const DesignInputs& design);
-// What the rod's second opinion is and where it holds, for the group's tooltip.
-std::string rodShapeExplanation();
 
 } // namespace coilwind

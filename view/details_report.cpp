@@ -1,53 +1,36 @@
 #include "details_report.hpp"
 
+#include "view/current_lines.hpp"
+
 #include "calc/failure.hpp"
+#include "calc/step_table.hpp"
 #include "shown_text.hpp"
 #include "text.hpp"
 
 #include <algorithm>
-#include <array>
 #include <span>
 
 namespace coilwind {
 namespace {
 
-struct ReportField {
-    FieldIndex index;
-    std::string_view name;
-};
-
-constexpr std::array<ReportField, 12> kReportInputs{{
-    {field::kCoreModel, QT_TRANSLATE_NOOP("Report", "core model")},
-    {field::kA, QT_TRANSLATE_NOOP("Report", "A, mm")},
-    {field::kB, QT_TRANSLATE_NOOP("Report", "B, mm")},
-    {field::kC, QT_TRANSLATE_NOOP("Report", "C, mm")},
-    {field::kD, QT_TRANSLATE_NOOP("Report", "D, mm")},
-    {field::kE, QT_TRANSLATE_NOOP("Report", "E, mm")},
-    {field::kF, QT_TRANSLATE_NOOP("Report", "F, mm")},
-    {field::kPinLength, QT_TRANSLATE_NOOP("Report", "pin length, mm")},
-    {field::kPinPitch, QT_TRANSLATE_NOOP("Report", "pin pitch, mm")},
-    {field::kMaker, QT_TRANSLATE_NOOP("Report", "maker")},
-    {field::kPermeability, QT_TRANSLATE_NOOP("Report", "permeability ue")},
-    {field::kInductance, QT_TRANSLATE_NOOP("Report", "wanted inductance, uH")},
-}};
-
-constexpr std::array<ReportField, 5> kReportResults{{
-    {field::kAl, QT_TRANSLATE_NOOP("Report", "AL, nH/N2")},
-    {field::kTurns, QT_TRANSLATE_NOOP("Report", "turns")},
-    {field::kWireDiameter, QT_TRANSLATE_NOOP("Report", "largest wire diameter, mm")},
-    {field::kDcr, QT_TRANSLATE_NOOP("Report", "DCR-max., ohm")},
-    {field::kCopperWeight, QT_TRANSLATE_NOOP("Report", "copper weight, g")},
-}};
-
-void appendFields(std::string& report, const FieldSet& fields, std::span<const ReportField> list,
+// The fields as shown, inputs or results: "  A, mm (field 1): 8", the name and unit from the
+// field table.
+void appendFields(std::string& report, const FieldSet& fields, bool results,
                   std::span<const FieldIndex> earlierDesign = {}) {
-    for (const ReportField& entry : list) {
-        // "%1": what the field holds; "%2": its number.
+    for (const FieldInfo& info : kFields) {
+        if (isResultField(info.index) != results) {
+            continue;
+        }
+        std::string name(info.name);
+        if (!info.plainUnit.empty()) {
+            name += ", ";
+            name += info.plainUnit;
+        }
+        // "%1": what the field holds, with its unit; "%2": its number.
         report += "  " + filled(translate("Report", "%1 (field %2): "),
-                                {translate("Report", entry.name.data()),
-                                 std::to_string(entry.index)});
-        report += shownOnOneLine(fields.text(entry.index));
-        if (std::find(earlierDesign.begin(), earlierDesign.end(), entry.index) !=
+                                {name, std::to_string(info.index)});
+        report += shownOnOneLine(fields.text(info.index));
+        if (std::find(earlierDesign.begin(), earlierDesign.end(), info.index) !=
             earlierDesign.end()) {
             report += translate("Report", "   [results of an earlier design]");
         }
@@ -73,6 +56,12 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
                         const DetailsSettings& settings, const CalculationRecord& record) {
     DetailsView view;
     view.status = calculationStatus(record, fields, coreTypeText);
+    view.checks = inputCheckLines(fields, coreTypeText, record);
+    // The calculation completed, but on a shape no core has: the figures below say why not.
+    if (!view.status.stopped && std::any_of(view.checks.begin(), view.checks.end(),
+                                            [](const CheckLine& line) { return line.shape; })) {
+        view.status.outcome += " — 但尺寸不可能 (but the core's shape is impossible: no figure)";
+    }
     view.earlierDesign = record.earlierDesignResults(fields);
     const MemoryFieldSet calculated = record.inputsAsCalculated(fields);
     const std::string core = record.coreTypeAsCalculated(coreTypeText);
@@ -80,16 +69,16 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
     view.details = computeDetails(calculated, core, settings, view.earlierDesign);
     try {
         view.design = readDesign(calculated, core);
-    } catch (const CalcFailure&) {
+    } catch (const CommandFailure&) {
         view.design = std::nullopt;
     }
     view.inputs = inputLines(view.design, view.earlierDesign);
     view.figures = figureLines(view.design, view.details);
-    view.rodShape = rodShapeLines(view.details.rodShape.value_or(RodSecondOpinion{}));
-    if (view.design && view.details.rodShape) {
-        view.rodShapeApplies = true;
-        view.rodShapeNote = rodShapeNoteOf(*view.details.rodShape, *view.design);
-        view.rodShapeWarns = view.details.rodShape->estimate.has_value() && view.rodShapeNote;
+    view.shapeOpinion = viewShapeOpinion(view.design, view.details.shapeOpinion);
+    view.current = currentLines(view.details.currentRating);
+    view.currentApplies = settings.current.dcCurrentA.has_value();
+    if (view.details.currentRating) {
+        view.currentWarnings = view.details.currentRating->warnings;
     }
     return view;
 }
@@ -102,13 +91,25 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
     if (view.status.changed) {
         report += "  " + *view.status.changed + '\n';
     }
+    if (!view.checks.empty()) {
+        report += translate("Report", "\nInput check (the main window's fields as that "
+                                      "calculation read them)\n");
+        for (const CheckLine& line : view.checks) {
+            report += "  " +
+                      filled(line.error ? translate("Report", "error: %1")
+                                        : translate("Report", "note: %1"),
+                             {line.text}) +
+                      '\n';
+        }
+    }
     report += translate("Report", "\nMain window, fields as shown\n");
     report += "  " +
-              filled(translate("Report", "core type: %1"), {shownOnOneLine(std::string(coreTypeText))}) +
+              filled(translate("Report", "core type: %1"),
+                     {shownOnOneLine(std::string(coreTypeText))}) +
               '\n';
-    appendFields(report, fields, kReportInputs);
+    appendFields(report, fields, false);
     report += translate("Report", "\nMain window, results as shown\n");
-    appendFields(report, fields, kReportResults, view.earlierDesign);
+    appendFields(report, fields, true, view.earlierDesign);
     report += translate("Report",
                         "\nWinding details (figures of their own, from the inputs as read below)\n");
     report += "  " +
@@ -117,8 +118,11 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
                       settingSummary(kTemperatureLimit, settings.temperatureC, ""),
                       settingSummary(kSaturationFluxLimit, settings.saturationFluxMt, "Bs "),
                       settingSummary(kAlToleranceLimit, settings.alTolerancePercent,
-                                     translate("Report", "AL tolerance ±"))}) +
-              '\n';
+                                     translate("Report", "AL tolerance ±"))});
+    if (const std::string current = currentSettingsSummary(settings.current); !current.empty()) {
+        report += "; " + current;
+    }
+    report += '\n';
     report += translate("Report", " inputs read\n");
     appendLines(report, view.inputs);
     report += translate("Report", " figures\n");
@@ -126,12 +130,22 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
     for (const std::string& reason : view.details.reasons) {
         report += "  " + filled(translate("Report", "why a figure is missing: %1"), {reason}) + '\n';
     }
-    if (view.rodShapeApplies) {
-        report += translate("Report", "\nSecond opinion from the rod's shape (rod permeability, "
-                                      "Osborn 1945; Fair-Rite's rod chart)\n");
-        appendLines(report, view.rodShape);
-        if (view.rodShapeNote) {
-            report += "  " + *view.rodShapeNote + '\n';
+    if (view.design && view.details.shapeOpinion) {
+        report += "\n" + std::string(view.shapeOpinion.title) + "\n";
+        appendLines(report, view.shapeOpinion.lines);
+        for (const auto& text : {view.shapeOpinion.validation, view.shapeOpinion.note}) {
+            if (text) {
+                report += "  " + *text + '\n';
+            }
+        }
+    }
+    if (view.currentApplies) {
+        report += "\n" +
+                  filled(translate("Report", "Current rating (%1)"), {currentExplanation()}) +
+                  "\n";
+        appendLines(report, view.current);
+        for (const std::string& warning : view.currentWarnings) {
+            report += "  " + warning + '\n';
         }
     }
     return report;

@@ -7,6 +7,8 @@
 #include "view/details_lines.hpp"
 #include "view/details_settings.hpp"
 #include "view/details_status.hpp"
+#include "view/shape_opinion.hpp"
+#include "view/input_check_lines.hpp"
 
 #include <optional>
 #include <string>
@@ -21,18 +23,19 @@ namespace coilwind {
 // same order, whatever the design.
 struct DetailsView {
     CalculationStatus status;
+    std::vector<CheckLine> checks;         // shown above everything else
     std::vector<FieldIndex> earlierDesign; // result fields an earlier design wrote
     std::optional<DesignInputs> design;    // none when a field's number lies beyond a double
     WindingDetails details;
     std::vector<DetailsLine> inputs;  // what the details are computed from, as read
     std::vector<DetailsLine> figures; // the details' own figures
-    // AL and turns from the rod's shape beside the quick formula's: always the same lines, with
-    // values for a rod core only; and a warning when the two disagree, or why the model gives no
-    // figures for this rod.
-    bool rodShapeApplies = false;
-    std::vector<DetailsLine> rodShape;
-    std::optional<std::string> rodShapeNote;
-    bool rodShapeWarns = false;
+    // AL and turns from the core's shape beside the quick formula's (view/shape_opinion).
+    ShapeOpinionView shapeOpinion;
+    // The current rating: always the same lines, with values only when the settings give a DC
+    // current; and its warnings, each in Chinese with the English beside it.
+    bool currentApplies = false;
+    std::vector<DetailsLine> current;
+    std::vector<std::string> currentWarnings;
 };
 
 // Without a record (no calculation yet) the details follow the fields as they stand.

@@ -4,61 +4,46 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <string_view>
 #include <vector>
 
 namespace coilwind {
 namespace {
 
-struct FieldMeaning {
-    FieldIndex field;
-    std::string_view drumCore; // "KQ CORE"
-    std::string_view rodCore;  // "R CORE"; empty where the drum core's text holds for both
-    std::string_view note = {};
-};
-
 constexpr std::string_view kSummaryOnly =
     "It only goes into the winding summary, the tooltip of the result group.";
 
-// What each caption means and its unit, one row a field, so that a translator finds every text
-// here. How the calculation uses a field is not written here but read from the step table.
-// clang-format off
-constexpr std::array kMeanings{
-    FieldMeaning{field::kCoreModel, "Core model designation, text without a unit.", {}, kSummaryOnly},
-    FieldMeaning{field::kA, "A: outer (flange) diameter of the drum core, mm", "A: rod diameter, mm"},
-    FieldMeaning{field::kB, "B: centre-post diameter of the drum core, mm", "B: rod length, mm"},
-    FieldMeaning{field::kC, "C: core dimension C, mm, for reference.", {}},
-    FieldMeaning{field::kD, "D: length of the drum core, mm", "D: length of a drum core, mm"},
-    FieldMeaning{field::kE, "E: core dimension E, mm, for reference.", {}},
-    FieldMeaning{field::kF, "F: winding width of the drum core, between the flanges, mm",
-                 "F: winding width of a drum core, mm"},
-    FieldMeaning{field::kPinLength, "Pin length H, mm, for reference.", {}},
-    FieldMeaning{field::kPinPitch, "Pin pitch P, mm, for reference.", {}},
-    FieldMeaning{field::kMaker, "Maker of the core, text without a unit.", {}, kSummaryOnly},
-    FieldMeaning{field::kPermeability, "Ue: relative permeability of the core material, no unit", {}},
-    FieldMeaning{field::kAl, "AL: inductance factor, nH per turn squared (nH/N²)", {},
-                 "A value typed in here takes the computed one's place."},
-    FieldMeaning{field::kInductance, "Wanted inductance L, µH", {}},
-    FieldMeaning{field::kTurns, "Number of turns N, in turns, not rounded to whole turns", {}},
-    FieldMeaning{field::kWireDiameter, "Largest wire diameter d that fits the winding space, mm",
-                 "Largest wire diameter d for one layer of turns along the rod, mm"},
-    FieldMeaning{field::kDcr, "DC resistance of the winding, Ω", {}},
-    FieldMeaning{field::kCopperWeight, "Copper weight of the winding, g", {}},
-};
-// clang-format on
-
-constexpr bool oneRowEachFieldInIndexOrder() {
-    if (kMeanings.size() != kFields.size()) {
-        return false;
+// What a field's text is for beyond its meaning, where there is more to say.
+std::string_view noteOn(FieldIndex index) {
+    switch (index) {
+    case field::kCoreModel:
+    case field::kMaker:
+        return kSummaryOnly;
+    case field::kAl:
+        return "A value typed in here takes the computed one's place.";
+    default:
+        return {};
     }
-    for (std::size_t slot = 0; slot < kFields.size(); ++slot) {
-        if (kMeanings[slot].field != kFields[slot].index) {
-            return false;
-        }
-    }
-    return true;
 }
-static_assert(oneRowEachFieldInIndexOrder());
+
+// "A: outer (flange) diameter, mm": the field's name where it is a symbol, its meaning for the
+// core type and its unit, from the field table.
+std::string meaningLine(const FieldInfo& info, CoreType core) {
+    std::string text;
+    if (info.name.size() <= 2) { // a letter or a symbol: "A", "AL"
+        text += std::string(info.name) + ": ";
+    }
+    std::string meaning(core == CoreType::Rod ? info.rodMeaning : info.drumMeaning);
+    if (text.empty() && !meaning.empty()) {
+        meaning[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(meaning[0])));
+    }
+    text += meaning;
+    if (info.text) {
+        return text + ", text without a unit.";
+    }
+    return text + ", " + std::string(info.unit.empty() ? "no unit" : info.unit);
+}
 
 // "AL", "AL and turns", "AL, wire diameter and DC resistance".
 std::string listed(const std::vector<std::string_view>& words) {
@@ -136,19 +121,16 @@ std::string usage(FieldIndex index, CoreType core) {
 } // namespace
 
 std::string fieldHelp(FieldIndex index, CoreType coreType) {
-    const auto* row =
-        std::find_if(kMeanings.begin(), kMeanings.end(),
-                     [&](const FieldMeaning& meaning) { return meaning.field == index; });
-    if (row == kMeanings.end()) {
+    if (!isField(index)) {
         return {};
     }
-    std::string help(coreType == CoreType::Rod && !row->rodCore.empty() ? row->rodCore
-                                                                        : row->drumCore);
+    std::string help = meaningLine(fieldInfo(index), coreType);
     help += '\n';
     help += wrapped(usage(index, coreType));
-    if (!row->note.empty()) {
+    const std::string_view note = noteOn(index);
+    if (!note.empty()) {
         help += '\n';
-        help += row->note;
+        help += note;
     }
     return help;
 }

@@ -24,18 +24,6 @@ constexpr std::array kTexts{
     FrontText{"inputs", QT_TRANSLATE_NOOP("Front", "主窗口的输入 (read from the main window)"),
               QT_TRANSLATE_NOOP("Front", "The inputs as the last calculation read them and the results as the main window shows them, read by the leading-number rule")},
     FrontText{"settings", QT_TRANSLATE_NOOP("Front", "设置 (settings)"), {}},
-    FrontText{"series", QT_TRANSLATE_NOOP("Front", "线规系列"),
-              QT_TRANSLATE_NOOP("Front", "Series of enamelled copper wire the standard wire is taken from")},
-    FrontText{"alTolerance", QT_TRANSLATE_NOOP("Front", "AL 容差 ± (%)"),
-              QT_TRANSLATE_NOOP("Front", "Tolerance of AL, plus or minus percent")},
-    FrontText{"temperature", QT_TRANSLATE_NOOP("Front", "工作温度 (°C)"),
-              QT_TRANSLATE_NOOP("Front", "Operating temperature for the hot resistance, °C")},
-    FrontText{"saturationFlux", QT_TRANSLATE_NOOP("Front", "饱和磁通 Bs (mT)"),
-              QT_TRANSLATE_NOOP("Front", "Saturation flux density of the core material, mT")},
-    // "%1": a setting's tooltip; "%2": its range, "from -55 to 250 °C".
-    FrontText{"accepted", QT_TRANSLATE_NOOP("Front", "%1; accepted %2"), {}},
-    // "%1": why the setting's text is refused.
-    FrontText{"refused", QT_TRANSLATE_NOOP("Front", "• 不在范围内 (refused): %1"), {}},
     FrontText{"figures", QT_TRANSLATE_NOOP("Front", "详情计算 (this window's own figures)"),
               QT_TRANSLATE_NOOP("Front", "Computed here from the fields and the settings; not the main window's results")},
     FrontText{"rodShape", QT_TRANSLATE_NOOP("Front", "棒形磁心的第二估计 (second opinion from the rod's shape)"), {}},
@@ -60,9 +48,16 @@ constexpr std::array kTexts{
               QT_TRANSLATE_NOOP("Front", "Run a CSV table of designs through the calculator, as coilwind-batch does; nothing leaves this computer")},
     FrontText{"csv-progress", QT_TRANSLATE_NOOP("Front", "CSV 进度 (progress)"), {}},
     FrontText{"csv-download", QT_TRANSLATE_NOOP("Front", "下载结果 (download the results)"), {}},
+    FrontText{"csv-drop", QT_TRANSLATE_NOOP("Front", "或拖放到这里 (or drop the file here)"), {}},
+    FrontText{"csv-rerun", QT_TRANSLATE_NOOP("Front", "再次运行 (run again)"),
+              QT_TRANSLATE_NOOP("Front", "Run the same file again, with the settings as they are now")},
+    FrontText{"csv-cancel", QT_TRANSLATE_NOOP("Front", "取消 (cancel)"),
+              QT_TRANSLATE_NOOP("Front", "Stop the table that is running")},
+    // "%1": the file's name; "%2": rows read; "%3": rows computed; "%4": rows in error.
+    FrontText{"csv-rows", QT_TRANSLATE_NOOP("Front", "%1: %2 行已读 (rows read), %3 已算 (computed), %4 出错 (in error)"), {}},
+    FrontText{"csv-row-errors", QT_TRANSLATE_NOOP("Front", ": see the error column"), {}},
     // "%1": the result's size in KB; "%2": the seconds it took.
-    FrontText{"csv-done", QT_TRANSLATE_NOOP("Front", "%1 KB in %2 s"), {}},
-    FrontText{"csv-row-errors", QT_TRANSLATE_NOOP("Front", "; some rows have an error (see the error column)"), {}},
+    FrontText{"csv-done", QT_TRANSLATE_NOOP("Front", "; %1 KB in %2 s"), {}},
     // The command line: "%1" lists the language codes; the value's name in the help.
     FrontText{"lang-option", QT_TRANSLATE_NOOP("Front", "Language of the window's texts: %1."), {}},
     FrontText{"lang-value", QT_TRANSLATE_NOOP("Front", "code"), {}},

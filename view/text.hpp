@@ -4,12 +4,7 @@
 #include <string>
 #include <string_view>
 
-// Marks a text in a table for the text catalogue without looking it up: whoever shows the text
-// looks it up with translate() and the same context. Qt's own definition, where Qt is included
-// first, is the same.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, x) x
-#endif
+#include "calc/text_mark.hpp"
 
 namespace coilwind {
 

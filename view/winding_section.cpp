@@ -248,7 +248,9 @@ layoutSection(const DesignInputs& design, const WindingDetails& details, const S
 std::vector<SectionLine> endTicks(const SectionMark& mark) {
     const double dx = mark.x2 - mark.x1;
     const double dy = mark.y2 - mark.y1;
-    const double length = std::hypot(dx, dy);
+    // sqrt is correctly rounded everywhere, hypot is not: the same ticks on every platform (the
+    // mark's pixel lengths are far from overflow).
+    const double length = std::sqrt(dx * dx + dy * dy);
     if (!(length > 0)) {
         return {};
     }

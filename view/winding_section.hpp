@@ -57,9 +57,9 @@ struct SectionMark {
 
 struct WindingSection {
     double pixelsPerMm = 0;
-    double axisY = 0;                // the core's axis, a dash-dotted line across the section
-    SectionBox core;                 // drum: the centre post; rod: the rod, axis to surface
-    std::string coreLabel;           // written inside `core` when `coreLabelFits`
+    double axisY = 0;      // the core's axis, a dash-dotted line across the section
+    SectionBox core;       // drum: the centre post; rod: the rod, axis to surface
+    std::string coreLabel; // written inside `core` when `coreLabelFits`
     bool coreLabelFits = false;
     std::vector<SectionBox> flanges; // drum: left and right, not to scale in thickness
     std::optional<SectionBox> space; // drum: the available winding space

@@ -46,7 +46,23 @@ struct ControlDescription {
     int captionOf = -1; // for a caption: the index of the field it stands above
 };
 
-inline constexpr std::string_view kWindowName = "Form1";
+// The names of the controls the front ends and their tests look up by name.
+namespace control {
+inline constexpr std::string_view kWindow = "Form1";
+inline constexpr std::string_view kCoreType = "CORETYPE";
+inline constexpr std::string_view kCoreMode = "Option1";
+inline constexpr std::string_view kInductanceMode = "Option2";
+inline constexpr std::string_view kCalculate = "Command1";
+inline constexpr std::string_view kAdvert = "Command2";
+inline constexpr std::string_view kCalculator = "Frame2"; // the group with the Enter-key tooltip
+inline constexpr std::string_view kResults = "Frame3";    // the result group
+inline constexpr std::string_view kPicture = "fig";
+inline constexpr std::string_view kAdvertLink = "Label1";
+inline constexpr std::string_view kFeedbackLink = "Label2";
+inline constexpr std::string_view kContactLink = "Label4";
+} // namespace control
+
+inline constexpr std::string_view kWindowName = control::kWindow;
 // The one address every link control opens: "about:blank" and four blanks, passed on unchanged.
 inline constexpr char kLinkAddress[] = "about:blank    ";
 inline constexpr int kClientWidthTwips = 8385;

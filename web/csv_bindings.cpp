@@ -70,6 +70,8 @@ private:
     std::array<char, 1 << 16> buffer_{};
 };
 
+batch::BatchCounts counts;
+
 } // namespace
 
 extern "C" {
@@ -86,13 +88,14 @@ int coilwind_run_csv(const char* arguments, int size) {
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     }
     const std::vector<std::string_view> views(words.begin(), words.end());
+    counts = {};
     try {
         const batch::Options options = batch::parseOptions(views);
         PageInput input;
         PageOutput output;
         std::istream in(&input);
         std::ostream out(&output);
-        const int status = batch::runBatch(in, out, options.batch);
+        const int status = batch::runBatch(in, out, options.batch, {}, &counts);
         out.flush();
         give({});
         return status;
@@ -100,6 +103,14 @@ int coilwind_run_csv(const char* arguments, int size) {
         give(error.what());
         return batch::kUsageOrInputOutputError;
     }
+}
+
+// The rows of the last run: read (each one a row of the output), and those with an error.
+double coilwind_rows_read() {
+    return static_cast<double>(counts.rows);
+}
+double coilwind_rows_failed() {
+    return static_cast<double>(counts.failed);
 }
 
 } // extern "C"

@@ -5,6 +5,7 @@
 
 #include "calc/step_table.hpp"
 #include "view/design_file.hpp"
+#include "view/design_sheet.hpp"
 #include "view/json.hpp"
 #include "view/recent_designs.hpp"
 #include "web/result_text.hpp"
@@ -102,6 +103,18 @@ const char* coilwind_design_fragment(const char* coreType, int size, int mode) {
 const char* coilwind_design_save_refusal(const char* text, int size, const char* name,
                                          int nameSize) {
     return give(saveRefusalText(textOf(name, nameSize), textOf(text, size)).value_or(""));
+}
+
+// The design sheet's heading lines, one a line, as the desktop's sheet heads its page.
+const char* coilwind_sheet_heading(const char* coreType, int size, int mode, const char* date,
+                                   int dateSize) {
+    const std::vector<std::string> lines =
+        sheetHeading(pageDesign(textOf(coreType, size), mode), textOf(date, dateSize));
+    std::string text;
+    for (const std::string& line : lines) {
+        text += (text.empty() ? "" : "\n") + line;
+    }
+    return give(text);
 }
 
 const char* coilwind_design_file_name(const char* coreType, int size, int mode) {

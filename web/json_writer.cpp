@@ -1,33 +1,13 @@
 #include "json_writer.hpp"
 
 #include "calc/number_text.hpp"
-
-#include <array>
-#include <cstdio>
+#include "view/json.hpp"
 
 namespace coilwind::web {
 
+// The design files' string writer: one set of escapes for everything the page reads as JSON.
 void appendJsonString(std::string& json, std::string_view text) {
-    json += '"';
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            json += "\\\"";
-            break;
-        case '\\':
-            json += "\\\\";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                std::array<char, 8> escape{};
-                std::snprintf(escape.data(), escape.size(), "\\u%04x", c);
-                json += escape.data();
-            } else {
-                json += c;
-            }
-        }
-    }
-    json += '"';
+    json::appendString(json, text);
 }
 
 std::string jsonString(std::string_view text) {

@@ -7,7 +7,6 @@
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
   const QT_MODIFIERS = { shiftKey: 0x02000000, ctrlKey: 0x04000000, altKey: 0x08000000, metaKey: 0x10000000 };
-  const SUMMARY_FRAME = 'Frame3'; // the result group, whose tooltip is the winding summary
 
   let module = null;
   let description = null;
@@ -73,7 +72,7 @@
     }
   }
   function coreTypeText() {
-    return elements.get('CORETYPE').value;
+    return elements.get(description.names.coreType).value;
   }
 
   // --- focus: selected on Tab, Backtab, a click and the calculator's move -----------------------
@@ -116,7 +115,7 @@
     if (!text) return;
     // The summary is framed and indented for a text file; a tooltip shows its lines plainly.
     const lines = text.split('\n').map((line) => line.trim()).filter((line) => line);
-    elements.get(SUMMARY_FRAME).title = lines.join('\n') + '\n' + description.summaryHint;
+    elements.get(description.names.results).title = lines.join('\n') + '\n' + description.summaryHint;
     tips.note('summary', lines.join('\n'), 'en');
   }
   // After the calculate command and after Enter in a field, as the desktop's details window
@@ -126,7 +125,23 @@
     showSummary(summaryText);
     const move = module._coilwind_focus_move();
     if (move >= 0 && fieldElements.has(move)) fieldElements.get(move).focus();
+    showInputCheck();
     details.refresh();
+  }
+  // Under the window, for every reader (the line is a live region): what the last calculation
+  // read differently from what was typed, or could not compute. The fields stay as they are.
+  function showInputCheck() {
+    const checks = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_input_check(p, n))));
+    const line = document.getElementById('input-check');
+    const shown = checks.map((check) => check.text).join('\n');
+    if (line.dataset.shown === shown) return; // the same words are not announced again
+    line.dataset.shown = shown;
+    line.replaceChildren(...checks.flatMap((check, i) => {
+      const part = document.createElement('span');
+      part.className = check.error ? 'error' : 'note';
+      part.textContent = (check.error ? '⚠ ' : 'ⓘ ') + check.text;
+      return i === 0 ? [part] : ['\n', part];
+    }));
   }
   function onCalculate() {
     performance.mark('coilwind-calculate');
@@ -161,14 +176,14 @@
   function showPicture(mode) {
     const core = coreName();
     const picture = description.pictures.find((p) => p.mode === mode && p.core === core);
-    const image = elements.get('fig');
+    const image = elements.get(description.names.picture);
     image.src = pictureData[picture.name];
     image.alt = picture.description + ' — ' + picture.name + '.svg';
     image.dataset.picture = picture.name;
   }
   function applyPictureRule() {
-    if (elements.get('Option2').checked) showPicture('inductance');
-    else if (elements.get('Option1').checked) showPicture('core');
+    if (elements.get(description.names.inductanceMode).checked) showPicture('inductance');
+    else if (elements.get(description.names.coreMode).checked) showPicture('core');
   }
   function applyFieldHelp() {
     const help = description.help[coreName()];
@@ -472,8 +487,8 @@
     for (const control of description.controls) {
       if (control.kind === 'field') {
         tips.describe(elements.get(control.name),
-          ['help-' + control.arrayIndex, ...(control.container === SUMMARY_FRAME ? ['summary'] : [])]);
-      } else if (control.name === SUMMARY_FRAME) {
+          ['help-' + control.arrayIndex, ...(control.container === description.names.results ? ['summary'] : [])]);
+      } else if (control.name === description.names.results) {
         tips.describe(elements.get(control.name), ['summary']);
       } else if (control.kind === 'frame' && control.toolTip) {
         tips.note(control.name + '-tip', control.toolTip);
@@ -481,27 +496,34 @@
       }
     }
     tips.setUp(window_);
-    elements.get('Command1').addEventListener('click', onCalculate);
-    elements.get('Command2').addEventListener('click', openLink);
-    elements.get('CORETYPE').addEventListener('input', () => {
+    elements.get(description.names.calculate).addEventListener('click', onCalculate);
+    elements.get(description.names.advert).addEventListener('click', openLink);
+    elements.get(description.names.coreType).addEventListener('input', () => {
       applyPictureRule();
       applyFieldHelp();
       details.refresh();
     });
-    elements.get('Option1').addEventListener('click', () => showPicture('core'));
-    elements.get('Option2').addEventListener('click', () => showPicture('inductance'));
+    elements.get(description.names.coreMode).addEventListener('click', () => showPicture('core'));
+    elements.get(description.names.inductanceMode).addEventListener('click', () => showPicture('inductance'));
     applyPictureRule();
     applyFieldHelp();
   }
 
   // --- the winding details -----------------------------------------------------------------------
   const details = (() => {
-    const [panel, inputs, figures, reasons, section, series, rodShape, rodLines, rodNote, status, changed,
-      settingsMessage, measured, testTurns, message] = ['details', 'details-inputs', 'details-figures',
-      'details-reasons', 'details-section', 'series', 'rodShape', 'details-rod', 'rodShapeNote',
-      'calculationStatus', 'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage']
+    const [panel, inputs, figures, reasons, section, series, shape, shapeLegend, shapeLines, shapeValidation,
+      shapeNote, useShapeAl, shapeMessage, status, changed, settingsMessage, measured, testTurns, message, checkErrors,
+      checkNotes] = [
+      'details', 'details-inputs', 'details-figures', 'details-reasons', 'details-section', 'series',
+      'shapeOpinion', 'shapeLegend', 'details-shape', 'shapeValidation', 'shapeNote', 'useShapeAl',
+      'shapeMessage', 'calculationStatus',
+      'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage',
+      'inputCheckErrors', 'inputCheckNotes']
       .map((id) => document.getElementById(id));
-    const numbers = ['temperature', 'saturationFlux', 'alTolerance'].map((id) => document.getElementById(id));
+    // The number settings' boxes, made in setUp from the module's list, in its order.
+    let numbers = [];
+    const [currentRating, currentLines, currentWarnings] = ['currentRating', 'details-current', 'currentWarnings']
+      .map((id) => document.getElementById(id));
     let charWidth = 7;
     let lineHeight = 14;
     let labelsMeasured = false;
@@ -509,13 +531,13 @@
     // Hands the settings as typed to the module; a refused one keeps its text, turns red and
     // says why, and the figures that need it stay empty with their reasons.
     function handOverSettings() {
-      const refusals = JSON.parse(withTexts(numbers.map((input) => input.value),
-        (...texts) => textOf(module._coilwind_set_settings(series.selectedIndex, ...texts))));
+      const refusals = JSON.parse(withTexts([numbers.map((input) => input.value + '\x1f').join('')],
+        (texts, size) => textOf(module._coilwind_set_settings(series.selectedIndex, texts, size))));
       // Each refusal a line of its own, which its setting names as the reason it is invalid.
       settingsMessage.replaceChildren(...refusals.flatMap((refusal, i) => {
         const line = document.createElement('span');
         line.id = refusal.name + '-refusal';
-        line.textContent = refusal.message;
+        line.textContent = refusal.line;
         return i > 0 ? ['\n', line] : [line];
       }));
       settingsMessage.hidden = refusals.length === 0;
@@ -553,6 +575,11 @@
       handOverSettings();
       const view = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_details(
         p, n, section.clientWidth || 380, 260, charWidth, lineHeight))));
+      for (const [element, error] of [[checkErrors, true], [checkNotes, false]]) {
+        const lines = view.checks.filter((check) => check.error === error).map((check) => '• ' + check.text);
+        element.textContent = lines.join('\n');
+        element.hidden = lines.length === 0;
+      }
       status.textContent = view.status.outcome;
       status.classList.toggle('stopped', view.status.stopped);
       changed.textContent = view.status.changed || '';
@@ -561,11 +588,22 @@
       fillLines(figures, view.figures);
       reasons.textContent = view.reasons.map((reason) => '• ' + reason).join('\n');
       reasons.hidden = view.reasons.length === 0;
-      rodShape.hidden = !view.rodShapeApplies;
-      fillLines(rodLines, view.rodShape);
-      rodNote.textContent = view.rodShapeNote || '';
-      rodNote.hidden = view.rodShapeNote === undefined;
-      rodNote.classList.toggle('warns', view.rodShapeWarns);
+      shape.hidden = !view.shapeApplies;
+      shapeLegend.textContent = view.shapeTitle;
+      shape.title = view.shapeExplanation;
+      fillLines(shapeLines, view.shape);
+      shapeValidation.textContent = view.shapeValidation || '';
+      shapeValidation.hidden = view.shapeValidation === undefined;
+      shapeNote.textContent = view.shapeNote || '';
+      shapeNote.hidden = view.shapeNote === undefined;
+      shapeNote.classList.toggle('warns', view.shapeWarns);
+      useShapeAl.textContent = view.shapeButton;
+      useShapeAl.title = view.shapeButtonTitle;
+      useShapeAl.disabled = !view.shapeUsable;
+      currentRating.hidden = !view.currentApplies;
+      fillLines(currentLines, view.current);
+      currentWarnings.textContent = view.currentWarnings.join('\n');
+      currentWarnings.hidden = view.currentWarnings.length === 0;
       if (view.svg) {
         // The module's own SVG, parsed as XML into nodes: its labels are escaped there.
         const svg = new DOMParser().parseFromString(view.svg, 'image/svg+xml').documentElement;
@@ -592,18 +630,26 @@
         area.remove();
       }
     }
-    function calibrate() {
-      handOverTexts();
-      const text = withTexts([measured.value, testTurns.value],
-        (a, b, c, d) => textOf(module._coilwind_calibrate(a, b, c, d)));
+    // Shows what became of a write into field 18 and, when it was written, takes the fields back.
+    function showWrite(element, text) {
       const written = module._coilwind_calibration_written() === 1;
-      message.textContent = text;
-      message.hidden = false;
-      message.classList.toggle('fault', !written);
+      element.textContent = text;
+      element.hidden = false;
+      element.classList.toggle('fault', !written);
       if (written) {
         takeTexts();
         refresh();
       }
+    }
+    function calibrate() {
+      handOverTexts();
+      showWrite(message, withTexts([measured.value, testTurns.value],
+        (a, b, c, d) => textOf(module._coilwind_calibrate(a, b, c, d))));
+    }
+    // The shape's AL into field 18, as the calibration writes its own.
+    function useShapeAlNow() {
+      handOverTexts();
+      showWrite(shapeMessage, withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_use_shape_al(p, n))));
     }
     // Opening moves the focus into the details, as the desktop's details window takes it;
     // closing gives it back to the control it came from, as the desktop's main window gets its
@@ -643,16 +689,27 @@
     }
     function setUp(defaults) {
       defaults.series.forEach((title, i) => series.add(new Option(title, defaults.seriesKeys[i])));
-      numbers.forEach((input) => {
-        input.value = defaults[input.id];
-        input.title = defaults[input.id + 'Tip'];
-        document.querySelector(`label[for="${input.id}"]`).title = input.title;
+      const grid = document.getElementById('details-settings');
+      numbers = defaults.numbers.map((setting) => {
+        const label = document.createElement('label');
+        label.htmlFor = setting.name;
+        label.textContent = setting.caption;
+        label.title = setting.toolTip;
+        const input = document.createElement('input');
+        input.type = 'text';
+        input.id = setting.name;
+        input.value = setting.value;
+        input.title = setting.toolTip;
+        if (setting.optional) input.placeholder = '—';
         input.addEventListener('input', refresh);
+        grid.append(label, input);
+        return input;
       });
       series.addEventListener('change', refresh);
       document.getElementById('copy').addEventListener('click', copy);
       document.getElementById('close').addEventListener('click', hide);
       document.getElementById('useAsAl').addEventListener('click', calibrate);
+      useShapeAl.addEventListener('click', useShapeAlNow);
       for (const input of [measured, testTurns]) {
         input.addEventListener('keydown', (event) => {
           if (event.key === 'Enter') calibrate();
@@ -669,10 +726,24 @@
       const toggle = document.getElementById('details-toggle');
       toggle.addEventListener('click', () => (panel.hidden ? show(toggle) : hide()));
     }
-    return { refresh, report, show, setUp, settingsArguments() {
-      const [temperature, saturationFlux, alTolerance] = numbers.map((input) => input.value.trim());
+    // The design sheet's report and drawing: the same module calls as Copy and the drawing here.
+    function sheetParts() {
+      measureLabels();
+      const text = report();
+      const view = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_details(
+        p, n, 680, 260, charWidth, lineHeight))));
+      return { report: text, svg: view.svg };
+    }
+    return { refresh, report, sheetParts, show, setUp, settingsArguments() {
+      const value = (name) => document.getElementById(name).value.trim();
+      const [temperature, saturationFlux, alTolerance] = ['temperature', 'saturationFlux', 'alTolerance'].map(value);
+      const [dc, ripple, frequency, ambient, enamelClass] = ['dcCurrent', 'ripple', 'frequency', 'ambient',
+        'enamelClass'].map(value);
+      // Without a DC current the rating's options change nothing: the table stays as it was.
+      const current = dc === '' ? [] : ['--current', dc, '--ripple', ripple, '--frequency', frequency,
+        '--ambient', ambient, '--enamel-class', enamelClass];
       return ['--series', ['iec-grade1', 'iec-grade2', 'awg-heavy'][series.selectedIndex],
-        '--temperature', temperature, '--bs', saturationFlux, '--tolerance', alTolerance];
+        '--temperature', temperature, '--bs', saturationFlux, '--tolerance', alTolerance, ...current];
     } };
   })();
 
@@ -728,7 +799,7 @@
       status.classList.toggle('fault', fault);
     }
     function mode() {
-      return elements.get('Option2').checked ? 1 : 0;
+      return elements.get(description.names.inductanceMode).checked ? 1 : 0;
     }
     function withBytes(bytes, run) {
       const pointer = module._malloc(bytes.length + 1);
@@ -762,7 +833,7 @@
       if (result.message) throw new Error(result.message);
       const design = result.design;
       takeTexts();
-      elements.get('CORETYPE').value = design.coreType;
+      elements.get(description.names.coreType).value = design.coreType;
       elements.get(design.pictureMode === 'inductance' ? 'Option2' : 'Option1').checked = true;
       for (const [key, value] of Object.entries(design.settings)) {
         const box = document.getElementById(key);
@@ -923,7 +994,10 @@
       showRecent();
       openAddress();
     }
-    return { setUp, text, link, openText, noteCalculation, takesDrop };
+    function sheetHeading(date) {
+      return call((p, n, m) => withTexts([date], (d, dn) => module._coilwind_sheet_heading(p, n, m, d, dn)));
+    }
+    return { setUp, text, link, openText, noteCalculation, takesDrop, sheetHeading };
   })();
 
   // --- the page's languages and its width ----------------------------------------------------------
@@ -1046,47 +1120,113 @@
         start().postMessage({ id, input, args });
       });
     }
+    // A running table stops with its worker; the next run starts a new one.
+    function cancel() {
+      if (!worker) return;
+      worker.terminate();
+      worker = null;
+      for (const job of pending.values()) job.reject(Object.assign(new Error('已取消 (cancelled)'), { cancelled: true }));
+      pending.clear();
+    }
+    const [bar, status, link, chooser, rerun, stop, drop] = ['csv-progress', 'csv-status', 'csv-download',
+      'csv-file', 'csv-rerun', 'csv-cancel', 'csv-drop'].map((id) => document.getElementById(id));
+    let lastFile = null;
+    let currentRun = 0; // a run that is no longer the current one reports nothing
+    function report(text, fault) {
+      status.textContent = text;
+      status.classList.toggle('fault', fault);
+    }
     async function runFile(file) {
-      const bar = document.getElementById('csv-progress');
-      const status = document.getElementById('csv-status');
-      const link = document.getElementById('csv-download');
+      cancel(); // one table at a time: a new one replaces the one running
+      lastFile = file;
+      const thisRun = ++currentRun;
       bar.hidden = false;
       bar.value = 0;
       link.hidden = true;
-      status.textContent = file.name + ' …';
+      stop.hidden = false;
+      rerun.hidden = true;
+      report(file.name + ' …', false);
       const started = performance.now();
       try {
         const result = await run(file, details.settingsArguments(), (done, total) => {
           bar.value = total ? done / total : 0;
         });
         if (result.status === 2) {
-          status.textContent = result.message;
+          report(file.name + ': ' + result.message, true);
           return;
         }
         URL.revokeObjectURL(link.href);
         link.href = URL.createObjectURL(result.output);
-        link.download = file.name.replace(/(\.csv)?$/i, '-coilwind.csv');
+        link.download = file.name.replace(/(\.csv|\.txt)?$/i, '-coilwind.csv');
         link.hidden = false;
-        status.textContent = textOf(module._coilwind_csv_summary(result.output.size / 1024,
-          (performance.now() - started) / 1000, result.status === 1 ? 1 : 0));
+        report(withTexts([file.name], (p, size) => textOf(module._coilwind_csv_summary(p, size, result.rows,
+          result.failed, result.output.size / 1024, (performance.now() - started) / 1000))), result.failed > 0);
       } catch (error) {
-        status.textContent = String(error.message || error);
+        if (thisRun !== currentRun) return; // replaced by a newer run, which reports itself
+        report(file.name + ': ' + String(error.message || error), !error.cancelled);
       } finally {
-        bar.hidden = true;
+        if (thisRun === currentRun) {
+          bar.hidden = true;
+          stop.hidden = true;
+          rerun.hidden = false;
+        }
       }
     }
     function setUp() {
-      const chooser = document.getElementById('csv-file');
-      chooser.addEventListener('change', () => chooser.files[0] && runFile(chooser.files[0]));
+      chooser.addEventListener('change', () => {
+        const file = chooser.files[0];
+        chooser.value = ''; // choosing the same file again is a change too
+        if (file) runFile(file);
+      });
+      rerun.addEventListener('click', () => lastFile && runFile(lastFile));
+      stop.addEventListener('click', cancel);
+      let depth = 0; // dragenter and dragleave pair up over the page's elements
+      document.addEventListener('dragenter', () => drop.classList.toggle('dragging', ++depth > 0));
+      document.addEventListener('dragleave', () => drop.classList.toggle('dragging', --depth > 0));
       document.addEventListener('dragover', (event) => event.preventDefault());
       document.addEventListener('drop', (event) => {
         event.preventDefault();
+        depth = 0;
+        drop.classList.remove('dragging');
         const file = event.dataTransfer.files[0];
         if (file && !designs.takesDrop(file)) runFile(file);
       });
     }
     return { run, setUp };
   })();
+
+  // --- the design sheet in print ------------------------------------------------------------------
+  // The browser's Print and Save as PDF give the desktop's design sheet, filled from the module
+  // just before printing: the heading, the report and the drawing. page.css prints only it.
+  function fillSheet() {
+    let sheet = document.getElementById('sheet');
+    if (!sheet) {
+      sheet = document.createElement('section');
+      sheet.id = 'sheet';
+      document.body.append(sheet);
+    }
+    const now = new Date();
+    const two = (n) => String(n).padStart(2, '0');
+    const date = `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())} ` +
+      `${two(now.getHours())}:${two(now.getMinutes())}`; // as the desktop's sheet writes it
+    const { report: text, svg } = details.sheetParts();
+    const lines = designs.sheetHeading(date).split('\n');
+    const [title, subtitle] = lines.map((line, i) => {
+      const element = document.createElement('p');
+      element.className = i === 0 ? 'sheet-title' : 'sheet-date';
+      element.textContent = line;
+      return element;
+    });
+    const report = document.createElement('pre');
+    report.textContent = text;
+    report.style.setProperty('--lines', text.split('\n').length);
+    const drawing = document.createElement('div');
+    if (svg) {
+      drawing.append(document.importNode(
+        new DOMParser().parseFromString(svg, 'image/svg+xml').documentElement, true));
+    }
+    sheet.replaceChildren(title, subtitle, report, drawing);
+  }
 
   // --- start-up and the public API ---------------------------------------------------------------
   // The single file carries each module's .wasm in a data block, gzip-compressed in base64; the
@@ -1123,7 +1263,8 @@
     if (ownLanguage()) markEnglish(document.body);
     fitWindow();
     window.addEventListener('resize', fitWindow);
-    elements.get('Command1').focus({ preventScroll: true });
+    window.addEventListener('beforeprint', fillSheet);
+    elements.get(description.names.calculate).focus({ preventScroll: true });
     performance.mark('coilwind-ready');
   })();
 

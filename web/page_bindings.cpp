@@ -10,6 +10,10 @@
 #include "view/catalogue_table.hpp"
 #include "view/core_picture.hpp"
 #include "view/details_report.hpp"
+#include "view/details_settings.hpp"
+#include "view/shape_opinion.hpp"
+#include "view/input_check_lines.hpp"
+#include "view/current_lines.hpp"
 #include "view/field_help.hpp"
 #include "view/front_texts.hpp"
 #include "view/text.hpp"
@@ -33,8 +37,8 @@ namespace {
 
 using namespace coilwind;
 using web::give;
-using web::JsonObject;
 using web::jsonArray;
+using web::JsonObject;
 using web::jsonString;
 
 // --- the window ----------------------------------------------------------------------------------
@@ -151,6 +155,19 @@ std::string textsJson() {
                                .text("toolTip", frontToolTip(text.key))
                                .done());
     }
+    // The page's groups and lines whose texts view/ keeps beside their own figures.
+    json.raw("currentRating", JsonObject{}
+                                  .text("text", translate("Details", kCurrentTitle.data()))
+                                  .text("toolTip", currentExplanation())
+                                  .done());
+    json.raw("input-check", JsonObject{}
+                                .text("text", "")
+                                .text("toolTip", translate("Details", kInputCheckExplanation.data()))
+                                .done());
+    json.raw(kSeriesText.name, JsonObject{}
+                                   .text("text", settingCaption(kSeriesText))
+                                   .text("toolTip", settingToolTip(kSeriesText))
+                                   .done());
     return json.done();
 }
 
@@ -164,24 +181,25 @@ std::string pageCatalogue(const char* context, const char* source) {
     return lookUp(chosenCatalogue(), context, source);
 }
 
-// A setting's tooltip with the range it accepts.
-std::string accepted(std::string_view key, const SettingLimit& limit) {
-    return filled(frontText("accepted"), {frontToolTip(key), rangeText(limit)});
-}
-
+// The series' names and keys, and each number setting's box: {"name", "caption", "toolTip",
+// "value", "optional"}, in the order the details show them.
 std::string settingsJson() {
-    const DetailsSettings defaults;
     return JsonObject{}
         .raw("series", jsonArray(kWireSeries,
                                  [](WireSeries series) { return jsonString(seriesTitle(series)); }))
-        .raw("seriesKeys", jsonArray(kWireSeries,
-                                     [](WireSeries series) { return jsonString(seriesKey(series)); }))
-        .text("temperature", shortestText(defaults.temperatureC))
-        .text("saturationFlux", shortestText(defaults.saturationFluxMt))
-        .text("alTolerance", shortestText(defaults.alTolerancePercent))
-        .text("temperatureTip", accepted("temperature", kTemperatureLimit))
-        .text("saturationFluxTip", accepted("saturationFlux", kSaturationFluxLimit))
-        .text("alToleranceTip", accepted("alTolerance", kAlToleranceLimit))
+        .raw(
+            "seriesKeys",
+            jsonArray(kWireSeries, [](WireSeries series) { return jsonString(seriesKey(series)); }))
+        .raw("numbers", jsonArray(numberSettings(),
+                                  [](const NumberSetting& setting) {
+                                      return JsonObject{}
+                                          .text("name", setting.text.name)
+                                          .text("caption", settingCaption(setting.text))
+                                          .text("toolTip", settingBoxToolTip(setting))
+                                          .text("value", defaultSettingText(setting))
+                                          .boolean("optional", setting.optional != nullptr)
+                                          .done();
+                                  }))
         .done();
 }
 
@@ -197,7 +215,7 @@ CalculationRecord& record() {
     return instance;
 }
 
-std::string_view textOf(const char* text, int size) {
+std::string_view viewOf(const char* text, int size) {
     return {text, static_cast<std::size_t>(size)};
 }
 
@@ -209,6 +227,17 @@ std::string linesJson(const std::vector<DetailsLine>& lines) {
             json.text("value", *line.value);
         }
         return json.done();
+    });
+}
+
+// [{"key": "decimal-comma", "error": true, "text": "逗号不是小数点: ..."}, ...]
+std::string checksJson(const std::vector<CheckLine>& lines) {
+    return jsonArray(lines, [](const CheckLine& line) {
+        return JsonObject{}
+            .text("key", line.key)
+            .boolean("error", line.error)
+            .text("text", line.text)
+            .done();
     });
 }
 
@@ -245,6 +274,16 @@ const char* coilwind_window() {
                     .text("linkAddress", kLinkAddress)
                     .text("drumCore", kDrumCoreText)
                     .text("rodCore", kRodCoreText)
+                    .text("noSection", kNoSectionText)
+                    .raw("names", JsonObject{}
+                                      .text("coreType", control::kCoreType)
+                                      .text("coreMode", control::kCoreMode)
+                                      .text("inductanceMode", control::kInductanceMode)
+                                      .text("calculate", control::kCalculate)
+                                      .text("advert", control::kAdvert)
+                                      .text("results", control::kResults)
+                                      .text("picture", control::kPicture)
+                                      .done())
                     .number("width", toPixels(kClientWidthTwips))
                     .number("height", toPixels(kClientHeightTwips))
                     .done());
@@ -264,11 +303,19 @@ int coilwind_set_language(const char* code, int size) {
 }
 
 // What the CSV run gave: its size, the seconds it took, and whether some rows have an error.
-const char* coilwind_csv_summary(double kilobytes, double seconds, int rowErrors) {
-    std::string text = filled(frontText("csv-done"),
+const char* coilwind_csv_summary(const char* file, int size, int rows, int failed, double kilobytes,
+                                 double seconds) {
+    // "%1": the file's name; "%2": rows read; "%3": rows computed; "%4": rows in error.
+    std::string text = filled(frontText("csv-rows"),
+                              {viewOf(file, size), std::to_string(rows),
+                               std::to_string(rows - failed), std::to_string(failed)});
+    if (failed > 0) {
+        text += frontText("csv-row-errors");
+    }
+    // "%1": the result's size in KB; "%2": the seconds it took.
+    return give(text + filled(frontText("csv-done"),
                               {figureText(kilobytes, Pattern::OneDecimal).value_or("?"),
-                               figureText(seconds, Pattern::OneDecimal).value_or("?")});
-    return give(rowErrors != 0 ? text + frontText("csv-row-errors") : text);
+                               figureText(seconds, Pattern::OneDecimal).value_or("?")}));
 }
 
 // 1 when the text selects the rod core, 0 for the drum core.
@@ -291,17 +338,17 @@ const char* coilwind_text(int index) {
 // The commands return the winding summary, or an empty text when there is none; afterwards
 // coilwind_focus_move names the field the focus moves to (-1: it stays).
 const char* coilwind_calculate(const char* coreType, int size) {
-    const CalculationOutcome outcome = calculate(fields(), textOf(coreType, size));
-    record().note(outcome, fields(), textOf(coreType, size));
+    const CalculationOutcome outcome = calculate(fields(), viewOf(coreType, size));
+    record().note(outcome, fields(), viewOf(coreType, size));
     return give(outcome.summary.value_or(std::string()));
 }
 
 const char* coilwind_key_down(int index, int keyCode, int modifiers, const char* coreType,
                               int size) {
     const CalculationOutcome outcome =
-        handleKeyDown(fields(), textOf(coreType, size), index, keyCode, modifiers);
+        handleKeyDown(fields(), viewOf(coreType, size), index, keyCode, modifiers);
     if (keyCode == kEnterKey) {
-        record().note(outcome, fields(), textOf(coreType, size));
+        record().note(outcome, fields(), viewOf(coreType, size));
     }
     return give(outcome.summary.value_or(std::string()));
 }
@@ -310,44 +357,50 @@ int coilwind_focus_move() {
     return fields().takeFocusMove();
 }
 
-// The settings as typed: the series by its place in the list, the numbers as texts. Returns the
-// refusals, [{"name": "temperature", "message": "..."}], none for texts within their ranges.
-const char* coilwind_set_settings(int series, const char* temperature, int temperatureSize,
-                                  const char* saturationFlux, int saturationFluxSize,
-                                  const char* alTolerance, int alToleranceSize) {
+// The settings as typed: the series by its place in the list, the number settings' texts in the
+// order of "numbers" in the window's description, each ended by a unit separator (0x1f). Returns
+// the refusals, [{"name": "temperature", "message": "...", "line": "..."}], none for texts within
+// their ranges.
+const char* coilwind_set_settings(int series, const char* texts, int size) {
     DetailsSettings& chosen = settings();
     if (series >= 0 && static_cast<std::size_t>(series) < kWireSeries.size()) {
         chosen.series = kWireSeries[static_cast<std::size_t>(series)];
     }
-    std::string refusals = "[";
-    const auto read = [&refusals](std::string_view name, const SettingLimit& limit,
-                                  std::string_view text, double& value) {
-        const std::optional<double> accepted = readSetting(limit, text);
-        value = accepted.value_or(std::numeric_limits<double>::quiet_NaN());
-        if (!accepted) {
-            refusals += refusals.size() > 1 ? "," : "";
-            refusals +=
-                JsonObject{}
-                    .text("name", name)
-                    .text("message", filled(frontText("refused"), {settingRefusal(limit, text)}))
-                    .done();
-        }
-    };
-    read("temperature", kTemperatureLimit, textOf(temperature, temperatureSize),
-         chosen.temperatureC);
-    read("saturationFlux", kSaturationFluxLimit, textOf(saturationFlux, saturationFluxSize),
-         chosen.saturationFluxMt);
-    read("alTolerance", kAlToleranceLimit, textOf(alTolerance, alToleranceSize),
-         chosen.alTolerancePercent);
-    return give(refusals + ']');
+    std::vector<std::string_view> boxes;
+    std::string_view rest = viewOf(texts, size);
+    for (std::size_t end = rest.find('\x1f'); end != std::string_view::npos;
+         end = rest.find('\x1f')) {
+        boxes.push_back(rest.substr(0, end));
+        rest.remove_prefix(end + 1);
+    }
+    const std::vector<SettingRefusal> refusals =
+        readNumberSettings(chosen, [&boxes](std::string_view name) {
+            const std::span<const NumberSetting> all = numberSettings();
+            for (std::size_t i = 0; i < all.size() && i < boxes.size(); ++i) {
+                if (all[i].text.name == name) {
+                    return std::string(boxes[i]);
+                }
+            }
+            return std::string(); // a box the page did not send: refused as empty
+        });
+    return give(jsonArray(refusals, [](const SettingRefusal& refusal) {
+        return JsonObject{}
+            .text("name", refusal.name)
+            .text("message", refusal.message)
+            .text("line", refusal.line)
+            .done();
+    }));
 }
 
-// {"status": {"stopped", "outcome", "changed"?}, "inputs": [...], "figures": [...],
-//  "reasons": [...], "rodShapeApplies", "rodShape": [...], "rodShapeNote"?, "rodShapeWarns",
+// {"status": {"stopped", "outcome", "changed"?}, "checks": [...], "inputs": [...],
+//  "figures": [...],
+//  "reasons": [...], "shapeApplies", "shapeTitle", "shapeExplanation", "shape": [...],
+//  "shapeValidation"?, "shapeNote"?, "shapeWarns", "shapeUsable", "shapeButton",
+//  "shapeButtonTitle", "currentApplies", "current": [...], "currentWarnings": [...],
 //  "svg": "<svg…>" or ""}
 const char* coilwind_details(const char* coreType, int size, double width, double height,
                              double charWidth, double lineHeight) {
-    const DetailsView view = viewDetails(fields(), textOf(coreType, size), settings(), record());
+    const DetailsView view = viewDetails(fields(), viewOf(coreType, size), settings(), record());
     JsonObject status;
     status.raw("stopped", view.status.stopped ? "true" : "false")
         .text("outcome", view.status.outcome);
@@ -356,22 +409,41 @@ const char* coilwind_details(const char* coreType, int size, double width, doubl
     }
     JsonObject json;
     json.raw("status", status.done())
+        .raw("checks", checksJson(view.checks))
         .raw("inputs", linesJson(view.inputs))
         .raw("figures", linesJson(view.figures))
         .raw("reasons", jsonArray(view.details.reasons,
                                   [](const std::string& reason) { return jsonString(reason); }))
-        .raw("rodShapeApplies", view.rodShapeApplies ? "true" : "false")
-        .raw("rodShape", linesJson(view.rodShape))
-        .raw("rodShapeWarns", view.rodShapeWarns ? "true" : "false")
+        .raw("shapeApplies", view.design ? "true" : "false")
+        .text("shapeTitle", view.shapeOpinion.title)
+        .text("shapeExplanation", view.shapeOpinion.explanation)
+        .raw("shape", linesJson(view.shapeOpinion.lines))
+        .raw("shapeWarns", view.shapeOpinion.warns ? "true" : "false")
+        .raw("shapeUsable", view.shapeOpinion.usableAsAl ? "true" : "false")
+        .text("shapeButton", translate("Details", kUseShapeAlCaption.data()))
+        .text("shapeButtonTitle", translate("Details", kUseShapeAlExplanation.data()))
+        .raw("currentApplies", view.currentApplies ? "true" : "false")
+        .raw("current", linesJson(view.current))
+        .raw("currentWarnings",
+             jsonArray(view.currentWarnings,
+                       [](const std::string& warning) { return jsonString(warning); }))
         .text("svg", web::sectionSvg(view, width, height, charWidth, lineHeight));
-    if (view.rodShapeNote) {
-        json.text("rodShapeNote", *view.rodShapeNote);
+    if (view.shapeOpinion.note) {
+        json.text("shapeNote", *view.shapeOpinion.note);
+    }
+    if (view.shapeOpinion.validation) {
+        json.text("shapeValidation", *view.shapeOpinion.validation);
     }
     return give(json.done());
 }
 
+// The input check of the last calculation, for the status line under the window.
+const char* coilwind_input_check(const char* coreType, int size) {
+    return give(checksJson(inputCheckLines(fields(), viewOf(coreType, size), record())));
+}
+
 const char* coilwind_report(const char* coreType, int size) {
-    return give(composeDesignReport(fields(), textOf(coreType, size), settings(), record()));
+    return give(composeDesignReport(fields(), viewOf(coreType, size), settings(), record()));
 }
 
 // Returns the message; coilwind_calibration_written says whether field 18 was written.
@@ -386,6 +458,15 @@ const char* coilwind_calibrate(const char* measured, int measuredSize, const cha
 }
 int coilwind_calibration_written() {
     return calibrationWritten;
+}
+
+// The shape's AL into field 18, as the calibration writes its own; returns the message and sets
+// what coilwind_calibration_written tells.
+const char* coilwind_use_shape_al(const char* coreType, int size) {
+    const CalibrationOutcome outcome =
+        applyShapeAl(fields(), viewOf(coreType, size), settings(), record());
+    calibrationWritten = outcome.written ? 1 : 0;
+    return give(outcome.message);
 }
 
 } // extern "C"

@@ -69,7 +69,8 @@ onmessage = async ({ data: { id, input, args, options: moduleOptions } }) => {
     const message = new TextDecoder().decode(module.HEAPU8.subarray(text, text + module._coilwind_result_size()));
     flush();
     output = new Blob([output], { type: 'text/csv' });
-    postMessage({ id, type: 'done', status, message, output, heapBytes: module.HEAPU8.length });
+    postMessage({ id, type: 'done', status, message, output, heapBytes: module.HEAPU8.length,
+      rows: module._coilwind_rows_read(), failed: module._coilwind_rows_failed() });
   } catch (error) {
     postMessage({ id, type: 'error', message: String(error && error.message || error) });
   }

@@ -103,12 +103,11 @@ TEST(Batch, EveryDetailsColumnInShortestForm) {
     const Outcome result = runTool(std::string(kHeader) + kDrum);
     ASSERT_EQ(result.rows.size(), 1U);
     const Row& row = result.rows[0];
-    EXPECT_EQ(row.size(), 8U + 5 + 16 + 4 + 1);
+    EXPECT_EQ(row.size(), 8U + 5 + 16 + 6 + 1);
     const std::map<std::string, std::string> expected{
         {"wire", "0.630 mm"}, {"bare_mm", "0.63"}, {"od_max_mm", "0.679"}, {"turns_whole", "11"},
         {"per_layer", "9"},   {"layers", "2"},     {"build_mm", "1.358"},  {"fits", "yes"},
-        {"fit_wire", ""},     {"wire_note", ""},   {"rod_al", ""},         {"rod_note", ""},
-        {"error", ""}};
+        {"fit_wire", ""},     {"wire_note", ""},   {"error", ""}};
     for (const auto& [column, text] : expected) {
         EXPECT_EQ(row.at(column), text) << column;
     }
@@ -382,7 +381,9 @@ TEST(Batch, CellsTheStepsReadHoldOneNumber) {
         {',', {{"A", "8e"}}, R"(A: "8e" is not a number)"},
         {',', rodWith({{"D", ""}, {"F", "n/a"}}), "turns 2.3"},
         {',', {{"mu", ""}, {"AL", "40"}}, "turns 10.8"},
-        {';', {{"mu", "-"}, {"AL", "40,0"}}, "turns 10,8"},
+        // The shape's second opinion reads µ (and a drum's D) where the steps do not.
+        {';', {{"mu", "-"}, {"AL", "40,0"}}, R"(mu: "-" is not a number)"},
+        {';', {{"D", "x"}, {"AL", "40,0"}}, R"(D: "x" is not a number)"},
         {',', {{"AL", "forty"}}, R"(AL: "forty" is not a number)"},
         {',', {{"core", "R CORE"}, {"AL", "forty"}, {"D", "?"}}, R"(AL: "forty" is not a number)"},
         // A beyond the range of a double: the step that reads it says so, and only that step.
@@ -438,25 +439,89 @@ TEST(Batch, CoreSpellings) {
     }
 }
 
-// A rod gets the rod model's AL, turns and ratio beside the quick formula's, or why not; the
-// permeability it reads must be a number even where the steps do not read it (AL given).
-TEST(Batch, RodColumnsGiveTheSecondOpinion) {
-    const Outcome result =
-        runTool(std::string("model,core,A,B,D,F,mu,L,AL\n") + "r,rod,5,20,,,400,4.7,\n" +
-                "r,rod,5,20,,,125,4.7,\n" + "r,rod,8,3.5,,,500,4.7,\n" +
-                "r,rod,5,20,,,,4.7,49.3\n" + "r,rod,5,20,,,x,4.7,49.3\n");
-    ASSERT_EQ(result.rows.size(), 5U);
+// Both core types get the shape model's AL, its band's AL range, turns and ratio beside the
+// quick formula's, or why not; the permeability it reads must be a number even where the steps
+// do not read it (AL given).
+TEST(Batch, ShapeColumnsGiveTheSecondOpinion) {
+    const Outcome result = runTool(
+        std::string("model,core,A,B,D,F,mu,L,AL\n") + "r,rod,5,20,,,400,4.7,\n" +
+        "r,rod,5,20,,,125,4.7,\n" + "r,rod,8,3.5,,,500,4.7,\n" + "r,rod,5,20,,,,4.7,49.3\n" +
+        "r,rod,5,20,,,x,4.7,49.3\n" + "d,drum,8,3.5,10,6.3,2000,4.7,\n" +
+        "d,drum,8,3.5,10,9,500,4.7,\n");
+    ASSERT_EQ(result.rows.size(), 7U);
     const Row& disagreeing = result.rows[0];
-    EXPECT_EQ(disagreeing.at("rod_al").substr(0, 5), "15.87");
-    EXPECT_EQ(disagreeing.at("rod_turns").substr(0, 5), "17.20");
-    EXPECT_EQ(disagreeing.at("rod_al_ratio").substr(0, 5), "0.321");
-    EXPECT_NE(disagreeing.at("rod_note").find("more than 25 %"), std::string::npos);
-    EXPECT_EQ(result.rows[1].at("rod_note"), "");
-    EXPECT_EQ(result.rows[2].at("rod_al"), "");
-    EXPECT_NE(result.rows[2].at("rod_note").find("at least 2 times"), std::string::npos);
-    EXPECT_NE(result.rows[3].at("rod_note").find("permeability above zero"), std::string::npos);
+    EXPECT_EQ(disagreeing.at("shape_al").substr(0, 5), "15.87");
+    EXPECT_EQ(disagreeing.at("shape_turns").substr(0, 5), "17.20");
+    EXPECT_EQ(disagreeing.at("shape_al_ratio").substr(0, 5), "0.321");
+    EXPECT_NE(disagreeing.at("shape_note").find("more than 25 %"), std::string::npos);
+    EXPECT_LT(std::stod(disagreeing.at("shape_al_low")), 15.87);
+    EXPECT_GT(std::stod(disagreeing.at("shape_al_high")), 15.87);
+    EXPECT_EQ(result.rows[1].at("shape_note"), "");
+    EXPECT_EQ(result.rows[2].at("shape_al"), "");
+    EXPECT_NE(result.rows[2].at("shape_note").find("the rod model holds for length"),
+              std::string::npos);
+    EXPECT_NE(result.rows[3].at("shape_note").find("permeability above zero"), std::string::npos);
     EXPECT_EQ(result.rows[3].at("error"), "");
     EXPECT_EQ(result.rows[4].at("error"), "mu: \"x\" is not a number");
+    EXPECT_EQ(result.rows[5].at("shape_al").substr(0, 4), "32.5");
+    EXPECT_NE(result.rows[5].at("shape_note").find("the drum model's AL"), std::string::npos);
+    EXPECT_NE(result.rows[6].at("shape_note").find("the drum model holds for F / D"),
+              std::string::npos);
+}
+
+// An output of the version before the drum model names the shape columns rod_*: they are
+// recomputed where they stand, under their old names, for both core types, and no shape column
+// is added twice.
+TEST(Batch, EarlierRodColumnsAreRecomputedInPlace) {
+    const Outcome result = runTool(
+        "model,core,A,B,D,F,mu,L,rod_al,rod_turns,rod_al_ratio,rod_note\n"
+        "r,rod,5,20,,,400,4.7,1,2,3,old\n"
+        "d,drum,8,3.5,10,6.3,500,4.7,1,2,3,old\n");
+    const std::string header = result.out.substr(0, result.out.find('\n'));
+    EXPECT_EQ(header.find("shape_al,"), std::string::npos) << header;
+    EXPECT_EQ(header.find("shape_turns"), std::string::npos) << header;
+    EXPECT_NE(header.find("shape_al_low,shape_al_high"), std::string::npos) << header;
+    ASSERT_EQ(result.rows.size(), 2U);
+    EXPECT_EQ(result.rows[0].at("rod_al").substr(0, 5), "15.87");
+    EXPECT_NE(result.rows[0].at("rod_note").find("more than 25 %"), std::string::npos);
+    EXPECT_EQ(result.rows[1].at("rod_al").substr(0, 4), "31.3");
+    EXPECT_EQ(result.rows[1].at("rod_turns").substr(0, 4), "12.2");
+    const Outcome again = runTool(result.out);
+    EXPECT_EQ(again.out, result.out);
+}
+
+// A DC current adds the rating's columns before the error; without one the output has none of
+// them. The output read back with the same options gives the same output, in any delimiter.
+TEST(Batch, CurrentOptionsAddTheRatingColumns) {
+    const std::vector<std::string_view> options{"--current", "1",          "--ripple", "0.3",
+                                                "--frequency", "500",      "--ambient", "25",
+                                                "--enamel-class", "155"};
+    const Outcome plain = runTool(std::string(kHeader) + kDrum);
+    EXPECT_EQ(std::count(plain.header.begin(), plain.header.end(), "loss_w"), 0);
+    for (const char d : kDelimiters) {
+        const std::string input =
+            rowOf({"model", "core", "A", "B", "D", "F", "mu", "L"}, d) +
+            rowOf({"KQ8*10", "KQ CORE", "8", "3.5", "10", "6.3", "500", "4.7"}, d) +
+            rowOf({"R8", "rod", "8", "3.5", "", "", "500", "4.7"}, d) +
+            rowOf({"noD", "drum", "8", "3.5", "", "6.3", "500", "4.7"}, d);
+        const Outcome first = runTool(input, options);
+        ASSERT_EQ(first.rows.size(), 3U) << first.out;
+        const std::vector<std::string> added(first.header.end() - 14, first.header.end() - 1);
+        EXPECT_EQ(added, (std::vector<std::string>{
+                             "skin_depth_mm", "ac_factor", "dc_loss_w", "ac_loss_w", "loss_w",
+                             "rise_k", "hot_c", "i_rated_a", "i_peak_a", "strands", "strands_mm",
+                             "strands_fit", "current_note"}));
+        const Row& drum = first.rows[0];
+        EXPECT_EQ(drum.at("strands"), "13 x 0.180 mm");
+        EXPECT_EQ(drum.at("strands_fit"), "yes");
+        EXPECT_EQ(drum.at("i_peak_a"), d == ';' ? "1,15" : "1.15");
+        EXPECT_NE(drum.at("current_note").find("two skin depths"), std::string::npos);
+        EXPECT_EQ(drum.at("error"), "");
+        EXPECT_EQ(first.rows[2].at("loss_w"), "");
+        EXPECT_NE(first.rows[2].at("error").find("D: empty"), std::string::npos);
+        const Outcome second = runTool(first.out, options);
+        EXPECT_EQ(second.out, first.out);
+    }
 }
 
 // Every output column name appears once: the input's result columns are recomputed where they
@@ -465,8 +530,8 @@ TEST(Batch, ResultColumnsOfTheInputAreRecomputedInPlace) {
     const std::string drum = kDrum.substr(0, kDrum.size() - 1);
     const std::string results =
         "turns,wire_max,dcr,copper_g,wire,wire_note,bare_mm,od_max_mm,turns_whole,per_layer,"
-        "layers,build_mm,fits,fit_wire,length_m,r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,rod_al,"
-        "rod_turns,rod_al_ratio,rod_note,error";
+        "layers,build_mm,fits,fit_wire,length_m,r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,shape_al,"
+        "shape_al_low,shape_al_high,shape_turns,shape_al_ratio,shape_note,error";
     const Outcome given = runTool("model,core,A,B,D,F,mu,L,AL\n" + drum + ",40\n");
     EXPECT_EQ(given.out.substr(0, given.out.find('\n')), "model,core,A,B,D,F,mu,L,AL," + results);
 
@@ -475,7 +540,8 @@ TEST(Batch, ResultColumnsOfTheInputAreRecomputedInPlace) {
     EXPECT_EQ(earlier.out.substr(0, earlier.out.find('\n')),
               " Turns,model,error,core,A,B,D,F,mu,L,AL,wire_max,dcr,copper_g,wire,wire_note,"
               "bare_mm,od_max_mm,turns_whole,per_layer,layers,build_mm,fits,fit_wire,length_m,"
-              "r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,rod_al,rod_turns,rod_al_ratio,rod_note");
+              "r20_ohm,rt_ohm,mass_g,l_whole_uh,isat_a,shape_al,shape_al_low,shape_al_high,"
+              "shape_turns,shape_al_ratio,shape_note");
     ASSERT_EQ(earlier.rows.size(), 1U);
     EXPECT_EQ(earlier.rows[0].at(" Turns"), "10.6");
     EXPECT_EQ(earlier.rows[0].at("error"), "");

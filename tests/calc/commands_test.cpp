@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -69,11 +70,14 @@ TEST(EnterKey, UsesTypedOverValues) {
     EXPECT_EQ(fields.text(field::kWireDiameter), "0.754");
 }
 
-// After a completed calculation: texts typed over, then one command. Which results still hold what
-// an earlier design wrote, and which inputs differ from what the last calculation read.
+// After a completed calculation for one core type: texts typed over, then one command, for the
+// same core type or the other. Which results still hold what an earlier design wrote, and which
+// inputs differ from what the last calculation read.
 struct RecordCase {
     std::string name;
+    std::string_view firstCore;
     Texts typed;
+    std::string_view core;
     FieldIndex enterIn; // or -1: the calculate button
     std::vector<FieldIndex> earlier;
     std::vector<FieldIndex> changed;
@@ -85,35 +89,65 @@ TEST_P(Record, KnowsWhichResultsAnEarlierDesignWrote) {
     const RecordCase& c = GetParam();
     MemoryFieldSet fields;
     CalculationRecord record;
-    record.note(calculate(fields, "KQ CORE"), fields, "KQ CORE");
+    record.note(calculate(fields, c.firstCore), fields, c.firstCore);
     for (const auto& [index, text] : c.typed) {
         fields.setText(index, text);
     }
-    record.note(c.enterIn < 0 ? calculate(fields, "KQ CORE")
-                              : handleKeyDown(fields, "KQ CORE", c.enterIn, kEnterKey, 0),
-                fields, "KQ CORE");
+    record.note(c.enterIn < 0 ? calculate(fields, c.core)
+                              : handleKeyDown(fields, c.core, c.enterIn, kEnterKey, 0),
+                fields, c.core);
     EXPECT_EQ(record.earlierDesignResults(fields), c.earlier);
     std::vector<FieldIndex> changed;
-    for (const ChangedInput& input : record.changedInputs(fields, "KQ CORE")) {
+    for (const ChangedInput& input : record.changedInputs(fields, c.core)) {
         changed.push_back(input.field);
     }
     EXPECT_EQ(changed, c.changed);
 }
 
+constexpr std::string_view kDrum = "KQ CORE";
+constexpr std::string_view kRod = "R CORE";
+const std::vector<FieldIndex> kAllResults{18, 20, 21, 23, 24};
+
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Table, Record,
     testing::Values(
+        // A stop at each step: its result and every later one are the earlier design's.
+        // Drum: A + D - B = 0 stops AL; a rod of length 0 does.
+        RecordCase{"DrumStopAtAl", kDrum, {{1, "3.5"}, {4, "0"}}, kDrum, -1, kAllResults, {}},
+        RecordCase{"RodStopAtAl", kRod, {{2, "0"}}, kRod, -1, kAllResults, {}},
         // mu "abc" reads as 0: AL 0.0 is new, the turns divide by it and stop
-        RecordCase{"StopAtTurns", {{17, "abc"}}, -1, {20, 21, 23, 24}, {}},
-        RecordCase{"StopAtWireMax", {{19, "0"}}, 19, {21, 23, 24}, {}},
+        RecordCase{"DrumStopAtTurns", kDrum, {{17, "abc"}}, kDrum, -1, {20, 21, 23, 24}, {}},
+        RecordCase{"RodStopAtTurns", kRod, {{17, "abc"}}, kRod, -1, {20, 21, 23, 24}, {}},
+        RecordCase{"DrumStopAtWireMax", kDrum, {{19, "0"}}, kDrum, 19, {21, 23, 24}, {}},
+        RecordCase{"RodStopAtWireMax", kRod, {{19, "0"}}, kRod, 19, {21, 23, 24}, {}},
+        // a wire typed as 0 stops the DCR; one of 1e154 lets the DCR through, and its copper
+        // weight overflows
+        RecordCase{"DrumStopAtDcr", kDrum, {{21, "0"}}, kDrum, 21, {23, 24}, {}},
+        RecordCase{"RodStopAtDcr", kRod, {{21, "0"}}, kRod, 21, {23, 24}, {}},
+        RecordCase{"DrumStopAtCopperWeight", kDrum, {{21, "1e154"}}, kDrum, 21, {24}, {}},
+        RecordCase{"RodStopAtCopperWeight", kRod, {{21, "1e154"}}, kRod, 21, {24}, {}},
+        // The core type changed and only the turns stage ran: AL is the other core's, and the
+        // steps after it read it.
+        RecordCase{"DrumThenRodTurnsStage", kDrum, {}, kRod, 19, kAllResults, {}},
+        RecordCase{"RodThenDrumTurnsStage", kRod, {}, kDrum, 19, kAllResults, {}},
+        RecordCase{"DrumThenRodCalculated", kDrum, {}, kRod, -1, {}, {}},
+        // Enter in a field of no stage notes nothing: the box differs from the last calculation.
+        RecordCase{"DrumThenRodFieldOfNoStage", kDrum, {}, kRod, 1, {}, {kCoreTypeBox}},
         // a new AL leaves the turns, wire and winding of the old one until their Enter
-        RecordCase{"NewAlByEnter", {{17, "600"}}, 17, {20, 21, 23, 24}, {}},
-        RecordCase{"SameAlByEnter", {}, 17, {}, {}},
+        RecordCase{"DrumNewAlByEnter", kDrum, {{17, "600"}}, kDrum, 17, {20, 21, 23, 24}, {}},
+        RecordCase{"RodNewAlByEnter", kRod, {{17, "600"}}, kRod, 17, {20, 21, 23, 24}, {}},
+        RecordCase{"DrumSameAlByEnter", kDrum, {}, kDrum, 17, {}, {}},
         // A changed, but only the turns stage ran: AL is still that of the old A
-        RecordCase{"TurnsStageAfterANewA", {{1, "9"}}, 19, {18, 20, 21, 23, 24}, {}},
-        RecordCase{"EnterInAFieldOfNoStage", {{1, "9"}}, 1, {}, {1}},
-        RecordCase{"TypedOverAResult", {{20, "12"}}, 21, {}, {}}),
+        RecordCase{"DrumTurnsStageAfterANewA", kDrum, {{1, "9"}}, kDrum, 19, kAllResults, {}},
+        RecordCase{"RodTurnsStageAfterANewB", kRod, {{2, "9"}}, kRod, 19, kAllResults, {}},
+        // D is no input of a rod: changing it changes nothing
+        RecordCase{"RodTurnsStageAfterANewD", kRod, {{4, "9"}}, kRod, 19, {}, {}},
+        RecordCase{"DrumEnterInAFieldOfNoStage", kDrum, {{1, "9"}}, kDrum, 1, {}, {1}},
+        RecordCase{"DrumTypedOverAResult", kDrum, {{20, "12"}}, kDrum, 21, {}, {}},
+        RecordCase{"RodTypedOverAResult", kRod, {{20, "12"}}, kRod, 21, {}, {}}),
     [](const testing::TestParamInfo<RecordCase>& param) { return param.param.name; });
+// clang-format on
 
 } // namespace
 } // namespace coilwind

@@ -106,6 +106,35 @@ INSTANTIATE_TEST_SUITE_P(Table, HandWorkedDesigns, testing::Values(
     [](const testing::TestParamInfo<HandCase>& param) { return param.param.name; });
 // clang-format on
 
+// Three turns of the 0.085 mm wire (0.100 mm overall) exactly fill a width of 0.3 mm, though 3 x
+// 0.1 is a hair above 0.3 in binary: one layer, on either core.
+TEST(WindingDetails, TurnsThatExactlyFillTheWidthFitInOneLayer) {
+    for (const CoreType core : {CoreType::Drum, CoreType::Rod}) {
+        const double width = 0.3;
+        const DesignInputs design{core, 8,  core == CoreType::Rod ? width : 3.5, width, 41.7, 4.7,
+                                  2.3,  0.1};
+        const WindingDetails details = computeDetails(design, DetailsSettings{});
+        ASSERT_TRUE(details.standard) << details.reasons.front();
+        EXPECT_EQ(details.standard->wire.designation, "0.085 mm");
+        EXPECT_EQ(details.standard->plan.perLayer, 3);
+        EXPECT_EQ(details.standard->plan.layers, 1);
+    }
+}
+
+// Annealed copper as IEC 60028 (1925) defines it: a wire 1 m long weighing 1 g has a resistance
+// of 0.15328 ohm at 20 C (resistivity times density, 0.15328 ohm g/m^2). Any wound wire's
+// R20 x mass / length^2 is that figure, whatever its size, to the five digits given.
+TEST(WindingDetails, CopperHasTheMassResistivityOfAnnealedCopper) {
+    for (const double wireMax : {0.1, 0.55, 1.2}) {
+        const DesignInputs design{CoreType::Rod, 8, 60, 0, 902.2, 4.7, 20, wireMax};
+        const WindingDetails details = computeDetails(design, DetailsSettings{});
+        ASSERT_TRUE(details.standard);
+        const WoundWire& wire = *details.standard;
+        EXPECT_NEAR(wire.r20Ohm * wire.massG / (wire.lengthM * wire.lengthM), 0.15328, 0.000005)
+            << wire.wire.designation;
+    }
+}
+
 TEST(WindingDetails, WholeTurnsRoundUpButLeaveWholeTurnsAlone) {
     for (const auto& [turns, whole] :
          {std::pair{10.1, 11LL}, {10.6, 11LL}, {11.0, 11LL}, {11.05, 12LL}, {0.1, 1LL}}) {
@@ -134,8 +163,8 @@ TEST_P(StandardWirePicks, LargestSizeWithinField21AndWhetherTheSeriesEndedBelowI
 }
 
 // Overall diameters: grade 1 0.475 0.519, 0.500 0.544, 1.000 1.062, 1.120 1.184, 1.250 1.316,
-// 1.400 1.468, 5.000 5.093; grade 2 4.500 4.637, 5.000 5.141; AWG 24 heavy 0.577, the thickest
-// AWG size (AWG 22 heavy would be about 0.70).
+// 1.400 1.468, 5.000 5.093; grade 2 4.500 4.637, 5.000 5.141; AWG 24 heavy 0.577, AWG 23 0.643,
+// AWG 22 0.714; AWG 13 1.923 the thickest AWG size.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, StandardWirePicks, testing::Values(
     PickCase{"JustBelowAnOverallDiameter", WireSeries::IecGrade1, 0.5439, "0.475 mm", std::nullopt},
@@ -146,8 +175,10 @@ INSTANTIATE_TEST_SUITE_P(Table, StandardWirePicks, testing::Values(
     PickCase{"BeyondTheThickestSize", WireSeries::IecGrade1, 6.0, "5.000 mm", 6.0},
     PickCase{"Grade2BetweenItsTwoThickest", WireSeries::IecGrade2, 5.1, "4.500 mm", std::nullopt},
     PickCase{"Grade2BeyondItsThickest", WireSeries::IecGrade2, 5.142, "5.000 mm", 5.142},
-    PickCase{"AwgExactlyAtItsThickest", WireSeries::AwgHeavy, 0.577, "AWG 24", std::nullopt},
-    PickCase{"AwgWhereAwg22WouldFit", WireSeries::AwgHeavy, 0.71, "AWG 24", 0.71}),
+    PickCase{"AwgExactlyAtAwg24", WireSeries::AwgHeavy, 0.577, "AWG 24", std::nullopt},
+    PickCase{"AwgJustBelowAwg22", WireSeries::AwgHeavy, 0.71, "AWG 23", std::nullopt},
+    PickCase{"AwgExactlyAtItsThickest", WireSeries::AwgHeavy, 1.923, "AWG 13", std::nullopt},
+    PickCase{"AwgBeyondItsThickest", WireSeries::AwgHeavy, 2.5, "AWG 13", 2.5}),
     [](const testing::TestParamInfo<PickCase>& param) { return param.param.name; });
 // clang-format on
 
@@ -183,16 +214,16 @@ DesignInputs drumWith(const std::function<void(DesignInputs&)>& change) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, ImpossibleDesigns, testing::Values(
     ReasonCase{"Field21Empty", drumWith([](auto& d) { d.wireMaxMm = 0; }), {},
-               "field 21 (largest wire diameter)", [](auto& d) { return !d.standardWire && !d.standard; }},
+               "Largest wire diameter (field 21)", [](auto& d) { return !d.standardWire && !d.standard; }},
     ReasonCase{"ThinnerThanTheThinnestSize", drumWith([](auto& d) { d.wireMaxMm = 0.012; }), {},
                "the thinnest is 0.010 mm, 0.013 mm overall", [](auto& d) { return !d.standardWire; }},
     ReasonCase{"PostWiderThanFlange", drumWith([](auto& d) { d.aMm = 3; }), {},
-               "Centre post", [](auto& d) { return !d.availableDepthMm && !d.standard; }},
+               "Core shape: B = 3.5 is not narrower than A = 3", [](auto& d) { return !d.availableDepthMm && !d.standard; }},
     ReasonCase{"ZeroTurns", drumWith([](auto& d) { d.turns = 0; }), {},
                "Turns (field 20)", [](auto& d) { return !d.wholeTurns && !d.standard && !d.inductance; }},
     ReasonCase{"TurnsBeyondWholeNumbers", drumWith([](auto& d) { d.turns = 1e19; }), {},
                "beyond the range of whole numbers", [](auto& d) { return !d.wholeTurns; }},
-    ReasonCase{"TurnsPerLayerBeyondWholeNumbers", drumWith([](auto& d) { d.fMm = 1e300; }), {},
+    ReasonCase{"TurnsPerLayerBeyondWholeNumbers", drumWith([](auto& d) { d.fMm = 1e300; d.dMm = 1e300; }), {},
                "Turns per layer beyond", [](auto& d) { return !d.standard && !d.largestFitting; }},
     // 0.500 mm (0.544) has no room on a 0.5 mm rod; 0.475 (0.519) neither, 0.450 (0.491) has
     ReasonCase{"WireWiderThanTheRod", {CoreType::Rod, 8, 0.5, 0, 902.2, 4.7, 2.3, 0.544}, {},

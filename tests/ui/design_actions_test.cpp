@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -158,6 +159,23 @@ private slots:
               QStringLiteral("core type: R CORE"), QStringLiteral("turns (field 20): 2.3"),
               QStringLiteral("整数圈数: 3")}) {
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
+        }
+
+        // The paper as asked, the sheet still one page on the shorter Letter.
+        QCOMPARE(coilwind::ui::runSheetCommand({pdf, QStringLiteral("--paper"),
+                                                QStringLiteral("a5"), design}),
+                 2);
+        for (const auto& [paper, size] :
+             {std::pair{QStringLiteral("a4"), QStringLiteral("595 x 842 pts (A4)")},
+              std::pair{QStringLiteral("letter"), QStringLiteral("612 x 792 pts (letter)")}}) {
+            QCOMPARE(
+                coilwind::ui::runSheetCommand({pdf, QStringLiteral("--paper"), paper, design}), 0);
+            process.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {pdf});
+            QVERIFY(process.waitForFinished());
+            const QString info = QString::fromUtf8(process.readAllStandardOutput());
+            QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))),
+                     qPrintable(info));
+            QVERIFY2(info.contains(size), qPrintable(info));
         }
     }
 

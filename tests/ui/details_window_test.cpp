@@ -5,6 +5,7 @@
 #include "window_fixture.hpp"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -81,7 +82,7 @@ private slots:
 
     void theResultFramesContextMenuOpensIt() {
         Window w;
-        auto* frame = w.child<QGroupBox>("Frame3");
+        auto* frame = w.child<QGroupBox>(coilwind::control::kResults);
         QTimer::singleShot(0, [] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu != nullptr);
@@ -142,12 +143,13 @@ private slots:
         w->showDetails();
         QCOMPARE(figure(w, "whole-turns"), QStringLiteral("—")); // field 20 still empty
         QVERIFY(!details(w)->findChild<QLabel*>(QStringLiteral("reasons"))->text().isEmpty());
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         QCOMPARE(figure(w, "whole-turns"), QStringLiteral("11"));
         QCOMPARE(figure(w, "standard-wire"), QStringLiteral("0.630 mm"));
-        QVERIFY(
-            w.child<QGroupBox>("Frame3")->toolTip().endsWith(QStringLiteral("F2: 绕线详情 "
-                                                                            "(winding details)")));
+        QVERIFY(w.child<QGroupBox>(coilwind::control::kResults)
+                    ->toolTip()
+                    .endsWith(QStringLiteral("F2: 绕线详情 "
+                                             "(winding details)")));
         // Enter in field 19 after a new wanted inductance runs the turns stage: 40.2 turns.
         QTest::mouseClick(w->field(19), Qt::LeftButton);
         QTest::keyClicks(w->field(19), QStringLiteral("67"));
@@ -164,11 +166,11 @@ private slots:
     // earlier turns and wire; the details compute nothing from them.
     void aFaultingCalculateIsReportedAndItsStaleResultsGiveNoFigure() {
         Window w;
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         openDetails(w);
         QVERIFY(label(w, "calculationStatus")->text().startsWith(QStringLiteral("计算完成")));
         retype(w, 17, QStringLiteral("abc"));
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         QCOMPARE(w.text(20), QStringLiteral("10.6"));
         QCOMPARE(label(w, "calculationStatus")->text(),
                  QStringLiteral("计算中止 at turns: division by zero (AL is 0) — 计算 button"));
@@ -190,7 +192,7 @@ private slots:
     // L = 0 gives 0.0 turns, and the wire divides by them; the focus stays in field 19.
     void aFaultingEnterIsReported() {
         Window w;
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         openDetails(w);
         retype(w, 19, QStringLiteral("0"), true);
         QCOMPARE(QApplication::focusWidget(), w->field(19));
@@ -204,16 +206,46 @@ private slots:
         QCOMPARE(figure(w, "standard-wire"), QStringLiteral("0.630 mm"));
     }
 
+    // The input check heads the details; the main window's fields stay as typed and computed.
+    void theInputCheckNamesEachTrapAboveTheDetails() {
+        Window w;
+        openDetails(w);
+        retype(w, 19, QStringLiteral("4,7"));
+        w.click("Command1");
+        QCOMPARE(w.text(19), QStringLiteral("4,7"));
+        QCOMPARE(w.text(20), QStringLiteral("9.8"));
+        QCOMPARE(label(w, "inputCheckErrors")->text(),
+                 QStringLiteral("• 逗号不是小数点: 电感量 \"4,7\" was read as 4 (a comma is not a "
+                                "decimal point: type \".\")"));
+        QVERIFY(label(w, "inputCheckNotes")->isHidden());
+        retype(w, 19, QStringLiteral("4.7uH"));
+        retype(w, 1, QStringLiteral("-5"));
+        w->findChild<QComboBox*>(QStringLiteral("CORETYPE"))->setEditText(QStringLiteral("R CORE"));
+        w.click("Command1");
+        QCOMPARE(label(w, "inputCheckErrors")->text(),
+                 QStringLiteral("• 须大于 0: 外径A = -5: a rod's diameter must be above 0"));
+        QCOMPARE(
+            label(w, "inputCheckNotes")->text(),
+            QStringLiteral("• 单位只是注释: 电感量 \"4.7uH\" was read as 4.7: the unit after the "
+                           "number is only a note; the field is in uH"));
+        QVERIFY(label(w, "calculationStatus")->text().endsWith(QStringLiteral("no figure)")));
+        for (const char* key : {"whole-turns", "standard-wire", "length", "l-range", "isat"}) {
+            QCOMPARE(figure(w, key), QStringLiteral("—"));
+        }
+        QCOMPARE(w.text(23),
+                 QStringLiteral("-0.0020")); // the main window computes as it always has
+    }
+
     void aChangedInputIsMarkedAndTheFiguresStayWithTheCalculation() {
         Window w;
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         openDetails(w);
         QVERIFY(label(w, "changedInputs")->isHidden());
         retype(w, 1, QStringLiteral("9"));
         QVERIFY(label(w, "changedInputs")->text().contains(QStringLiteral("A \"8\" → \"9\"")));
         QCOMPARE(figure(w, "depth"), QStringLiteral("2.250")); // (8 - 3.5) / 2, as calculated
         QVERIFY(copiedReport(w).contains(QStringLiteral("输入已改")));
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         QVERIFY(label(w, "changedInputs")->isHidden());
         QCOMPARE(figure(w, "depth"), QStringLiteral("2.750"));
     }
@@ -221,13 +253,13 @@ private slots:
     // L = 1e308: the turns overflow, and every figure from them gives its reason.
     void aLongReasonLeavesTheSizeAndTheCalibrationRowInPlace() {
         Window w;
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         DetailsWindow* opened = openDetails(w);
         const QSize size = opened->size();
         auto* useAsAl = opened->findChild<QWidget*>(QStringLiteral("useAsAl"));
         const QPoint calibration = useAsAl->mapTo(opened, QPoint(0, 0));
         retype(w, 19, QStringLiteral("1e308"));
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         QVERIFY(label(w, "reasons")->text().count(QLatin1Char('\n')) >= 1);
         opened->findChild<QLineEdit*>(QStringLiteral("measured"))->setText(QStringLiteral("5"));
         opened->findChild<QLineEdit*>(QStringLiteral("testTurns"))->setText(QStringLiteral("10"));
@@ -248,7 +280,7 @@ private slots:
             const char* figure; // a figure that needs the setting
         };
         Window w;
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         openDetails(w);
         for (const Row& row :
              {Row{coilwind::kTemperatureLimit, "temperature", "--temperature", "r-hot"},
@@ -280,17 +312,49 @@ private slots:
         }
     }
 
+    // A DC current shows the current rating's group; without one the group and its warnings
+    // stay away.
+    void aCurrentShowsTheRatingGroup() {
+        Window w;
+        w.click("Command1");
+        openDetails(w);
+        auto* group = details(w)->findChild<QGroupBox*>(QStringLiteral("currentRating"));
+        QVERIFY(group->isHidden());
+        const auto box = [&](const char* name) {
+            return details(w)->findChild<QLineEdit*>(QString::fromLatin1(name));
+        };
+        box("ripple")->setText(QStringLiteral("0.3"));
+        box("frequency")->setText(QStringLiteral("500"));
+        box("dcCurrent")->setText(QStringLiteral("1"));
+        QVERIFY(!group->isHidden());
+        QCOMPARE(figure(w, "skin-depth"), QStringLiteral("0.095"));
+        QVERIFY(figure(w, "strands").contains(QStringLiteral("0.180 mm")));
+        QVERIFY(figure(w, "r-hot").contains(QStringLiteral("heat balance")));
+        QVERIFY(label(w, "currentWarnings")->text().contains(QStringLiteral("two skin depths")));
+        QVERIFY(copiedReport(w).contains(QStringLiteral("额定电流 ΔT=40K (A): ")));
+        box("dcCurrent")->setText(QStringLiteral("x"));
+        QVERIFY(label(w, "settingsMessage")->text().contains(QStringLiteral("DC current")));
+        QCOMPARE(figure(w, "skin-depth"), QStringLiteral("—"));
+        box("dcCurrent")->clear();
+        QVERIFY(group->isHidden());
+        QVERIFY(label(w, "settingsMessage")->isHidden());
+        QVERIFY(!copiedReport(w).contains(QStringLiteral("Current rating")));
+    }
+
     void everyControlIsReachedByTab() {
         Window w;
         openDetails(w)->findChild<QWidget*>(QStringLiteral("series"))->setFocus();
         QStringList visited;
-        for (int i = 0; i < 8; ++i) {
+        const QStringList order{"alTolerance", "temperature", "saturationFlux", "dcCurrent",
+                                "ripple",      "frequency",   "ambient",        "enamelClass",
+                                "useShapeAl",  "measured",    "testTurns",      "useAsAl",
+                                "copy",        "close"};
+        for (qsizetype i = 0; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
             visited << focus->objectName();
         }
-        QCOMPARE(visited, (QStringList{"alTolerance", "temperature", "saturationFlux", "measured",
-                                       "testTurns", "useAsAl", "copy", "close"}));
+        QCOMPARE(visited, order);
     }
 
     void calibrationWritesFieldEighteen() {
@@ -309,6 +373,21 @@ private slots:
                           Qt::LeftButton);
         QCOMPARE(w.text(18), QStringLiteral("50.0"));        // 1000 x 5 / 10^2
         QCOMPARE(figure(w, "l-whole"), QStringLiteral("—")); // no turns yet, still no number
+    }
+
+    // The start-up drum's second opinion shows with its band and the warning, and its button
+    // puts the shape's AL into field 18 as the calibration does.
+    void shapeAlWritesFieldEighteen() {
+        Window w;
+        w->showDetails();
+        QVERIFY(figure(w, "shape-al").startsWith(QStringLiteral("31.3 (")));
+        auto* note = details(w)->findChild<QLabel*>(QStringLiteral("shapeNote"));
+        QVERIFY(note->text().contains(QStringLiteral("more than 25 %")));
+        QTest::mouseClick(details(w)->findChild<QWidget*>(QStringLiteral("useShapeAl")),
+                          Qt::LeftButton);
+        QCOMPARE(w.text(18), QStringLiteral("31.3"));
+        auto* message = details(w)->findChild<QLabel*>(QStringLiteral("shapeMessage"));
+        QVERIFY(message->text().contains(QStringLiteral("31.3")));
     }
 };
 

@@ -33,31 +33,33 @@ private slots:
     void startsWithTheStartupState() {
         Window w;
         QCOMPARE(w.coreType()->currentText(), QStringLiteral("KQ CORE"));
-        QVERIFY(w.child<QRadioButton>("Option1")->isChecked());
+        QVERIFY(w.child<QRadioButton>(coilwind::control::kCoreMode)->isChecked());
         QCOMPARE(w->pictureFile(), QStringLiteral("KQCORE.JPG"));
-        QVERIFY(!w.child<QLabel>("fig")->pixmap().isNull());
-        QCOMPARE(w.focus(), w.child<QWidget>("Command1"));
+        QVERIFY(!w.child<QLabel>(coilwind::control::kPicture)->pixmap().isNull());
+        QCOMPARE(w.focus(), w.child<QWidget>(coilwind::control::kCalculate));
         QCOMPARE(w->size(), QSize(559, 601));
-        QCOMPARE(w->field(24)->accessibleName(), QStringLiteral("铜重(g)")); // its caption, Label3(25)
+        QCOMPARE(w->field(24)->accessibleName(),
+                 QStringLiteral("铜重(g)")); // its caption, Label3(25)
     }
 
     // Where each control stands in the window's client area: name, left, top in twips.
     void controlsStandWhereTheFormPutsThem() {
         Window w;
-        const QStringList places = QStringLiteral(
-            "Frame1 2520 0,CORETYPE 2760 360,Option2 5640 360,Option1 4560 360,Frame2 0 1080,"
-            "Command2 0 1080,Frame5 2040 2880,Frame4 600 1320,Frame3 1440 4560,"
-            "Command1 3480 4080,fig 360 6120,Label1 0 1080,Label4 0 0,Label2 0 0,"
-            "Text1_0 720 2280,Text1_1 1560 2280,Text1_2 2280 2280,Text1_3 2880 2280,"
-            "Text1_4 3480 2280,Text1_5 4080 2280,Text1_6 4680 2280,Text1_7 5280 2280,"
-            "Text1_8 5880 2280,Text1_9 6480 2280,Text1_17 2280 3480,Text1_18 3360 3480,"
-            "Text1_19 4560 3480,Text1_20 1680 5400,Text1_21 2760 5400,Text1_23 4920 5400,"
-            "Text1_24 4080 5400,Label3_0 840 1800,Label3_1 1800 1800,Label3_2 2400 1800,"
-            "Label3_3 3120 1800,Label3_6 3600 1800,Label3_4 4320 1800,Label3_5 4680 1800,"
-            "Label3_7 5400 1800,Label3_8 6000 1800,Label3_9 6840 1800,Label3_17 2280 3120,"
-            "Label3_18 3360 3120,Label3_19 4440 3120,Label3_20 1800 4920,Label3_21 2640 4920,"
-            "Label3_23 4920 4920,Label3_25 4080 4920,Line1_0 720 2160")
-                                        .split(QLatin1Char(','));
+        const QStringList places =
+            QStringLiteral(
+                "Frame1 2520 0,CORETYPE 2760 360,Option2 5640 360,Option1 4560 360,Frame2 0 1080,"
+                "Command2 0 1080,Frame5 2040 2880,Frame4 600 1320,Frame3 1440 4560,"
+                "Command1 3480 4080,fig 360 6120,Label1 0 1080,Label4 0 0,Label2 0 0,"
+                "Text1_0 720 2280,Text1_1 1560 2280,Text1_2 2280 2280,Text1_3 2880 2280,"
+                "Text1_4 3480 2280,Text1_5 4080 2280,Text1_6 4680 2280,Text1_7 5280 2280,"
+                "Text1_8 5880 2280,Text1_9 6480 2280,Text1_17 2280 3480,Text1_18 3360 3480,"
+                "Text1_19 4560 3480,Text1_20 1680 5400,Text1_21 2760 5400,Text1_23 4920 5400,"
+                "Text1_24 4080 5400,Label3_0 840 1800,Label3_1 1800 1800,Label3_2 2400 1800,"
+                "Label3_3 3120 1800,Label3_6 3600 1800,Label3_4 4320 1800,Label3_5 4680 1800,"
+                "Label3_7 5400 1800,Label3_8 6000 1800,Label3_9 6840 1800,Label3_17 2280 3120,"
+                "Label3_18 3360 3120,Label3_19 4440 3120,Label3_20 1800 4920,Label3_21 2640 4920,"
+                "Label3_23 4920 4920,Label3_25 4080 4920,Line1_0 720 2160")
+                .split(QLatin1Char(','));
         for (const QString& place : places) {
             const QStringList part = place.split(QLatin1Char(' '));
             const auto* widget = w->findChild<QWidget*>(part[0]);
@@ -72,8 +74,10 @@ private slots:
         Window w;
         w.enter();
         QCOMPARE(w.text(24), QStringLiteral("0.779\n\r"));
-        QVERIFY(w.child<QGroupBox>("Frame3")->toolTip().contains(QStringLiteral("TURNS=10.6Ts")));
-        QCOMPARE(w.focus(), w.child<QWidget>("Command1"));
+        QVERIFY(w.child<QGroupBox>(coilwind::control::kResults)
+                    ->toolTip()
+                    .contains(QStringLiteral("TURNS=10.6Ts")));
+        QCOMPARE(w.focus(), w.child<QWidget>(coilwind::control::kCalculate));
     }
 
     // The field's own context menu and another window take the focus only for a while: caret and
@@ -141,13 +145,13 @@ private slots:
         Window w;
         w.pickCoreType(1);
         QCOMPARE(w->pictureFile(), QStringLiteral("RC.JPG"));
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         QCOMPARE(w.text(18), QStringLiteral("902.2")); // the calculation reads the same box
-        w.click("Option2");
+        w.click(coilwind::control::kInductanceMode);
         QCOMPARE(w->pictureFile(), QStringLiteral("R.JPG"));
-        w.click("Option1");
+        w.click(coilwind::control::kCoreMode);
         QCOMPARE(w->pictureFile(), QStringLiteral("RC.JPG"));
-        w.click("Option2");
+        w.click(coilwind::control::kInductanceMode);
         w.pickCoreType(0);
         QCOMPARE(w->pictureFile(), QStringLiteral("KQ.JPG"));
 
@@ -178,17 +182,17 @@ private slots:
     void aMissingPictureShowsANoticeUntilItIsThere() {
         QTemporaryDir dir;
         Window w(dir.path());
-        auto* fig = w.child<QLabel>("fig");
+        auto* fig = w.child<QLabel>(coilwind::control::kPicture);
         QVERIFY(fig->pixmap().isNull());
         QVERIFY(fig->text().contains(QStringLiteral("KQCORE.JPG")));
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         QCOMPARE(w.text(18), QStringLiteral("41.7"));
 
         QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/KQCORE.JPG",
                             dir.filePath(QStringLiteral("KQCORE.JPG"))));
-        w.click("Option1");
+        w.click(coilwind::control::kCoreMode);
         QVERIFY(!fig->pixmap().isNull());
-        w.click("Option2");
+        w.click(coilwind::control::kInductanceMode);
         QVERIFY(fig->pixmap().isNull());
         QVERIFY(fig->text().contains(QStringLiteral("KQ.JPG")));
     }
@@ -210,10 +214,10 @@ private slots:
         }
         QCOMPARE(visited, expected);
 
-        w.click("Option2"); // Tab reaches the selected option only
-        w.child<QWidget>("Command1")->setFocus();
+        w.click(coilwind::control::kInductanceMode); // Tab reaches the selected option only
+        w.child<QWidget>(coilwind::control::kCalculate)->setFocus();
         QTest::keyClick(w.focus(), Qt::Key_Tab);
-        QCOMPARE(w.focus(), w.child<QWidget>("Option2"));
+        QCOMPARE(w.focus(), w.child<QWidget>(coilwind::control::kInductanceMode));
     }
 
     void linkLabelsOpenTheAddressOnAPrimaryClickOnly_data() {
@@ -235,7 +239,7 @@ private slots:
 
     void theHiddenButtonOpensTheAddressToo() {
         Window w;
-        auto* hidden = w.child<QPushButton>("Command2");
+        auto* hidden = w.child<QPushButton>(coilwind::control::kAdvert);
         QCOMPARE(hidden->width(), 0); // no pointer reaches it
         hidden->click();
         hidden->setFocus(Qt::TabFocusReason);
@@ -245,7 +249,7 @@ private slots:
 
     void calculatorToolTipOnlyOverTheFramesOwnSurface() {
         Window w;
-        auto* frame = w.child<QGroupBox>("Frame2");
+        auto* frame = w.child<QGroupBox>(coilwind::control::kCalculator);
         // Delivered as the application does: to the widget under the pointer, then up the parents
         // while nobody takes it.
         const auto toolTipOver = [&](QWidget* widget, QPoint pos) {
@@ -253,7 +257,7 @@ private slots:
             QApplication::sendEvent(widget, &event);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
-        auto* button = w.child<QWidget>("Command1");
+        auto* button = w.child<QWidget>(coilwind::control::kCalculate);
         QCOMPARE(toolTipOver(button, button->rect().center()), QString());
         auto* field = w->field(17); // its own tooltip, not the frame's
         QCOMPARE(toolTipOver(field, field->rect().center()), field->toolTip());
@@ -291,7 +295,7 @@ private slots:
             }
             pasted[field.index] = edit->text();
         }
-        w.click("Command1");
+        w.click(coilwind::control::kCalculate);
         for (const FieldIndex trigger : {17, 19, 21}) {
             w->field(trigger)->setFocus();
             w.enter();

@@ -2,12 +2,14 @@
 
 #include "ui/main_window.hpp"
 #include "ui/widgets.hpp"
+#include "view/window_description.hpp"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 // A calculator window shown and active, recording the addresses its link controls hand on.
 struct Window {
@@ -26,13 +28,14 @@ struct Window {
     }
 
     MainWindow* operator->() const { return window.get(); }
-    template <typename T> T* child(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
+    template <typename T> T* child(std::string_view name) const {
+        return window->findChild<T*>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
     QString text(coilwind::FieldIndex index) const { return window->field(index)->text(); }
     static QWidget* focus() { return QApplication::focusWidget(); }
     static void enter() { QTest::keyClick(focus(), Qt::Key_Return); }
-    QComboBox* coreType() const { return child<QComboBox>("CORETYPE"); }
+    QComboBox* coreType() const { return child<QComboBox>(coilwind::control::kCoreType); }
     // Picks an entry as the user does, with the arrow keys on the closed list.
     void pickCoreType(int position) const {
         coreType()->setFocus();
@@ -41,7 +44,7 @@ struct Window {
             QTest::keyClick(coreType(), steps > 0 ? Qt::Key_Down : Qt::Key_Up);
         }
     }
-    void click(const char* name, Qt::MouseButton button = Qt::LeftButton) const {
+    void click(std::string_view name, Qt::MouseButton button = Qt::LeftButton) const {
         auto* widget = child<QWidget>(name);
         QTest::mouseClick(widget, button, {}, widget->rect().center());
     }

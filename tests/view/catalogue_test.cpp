@@ -1,7 +1,9 @@
 #include "calc/commands.hpp"
 #include "view/catalogue_table.hpp"
 #include "view/core_picture.hpp"
+#include "view/current_lines.hpp"
 #include "view/details_report.hpp"
+#include "view/details_settings.hpp"
 #include "view/front_texts.hpp"
 #include "view/text.hpp"
 #include "view/window_description.hpp"
@@ -38,7 +40,7 @@ TEST(CompiledCatalogue, EnglishFromTheSameFileAsTheDesktop) {
     EXPECT_TRUE(compiledCatalogue("fr").empty());
     const auto english = compiledCatalogue("en");
     EXPECT_EQ(lookUp(english, "Window", "计算"), "Calculate");
-    EXPECT_EQ(lookUp(english, "Front", "• 不在范围内 (refused): %1"), "• Refused: %1");
+    EXPECT_EQ(lookUp(english, "Settings", "• 不在范围内 (refused): %1"), "• Refused: %1");
     EXPECT_EQ(lookUp(english, "Window", "no such text"), "no such text");
     EXPECT_EQ(lookUp(english, "Front", "计算"), "计算"); // the context counts
     std::set<std::pair<std::string_view, std::string_view>> seen;
@@ -96,33 +98,70 @@ TEST_F(English, TheWholeProgramSpeaksEnglish) {
             expectEnglish(corePictureOf(mode, core).description);
         }
     }
+    DetailsSettings settings;
+    settings.current.dcCurrentA = 30; // warm enough for every warning of the current rating
+    settings.current.rippleCurrentA = 20;
+    settings.current.frequencyKhz = 500;
     for (const std::string_view core : {kDrumCoreText, kRodCoreText}) {
         MemoryFieldSet fields;
         CalculationRecord record;
-        const DetailsSettings settings;
         expectEnglish(viewDetails(fields, core, settings, record).status.outcome);
         record.note(calculate(fields, core), fields, core);
+        const DetailsView calculated = viewDetails(fields, core, settings, record);
+        ASSERT_TRUE(calculated.currentApplies);
+        for (const DetailsView& view : {calculated}) {
+            expectEnglish(view.figures);
+            expectEnglish(view.shapeOpinion.lines);
+            expectEnglish(view.current);
+            for (const auto& text : {view.shapeOpinion.validation, view.shapeOpinion.note}) {
+                expectEnglish(text.value_or(""));
+            }
+            expectEnglish(view.shapeOpinion.title);
+            expectEnglish(view.shapeOpinion.explanation);
+            for (const std::string& warning : view.currentWarnings) {
+                expectEnglish(warning);
+            }
+        }
         fields.setText(field::kPermeability, "0"); // AL 0.0: the turns divide by zero
+        fields.setText(field::kA, "8,5");          // a decimal comma: the input check's error
         record.note(calculate(fields, core), fields, core);
         fields.setText(field::kInductance, "8");
         const DetailsView view = viewDetails(fields, core, settings, record);
         EXPECT_TRUE(view.status.stopped);
         ASSERT_TRUE(view.status.changed);
+        ASSERT_FALSE(view.checks.empty());
         for (const std::string& text : {view.status.outcome, *view.status.changed,
-                                        view.rodShapeNote.value_or(""),
                                         composeDesignReport(fields, core, settings, record)}) {
             expectEnglish(text);
         }
+        for (const CheckLine& check : view.checks) {
+            expectEnglish(check.text);
+        }
         expectEnglish(view.inputs);
         expectEnglish(view.figures);
-        expectEnglish(view.rodShape);
         for (const auto& [measured, turns] : {std::pair{"12.5", "20"}, {"x", "20"}, {"1", "x"},
                                               {"0.001", "1000"}, {"1e308", "1e-100"}}) {
             expectEnglish(applyCalibration(fields, measured, turns).message);
         }
     }
-    expectEnglish(rodShapeExplanation());
+    // A shape no core has.
+    MemoryFieldSet impossible;
+    impossible.setText(field::kA, "-5");
+    CalculationRecord record;
+    record.note(calculate(impossible, kRodCoreText), impossible, kRodCoreText);
+    expectEnglish(composeDesignReport(impossible, kRodCoreText, settings, record));
+    for (const NumberSetting& setting : numberSettings()) {
+        expectEnglish(settingCaption(setting.text));
+        expectEnglish(settingBoxToolTip(setting));
+    }
+    expectEnglish(settingCaption(kSeriesText));
+    expectEnglish(currentExplanation());
     expectEnglish(settingRefusal(kTemperatureLimit, "-300"));
+    DetailsSettings refused;
+    for (const SettingRefusal& refusal :
+         readNumberSettings(refused, [](std::string_view) { return std::string("x"); })) {
+        expectEnglish(refusal.line);
+    }
 }
 
 } // namespace

@@ -47,6 +47,35 @@ TEST(DetailsView, StartUpDrumDesignAndAMissingFigure) {
     EXPECT_EQ(figure(view, "l-range"), "3.784 – 6.307");
 }
 
+// The start-up drum at 1 A, 0.3 A p-p, 500 kHz: the rating's lines are the same with and
+// without a current; only a current fills them, gives warnings and adds them to the report.
+TEST(DetailsView, CurrentRatingOnlyWithACurrent) {
+    MemoryFieldSet fields;
+    ASSERT_TRUE(calculate(fields, "KQ CORE").summary);
+    const DetailsView none = viewDetails(fields, "KQ CORE", {});
+    EXPECT_FALSE(none.currentApplies);
+    EXPECT_TRUE(none.currentWarnings.empty());
+    EXPECT_TRUE(std::none_of(none.current.begin(), none.current.end(),
+                             [](const DetailsLine& line) { return line.value.has_value(); }));
+    EXPECT_EQ(composeDesignReport(fields, "KQ CORE", {}).find("Current rating"),
+              std::string::npos);
+
+    DetailsSettings settings;
+    settings.current = {1.0, 0.3, 500, 25, 155};
+    const DetailsView view = viewDetails(fields, "KQ CORE", settings);
+    EXPECT_TRUE(view.currentApplies);
+    ASSERT_EQ(view.current.size(), none.current.size());
+    EXPECT_TRUE(std::all_of(view.current.begin(), view.current.end(),
+                            [](const DetailsLine& line) { return line.value.has_value(); }));
+    ASSERT_EQ(view.currentWarnings.size(), 1U);
+    EXPECT_NE(view.currentWarnings[0].find("13 strands of 0.180 mm"), std::string::npos);
+    const std::string report = composeDesignReport(fields, "KQ CORE", settings);
+    EXPECT_NE(report.find("DC 1 A, ripple 0.3 A p-p at 500 kHz, ambient 25 °C, enamel class 155 "
+                          "°C"),
+              std::string::npos);
+    EXPECT_NE(report.find("集肤深度 (mm): 0.095"), std::string::npos);
+}
+
 // A field 21 beyond the thickest size (5.000 mm, 5.093 overall) says so beside the pick.
 TEST(DetailsView, TheSeriesEndsBelowField21) {
     const DetailsView view = viewDetails(fieldsWith(overlaid(kDrumResults, {{21, "6"}})), "", {});
@@ -55,22 +84,31 @@ TEST(DetailsView, TheSeriesEndsBelowField21) {
               "是 (yes): largest size of the series; field 21 allows 6.000 mm");
 }
 
-// The rods of the issue that brought the rod model in: the start-up disc lies outside the model,
-// a 5 x 20 mm rod agrees with the quick formula at µ 125 and not at µ 400 (quick AL 3.1 times
-// the model's). The lines are the same for every design; a drum shows none of them.
-TEST(DetailsView, RodShapeBesideTheQuickFormula) {
+// The second opinion from the core's shape, for both core types: the start-up disc lies outside
+// the rod model, a 5 x 20 mm rod agrees with the quick formula at µ 125 and not at µ 400; the
+// start-up drum's AL levels off as µ grows while the quick formula's grows with µ. The lines are
+// the same for every design.
+TEST(DetailsView, ShapeOpinionBesideTheQuickFormula) {
     struct Case {
         std::string a, b, mu, core;
-        bool applies;
         std::optional<std::string> al, turns;
         std::string note; // a word of the note; empty: no note
         bool warns;
     };
     const std::vector<Case> cases{
-        {"8", "3.5", "500", "R CORE", true, std::nullopt, std::nullopt, "at least 2 times", false},
-        {"5", "20", "125", "R CORE", true, "14.9", "17.8", "", false},
-        {"5", "20", "400", "R CORE", true, "15.9", "17.2", "3.1 times the rod model's", true},
-        {"5", "20", "400", "KQ CORE", false, std::nullopt, std::nullopt, "", false},
+        {"8", "3.5", "500", "R CORE", std::nullopt, std::nullopt, "from 2 to 10; this core: 0.438",
+         false},
+        {"5", "20", "125", "R CORE", "14.9 (−6\u00a0%…+5\u00a0%)", "17.8 (17.2 – 18.2)", "", false},
+        {"5", "20", "400", "R CORE", "15.9 (−6\u00a0%…+5\u00a0%)", "17.2 (16.7 – 17.6)",
+         "3.1 times the rod model's", true},
+        {"8", "3.5", "125", "KQ CORE", "27.3 (−3\u00a0%…+3\u00a0%)", "13.1 (12.9 – 13.3)",
+         "drum model's AL is 2.6 times", true},
+        {"8", "3.5", "500", "KQ CORE", "31.3 (−3\u00a0%…+3\u00a0%)", "12.3 (12.1 – 12.4)",
+         "1.3 times the drum model's", true},
+        {"8", "3.5", "2000", "KQ CORE", "32.5 (−3\u00a0%…+3\u00a0%)", "12.0 (11.8 – 12.2)",
+         "5.1 times the drum model's", true},
+        {"8", "3.5", "3000", "KQ CORE", std::nullopt, std::nullopt,
+         "µ from 125 to 2000; this core: 3000", false},
     };
     for (const Case& c : cases) {
         MemoryFieldSet fields;
@@ -79,24 +117,42 @@ TEST(DetailsView, RodShapeBesideTheQuickFormula) {
         fields.setText(field::kPermeability, c.mu);
         calculate(fields, c.core);
         const DetailsView view = viewDetails(fields, c.core, {});
+        const ShapeOpinionView& shape = view.shapeOpinion;
         const auto line = [&](std::string_view key) {
-            const auto found = std::find_if(view.rodShape.begin(), view.rodShape.end(),
+            const auto found = std::find_if(shape.lines.begin(), shape.lines.end(),
                                             [&](const DetailsLine& l) { return l.key == key; });
-            return found == view.rodShape.end() ? std::optional<std::string>("missing")
-                                                : found->value;
+            return found == shape.lines.end() ? std::optional<std::string>("missing")
+                                              : found->value;
         };
         const std::string what = c.a + "x" + c.b + " mu " + c.mu + " " + c.core;
-        EXPECT_EQ(view.rodShapeApplies, c.applies) << what;
-        EXPECT_EQ(line("rod-al"), c.al) << what;
-        EXPECT_EQ(line("rod-turns"), c.turns) << what;
-        EXPECT_EQ(view.rodShapeWarns, c.warns) << what;
-        EXPECT_EQ(view.rodShapeNote.has_value(), !c.note.empty()) << what;
-        if (view.rodShapeNote) {
-            EXPECT_NE(view.rodShapeNote->find(c.note), std::string::npos) << *view.rodShapeNote;
+        EXPECT_EQ(line("shape-al"), c.al) << what;
+        EXPECT_EQ(line("shape-turns"), c.turns) << what;
+        EXPECT_EQ(shape.warns, c.warns) << what;
+        EXPECT_EQ(shape.usableAsAl, c.al.has_value()) << what;
+        EXPECT_EQ(shape.note.has_value(), !c.note.empty()) << what;
+        if (shape.note) {
+            EXPECT_NE(shape.note->find(c.note), std::string::npos) << *shape.note;
         }
         const std::string report = composeDesignReport(fields, c.core, {});
-        EXPECT_EQ(report.find("rod's shape") != std::string::npos, c.applies) << what;
+        EXPECT_NE(report.find(std::string(shape.title)), std::string::npos) << what;
     }
+}
+
+// The shape's AL goes into field 18 as the calibration's does, one decimal; no AL, no write.
+TEST(DetailsView, ShapeAlUsedAsAl) {
+    MemoryFieldSet fields;
+    calculate(fields, "KQ CORE");
+    EXPECT_EQ(fields.text(field::kAl), "41.7");
+    const CalibrationOutcome written = applyShapeAl(fields, "KQ CORE", {});
+    EXPECT_TRUE(written.written) << written.message;
+    EXPECT_EQ(fields.text(field::kAl), "31.3");
+    EXPECT_NE(written.message.find("31.3"), std::string::npos);
+
+    MemoryFieldSet disc;
+    calculate(disc, "R CORE");
+    const CalibrationOutcome refused = applyShapeAl(disc, "R CORE", {});
+    EXPECT_FALSE(refused.written);
+    EXPECT_EQ(disc.text(field::kAl), "902.2");
 }
 
 TEST(DetailsView, FigureTextKeepsHugeValuesShort) {

@@ -245,7 +245,7 @@ for (const [name, address] of targets) {
       await open(PHONE);
       await page.tap('#Command1');
       await page.tap('#Text1_17'); // a finger on a field: its help
-      assert.match(await tip(), /^Ue: relative permeability/);
+      assert.match(await tip(), /^Relative permeability Ue of the core material/);
       const corner = await page.$eval('#Frame3', (element) => {
         const box = element.getBoundingClientRect();
         return { x: box.right - 4, y: box.bottom - 4 };
@@ -434,6 +434,57 @@ for (const [name, address] of targets) {
       assert.deepEqual(requestsAfterLoad, []);
     });
 
+    test('the drum\'s second opinion: its AL with the band, the warning, and its AL into field 18', async () => {
+      await open();
+      await click('Command1');
+      await page.keyboard.press('F2');
+      assert.equal(await page.$eval('#shapeOpinion', (fieldset) => fieldset.hidden), false);
+      assert.match(await page.$eval('#detail-shape-al', (output) => output.textContent), /^31\.3 \(−3/);
+      assert.match(await page.$eval('#shapeNote', (p) => (p.hidden ? '' : p.textContent)), /25 %/);
+      assert.match(await page.$eval('#shapeValidation', (p) => p.textContent), /field solution/);
+      await click('useShapeAl');
+      assert.equal(await page.evaluate(() => window.coilwind.fieldText(18)), '31.3');
+      assert.match(await page.$eval('#shapeMessage', (p) => p.textContent), /31\.3/);
+    });
+
+    test('the input check under the window: a comma, a core-type text, a stop; the fields stay', async () => {
+      await open();
+      const line = () => page.$eval('#input-check', (p) => [p.textContent, [...p.children].map((c) => c.className)]);
+      assert.equal(await page.$eval('#input-check', (p) => p.getAttribute('aria-live')), 'polite');
+      await page.click('#Text1_19', { clickCount: 3 });
+      await page.keyboard.type('4,7');
+      await click('Command1');
+      assert.deepEqual(await line(), ['⚠ 逗号不是小数点: 电感量 "4,7" was read as 4 (a comma is not a decimal ' +
+        'point: type ".")', ['error']]);
+      assert.equal(await page.evaluate(() => window.coilwind.fieldText(19)), '4,7');
+      assert.equal(await page.evaluate(() => window.coilwind.fieldText(20)), '9.8'); // the design for 4 uH
+      await page.click('#Text1_19', { clickCount: 3 });
+      await page.keyboard.type('4.7');
+      await typeCoreType('r core');
+      await click('Command1');
+      assert.deepEqual(await line(), ['⚠ 不是 R CORE: 磁心类型 "r core" was computed as the drum core (KQ CORE): ' +
+        'only "R CORE" exactly, in capitals and without blanks around it, selects the rod core', ['error']]);
+      await typeCoreType('KQ CORE');
+      await page.click('#Text1_19', { clickCount: 3 });
+      await page.keyboard.type('0');
+      await click('Command1');
+      const [stopped] = await line();
+      assert.match(stopped, /⚠ 计算中止: stopped at wire_max: division by zero \(turns is 0\); 最大线径, DCR-max\., 铜重 keep what they held before/);
+      assert.match(stopped, /旧设计的结果: 最大线径, DCR-max\., 铜重 hold results of an earlier design/);
+      await page.keyboard.press('F2');
+      assert.match(await page.$eval('#inputCheckErrors', (p) => (p.hidden ? '' : p.textContent)), /• 计算中止: stopped at wire_max/);
+      // A rod with A = -5: no figure from the impossible shape, and why.
+      await page.click('#Text1_19', { clickCount: 3 });
+      await page.keyboard.type('4.7');
+      await page.click('#Text1_1', { clickCount: 3 });
+      await page.keyboard.type('-5');
+      await typeCoreType('R CORE');
+      await click('Command1');
+      assert.equal(await page.$eval('#detail-l-range', (output) => output.textContent), '—');
+      assert.match(await page.$eval('#details-reasons', (p) => p.textContent), /Core shape: A = -5: a rod's diameter must be above 0/);
+      assert.match(await page.$eval('#calculationStatus', (p) => p.textContent), /尺寸不可能/);
+    });
+
     test('a CSV table gives the same bytes as the native coilwind-batch', async () => {
       await open();
       const designs = '\ufeffmodel,core,A,B,D,F,mu,L\r\nKQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\r\n' +
@@ -457,7 +508,34 @@ for (const [name, address] of targets) {
       await chooser.uploadFile(file);
       await page.waitForSelector('#csv-download:not([hidden])');
       assert.equal(await page.$eval('#csv-download', (link) => link.download), 'designs-coilwind.csv');
-      assert.match(await page.$eval('#csv-status', (status) => status.textContent), /some rows have an error/);
+      const csvStatus = () => page.$eval('#csv-status', (status) => [status.textContent, status.className]);
+      const [done, style] = await csvStatus();
+      assert.match(done, /^designs\.csv: 3 行已读 \(rows read\), 2 已算 \(computed\), 1 出错 \(in error\): see the error column; \d+ KB in [\d.]+ s$/);
+      assert.equal(style, 'fault');
+      // A UTF-16 file, as a spreadsheet saves "Unicode Text", gives the UTF-8 output.
+      const utf16 = [0xff, 0xfe, ...Buffer.from(designs.slice(1), 'utf16le')];
+      const wide = await page.evaluate(async (bytes) =>
+        (await window.coilwind.runCsv(new Blob([Uint8Array.from(bytes)]))).text(), utf16);
+      assert.equal(wide, (await page.evaluate((text) => window.coilwind.runCsv(text), designs)));
+      // The same file again after a setting changed, by the chooser and by 再次运行.
+      await page.select('#series', await page.$eval('#series', (s) => s.options[2].value));
+      for (const again of [() => chooser.uploadFile(file), () => click('csv-rerun')]) {
+        await page.$eval('#csv-status', (status) => { status.textContent = ''; });
+        await again();
+        await page.waitForFunction(() => /rows read/.test(document.getElementById('csv-status').textContent));
+      }
+      // A long table can be cancelled; the next run works.
+      const rows = 'KQ8*10,KQ CORE,8,3.5,10,6.3,500,4.7\n'.repeat(400000);
+      fs.writeFileSync(file, 'model,core,A,B,D,F,mu,L\n' + rows);
+      await chooser.uploadFile(file);
+      await page.waitForSelector('#csv-cancel:not([hidden])');
+      await click('csv-cancel');
+      await page.waitForFunction(() => /已取消/.test(document.getElementById('csv-status').textContent));
+      assert.equal((await csvStatus())[1], '');
+      assert.ok(await page.$eval('#csv-progress', (bar) => bar.hidden));
+      fs.writeFileSync(file, designs);
+      await chooser.uploadFile(file);
+      await page.waitForFunction(() => /3 行已读/.test(document.getElementById('csv-status').textContent));
       fs.rmSync(path.dirname(file), { recursive: true });
       if (address().startsWith('file:')) assert.deepEqual(requestsAfterLoad, []);
     });
