@@ -1,5 +1,7 @@
 #include "current_rating.hpp"
 
+#include "text.hpp"
+
 #include "constants.hpp"
 #include "failure.hpp"
 #include "number_text.hpp"
@@ -44,8 +46,6 @@ constexpr double kBalanceTolerance = 1e-7;
 constexpr int kBalanceSteps = 500;
 // The thickest wire that keeps the AC resistance near the DC one: two skin depths.
 constexpr double kSkinDepthsPerWire = 2;
-// Room for the longest strand warning, so that it is built without reallocation.
-constexpr std::size_t kStrandWarningSize = 320;
 
 [[noreturn]] void refuse(const std::string& reason) {
     throw CalculationFault(FaultKind::OutOfDomain, reason);
@@ -232,51 +232,48 @@ std::optional<StrandSuggestion> strandsFor(const RatedWinding& winding, double s
     return suggestion;
 }
 
+// The warnings are the program's own texts, marked for the catalogue with the context "Current".
 void addWarnings(CurrentRating& rating, const RatedWinding& winding,
                  const CurrentSettings& settings) {
     if (rating.runaway) {
-        rating.warnings.push_back(
-            "⚠ 热失控: " + shortestText(kTemperatureLimit.highest) +
-            " °C 以下无热平衡 (thermal runaway: the loss outgrows what the surface sheds, no heat "
-            "balance below " +
-            shortestText(kTemperatureLimit.highest) + " °C)");
+        rating.warnings.push_back(filled(
+            translate("Current", "⚠ 热失控: %1 °C 以下无热平衡 (thermal runaway: the loss outgrows "
+                                 "what the surface sheds, no heat balance below %1 °C)"),
+            {shortestText(kTemperatureLimit.highest)}));
     } else if (*rating.hotC > settings.enamelClassC) {
-        const std::string hot = fixed(*rating.hotC, Pattern::OneDecimal);
-        const std::string enamel = shortestText(settings.enamelClassC);
-        rating.warnings.push_back("⚠ 线圈温度 " + hot + " °C 超过漆包线耐热等级 " + enamel +
-                                  " (the winding's " + hot +
-                                  " °C exceeds the enamel's thermal class " + enamel + ")");
+        rating.warnings.push_back(
+            filled(translate("Current", "⚠ 线圈温度 %1 °C 超过漆包线耐热等级 %2 (the winding's %1 "
+                                        "°C exceeds the enamel's thermal class %2)"),
+                   {fixed(*rating.hotC, Pattern::OneDecimal), shortestText(settings.enamelClassC)}));
     }
     if (winding.saturationCurrentA && rating.peakCurrentA > *winding.saturationCurrentA) {
-        const std::string peak = fixed(rating.peakCurrentA, Pattern::ThreeDecimals);
-        const std::string isat = fixed(*winding.saturationCurrentA, Pattern::ThreeDecimals);
-        rating.warnings.push_back("⚠ 峰值电流 " + peak + " A 超过饱和电流估计 " + isat +
-                                  " A (the peak current " + peak +
-                                  " A exceeds the saturation estimate " + isat + " A)");
+        rating.warnings.push_back(
+            filled(translate("Current", "⚠ 峰值电流 %1 A 超过饱和电流估计 %2 A (the peak current %1 "
+                                        "A exceeds the saturation estimate %2 A)"),
+                   {fixed(rating.peakCurrentA, Pattern::ThreeDecimals),
+                    fixed(*winding.saturationCurrentA, Pattern::ThreeDecimals)}));
     }
     if (winding.wire.bareMm > kSkinDepthsPerWire * rating.skinDepthMm) {
-        // The common warning of a table run at a switching frequency: built in one string, each
-        // number written once.
-        const std::string wire = fixed(winding.wire.bareMm, Pattern::ThreeDecimals);
-        const std::string skin = fixed(rating.skinDepthMm, Pattern::ThreeDecimals);
-        std::string warning;
-        warning.reserve(kStrandWarningSize);
-        warning.append("⚠ 线径 ").append(wire).append(" mm 大于两倍集肤深度 (2 × ").append(skin);
-        warning.append(" mm): the wire is thicker than two skin depths");
+        std::string warning = filled(
+            translate("Current", "⚠ 线径 %1 mm 大于两倍集肤深度 (2 × %2 mm): the wire is thicker "
+                                 "than two skin depths"),
+            {fixed(winding.wire.bareMm, Pattern::ThreeDecimals),
+             fixed(rating.skinDepthMm, Pattern::ThreeDecimals)});
         if (rating.strands) {
             const StrandSuggestion& s = *rating.strands;
-            const std::string count = std::to_string(s.strands);
-            const std::string bundle = fixed(s.bundleMm, Pattern::ThreeDecimals);
-            const std::string_view strand = s.strand.designation;
-            warning.append("; 建议 ").append(count).append(" 股 ").append(strand);
-            warning.append(" 绞线, 外径约 ").append(bundle).append(" mm, ");
-            warning.append(s.fits ? "绕得下" : "绕不下").append(" (use ").append(count);
-            warning.append(" strands of ").append(strand);
-            warning.append(" for the same copper area: a bundle about ").append(bundle);
-            warning.append(" mm thick that ").append(s.fits ? "fits" : "does not fit");
-            warning.append(" the winding space)");
+            // "%1": the strands; "%2": the strand's size; "%3": the bundle's diameter in mm.
+            warning += filled(
+                s.fits ? translate("Current", "; 建议 %1 股 %2 绞线, 外径约 %3 mm, 绕得下 (use %1 "
+                                              "strands of %2 for the same copper area: a bundle "
+                                              "about %3 mm thick that fits the winding space)")
+                       : translate("Current", "; 建议 %1 股 %2 绞线, 外径约 %3 mm, 绕不下 (use %1 "
+                                              "strands of %2 for the same copper area: a bundle "
+                                              "about %3 mm thick that does not fit the winding "
+                                              "space)"),
+                {std::to_string(s.strands), s.strand.designation,
+                 fixed(s.bundleMm, Pattern::ThreeDecimals)});
         } else {
-            warning.append("; the series has no size that thin");
+            warning += translate("Current", "; the series has no size that thin");
         }
         rating.warnings.push_back(std::move(warning));
     }

@@ -5,7 +5,7 @@
 // report, the details' reasons and the batch tool's columns all read this table, so a field's
 // meaning is written here and nowhere else.
 
-#include "text_mark.hpp"
+#include "text.hpp"
 
 #include <array>
 #include <cstddef>

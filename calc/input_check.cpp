@@ -1,5 +1,7 @@
 #include "input_check.hpp"
 
+#include "text.hpp"
+
 #include "failure.hpp"
 #include "number_text.hpp"
 #include "stages.hpp"
@@ -24,20 +26,20 @@ struct FindingText {
 
 // clang-format off
 constexpr std::array<FindingText, 14> kFindingTexts{{
-    {FindingKey::EmptyInput,       "empty-input",        Severity::Error, "空白读作 0"},
-    {FindingKey::NoDigit,          "no-digit",           Severity::Error, "不是数字, 读作 0"},
-    {FindingKey::FullWidthDigit,   "full-width-digit",   Severity::Error, "全角字符"},
-    {FindingKey::DecimalComma,     "decimal-comma",      Severity::Error, "逗号不是小数点"},
-    {FindingKey::ReadInPart,       "read-in-part",       Severity::Error, "只读了一部分"},
-    {FindingKey::UnitAfterNumber,  "unit-after-number",  Severity::Note,  "单位只是注释"},
-    {FindingKey::CoreTypeNotRod,   "core-type-not-rod",  Severity::Error, "不是 R CORE"},
-    {FindingKey::CoreTypeDefault,  "core-type-default",  Severity::Note,  "按工字磁心计算"},
-    {FindingKey::NotPositive,      "not-positive",       Severity::Error, "须大于 0"},
-    {FindingKey::PostNotNarrower,  "post-not-narrower",  Severity::Error, "不可能的尺寸"},
-    {FindingKey::WidthAboveLength, "width-above-length", Severity::Error, "不可能的尺寸"},
-    {FindingKey::AlRounding,       "al-rounding",        Severity::Error, "AL 取整"},
-    {FindingKey::Stopped,          "stopped",            Severity::Error, "计算中止"},
-    {FindingKey::EarlierDesign,    "earlier-design",     Severity::Error, "旧设计的结果"},
+    {FindingKey::EmptyInput,       "empty-input",        Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "空白读作 0")},
+    {FindingKey::NoDigit,          "no-digit",           Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "不是数字, 读作 0")},
+    {FindingKey::FullWidthDigit,   "full-width-digit",   Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "全角字符")},
+    {FindingKey::DecimalComma,     "decimal-comma",      Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "逗号不是小数点")},
+    {FindingKey::ReadInPart,       "read-in-part",       Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "只读了一部分")},
+    {FindingKey::UnitAfterNumber,  "unit-after-number",  Severity::Note,  QT_TRANSLATE_NOOP("InputCheck", "单位只是注释")},
+    {FindingKey::CoreTypeNotRod,   "core-type-not-rod",  Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "不是 R CORE")},
+    {FindingKey::CoreTypeDefault,  "core-type-default",  Severity::Note,  QT_TRANSLATE_NOOP("InputCheck", "按工字磁心计算")},
+    {FindingKey::NotPositive,      "not-positive",       Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "须大于 0")},
+    {FindingKey::PostNotNarrower,  "post-not-narrower",  Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "不可能的尺寸")},
+    {FindingKey::WidthAboveLength, "width-above-length", Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "不可能的尺寸")},
+    {FindingKey::AlRounding,       "al-rounding",        Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "AL 取整")},
+    {FindingKey::Stopped,          "stopped",            Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "计算中止")},
+    {FindingKey::EarlierDesign,    "earlier-design",     Severity::Error, QT_TRANSLATE_NOOP("InputCheck", "旧设计的结果")},
 }};
 // clang-format on
 
@@ -453,8 +455,10 @@ std::vector<InputFinding> checkInputs(const FieldSet& fields, std::string_view c
         findings.push_back(finding(
             FindingKey::EarlierDesign, earlier.front(),
             labels(earlier, label) + (earlier.size() > 1 ? " hold" : " holds") +
-                " results of an earlier design (other inputs, another core type, or a stopped "
-                "calculation): 计算 computes them anew"));
+                filled(translate("InputCheck",
+                                 " results of an earlier design (other inputs, another core type, "
+                                 "or a stopped calculation): %1 computes them anew"),
+                       {translate("Window", "计算")})));
     }
     std::stable_sort(
         findings.begin(), findings.end(), [](const InputFinding& a, const InputFinding& b) {

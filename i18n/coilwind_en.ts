@@ -20,8 +20,155 @@
         <translation>AL lies beyond the range of a number and was not written; check the entries</translation>
     </message>
     <message>
-        <source>AL = %1 nH/N2 已写入 (written to AL). Enter in 电感量 recomputes the turns; 计算 recomputes AL from 磁导率Ue.</source>
-        <translation>AL = %1 nH/N2 written to AL. Enter in Inductance recomputes the turns; Calculate recomputes AL from Permeability Ue.</translation>
+        <source>AL = %1 nH/N2%2 已写入 (written to AL). Enter in 电感量 recomputes the turns; 计算 recomputes AL from 磁导率Ue.</source>
+        <translation>AL = %1 nH/N2%2 written to AL. Enter in L recomputes the turns; Calculate recomputes AL from Perm. Ue.</translation>
+    </message>
+</context>
+<context>
+    <name>Current</name>
+    <message>
+        <source>⚠ 热失控: %1 °C 以下无热平衡 (thermal runaway: the loss outgrows what the surface sheds, no heat balance below %1 °C)</source>
+        <translation>⚠ Thermal runaway: the loss outgrows what the surface sheds; no heat balance below %1 °C</translation>
+    </message>
+    <message>
+        <source>⚠ 线圈温度 %1 °C 超过漆包线耐热等级 %2 (the winding&apos;s %1 °C exceeds the enamel&apos;s thermal class %2)</source>
+        <translation>⚠ The winding&apos;s %1 °C exceeds the enamel&apos;s thermal class %2</translation>
+    </message>
+    <message>
+        <source>⚠ 峰值电流 %1 A 超过饱和电流估计 %2 A (the peak current %1 A exceeds the saturation estimate %2 A)</source>
+        <translation>⚠ The peak current %1 A exceeds the saturation estimate %2 A</translation>
+    </message>
+    <message>
+        <source>⚠ 线径 %1 mm 大于两倍集肤深度 (2 × %2 mm): the wire is thicker than two skin depths</source>
+        <translation>⚠ The wire, %1 mm, is thicker than two skin depths (2 × %2 mm)</translation>
+    </message>
+    <message>
+        <source>; 建议 %1 股 %2 绞线, 外径约 %3 mm, 绕得下 (use %1 strands of %2 for the same copper area: a bundle about %3 mm thick that fits the winding space)</source>
+        <translation>; use %1 strands of %2 for the same copper area: a bundle about %3 mm thick that fits the winding space</translation>
+    </message>
+    <message>
+        <source>; 建议 %1 股 %2 绞线, 外径约 %3 mm, 绕不下 (use %1 strands of %2 for the same copper area: a bundle about %3 mm thick that does not fit the winding space)</source>
+        <translation>; use %1 strands of %2 for the same copper area: a bundle about %3 mm thick that does not fit the winding space</translation>
+    </message>
+    <message>
+        <source>; the series has no size that thin</source>
+        <translation>; the series has no size that thin</translation>
+    </message>
+    <message>
+        <source>额定电流 ΔT=%1K (A)</source>
+        <translation>Rated current ΔT=%1K (A)</translation>
+    </message>
+    <message>
+        <source>热失控 (runaway)</source>
+        <translation>thermal runaway</translation>
+    </message>
+    <message>
+        <source>绕得下 (fits)</source>
+        <translation>fits</translation>
+    </message>
+    <message>
+        <source>绕不下 (does not fit)</source>
+        <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>集肤深度 (mm)</source>
+        <translation>Skin depth (mm)</translation>
+    </message>
+    <message>
+        <source>copper&apos;s skin depth at the switching frequency and the winding&apos;s temperature</source>
+        <translation>copper&apos;s skin depth at the switching frequency and the winding&apos;s temperature</translation>
+    </message>
+    <message>
+        <source>交流电阻系数</source>
+        <translation>AC resistance factor</translation>
+    </message>
+    <message>
+        <source>AC over DC resistance for the triangular ripple: Dowell&apos;s layer model, odd harmonics</source>
+        <translation>AC over DC resistance for the triangular ripple: Dowell&apos;s layer model, odd harmonics</translation>
+    </message>
+    <message>
+        <source>直流铜损 (W)</source>
+        <translation>DC copper loss (W)</translation>
+    </message>
+    <message>
+        <source>DC current² × hot resistance</source>
+        <translation>DC current² × hot resistance</translation>
+    </message>
+    <message>
+        <source>交流铜损 (W)</source>
+        <translation>AC copper loss (W)</translation>
+    </message>
+    <message>
+        <source>ripple RMS² × hot resistance × AC factor</source>
+        <translation>ripple RMS² × hot resistance × AC factor</translation>
+    </message>
+    <message>
+        <source>总铜损 (W)</source>
+        <translation>Copper loss (W)</translation>
+    </message>
+    <message>
+        <source>DC plus AC copper loss</source>
+        <translation>DC plus AC copper loss</translation>
+    </message>
+    <message>
+        <source>散热面积 (cm²)</source>
+        <translation>Cooling surface (cm²)</translation>
+    </message>
+    <message>
+        <source>outer surface of the wound part that sheds the heat</source>
+        <translation>outer surface of the wound part that sheds the heat</translation>
+    </message>
+    <message>
+        <source>温升 (K)</source>
+        <translation>Temperature rise (K)</translation>
+    </message>
+    <message>
+        <source>estimate: %1, still air (the Amidon formula)</source>
+        <translation>estimate: %1, still air (the Amidon formula)</translation>
+    </message>
+    <message>
+        <source>线圈温度 (°C)</source>
+        <translation>Winding temperature (°C)</translation>
+    </message>
+    <message>
+        <source>ambient plus rise: the heat balance&apos;s fixed point</source>
+        <translation>ambient plus rise: the heat balance&apos;s fixed point</translation>
+    </message>
+    <message>
+        <source>热态电阻 (Ω)</source>
+        <translation>Hot resistance (Ω)</translation>
+    </message>
+    <message>
+        <source>DC resistance at the winding&apos;s temperature</source>
+        <translation>DC resistance at the winding&apos;s temperature</translation>
+    </message>
+    <message>
+        <source>estimate: the DC current that warms the part by %1, as data sheets rate it</source>
+        <translation>estimate: the DC current that warms the part by %1, as data sheets rate it</translation>
+    </message>
+    <message>
+        <source>峰值电流 (A)</source>
+        <translation>Peak current (A)</translation>
+    </message>
+    <message>
+        <source>DC + ripple / 2, against the saturation estimate</source>
+        <translation>DC + ripple / 2, against the saturation estimate</translation>
+    </message>
+    <message>
+        <source>建议绞线</source>
+        <translation>Suggested strands</translation>
+    </message>
+    <message>
+        <source>when the wire is thicker than two skin depths: strands of the thickest size under two skin depths with the same copper area, bundle diameter, whether it fits</source>
+        <translation>when the wire is thicker than two skin depths: strands of the thickest size under two skin depths with the same copper area, bundle diameter, whether it fits</translation>
+    </message>
+    <message>
+        <source>With a DC current set above: skin depth, the ripple&apos;s AC resistance factor (Dowell&apos;s layer model), copper losses, the still-air temperature rise %1 and its heat balance, the rated current for a %2 rise. Estimates of the details, not the main window&apos;s results.</source>
+        <translation>With a DC current set above: skin depth, the ripple&apos;s AC resistance factor (Dowell&apos;s layer model), copper losses, the still-air temperature rise %1 and its heat balance, the rated current for a %2 rise. Estimates of the details, not the main window&apos;s results.</translation>
+    </message>
+    <message>
+        <source> °C, 热平衡 heat balance)</source>
+        <translation> °C, heat balance)</translation>
     </message>
 </context>
 <context>
@@ -98,13 +245,13 @@
         <source>(尚无 — none yet)</source>
         <translation>(none yet)</translation>
     </message>
+    <message>
+        <source>打印设计单 (print the design sheet)…</source>
+        <translation>Print the design sheet…</translation>
+    </message>
 </context>
 <context>
     <name>Details</name>
-    <message>
-        <source>%1, %2/层 × %3 层</source>
-        <translation>%1, %2/layer × %3 layers</translation>
-    </message>
     <message>
         <source> (旧设计 earlier design)</source>
         <translation> (earlier design)</translation>
@@ -120,66 +267,6 @@
     <message>
         <source>磁心类型</source>
         <translation>Core type</translation>
-    </message>
-    <message>
-        <source>R CORE: rod core; any other text: drum core</source>
-        <translation>R CORE: rod core; any other text: drum core</translation>
-    </message>
-    <message>
-        <source>外径A (mm)</source>
-        <translation>Outer A (mm)</translation>
-    </message>
-    <message>
-        <source>drum: flange diameter; rod: rod diameter</source>
-        <translation>drum: flange diameter; rod: rod diameter</translation>
-    </message>
-    <message>
-        <source>中柱B (mm)</source>
-        <translation>Post B (mm)</translation>
-    </message>
-    <message>
-        <source>drum: centre-post diameter; rod: rod length</source>
-        <translation>drum: centre-post diameter; rod: rod length</translation>
-    </message>
-    <message>
-        <source>幅宽F (mm)</source>
-        <translation>Width F (mm)</translation>
-    </message>
-    <message>
-        <source>drum: winding width between the flanges; rod: not used</source>
-        <translation>drum: winding width between the flanges; rod: not used</translation>
-    </message>
-    <message>
-        <source>AL (nH/N2)</source>
-        <translation>AL (nH/N2)</translation>
-    </message>
-    <message>
-        <source>inductance factor as shown</source>
-        <translation>inductance factor as shown</translation>
-    </message>
-    <message>
-        <source>电感量 (uH)</source>
-        <translation>Inductance (uH)</translation>
-    </message>
-    <message>
-        <source>wanted inductance</source>
-        <translation>wanted inductance</translation>
-    </message>
-    <message>
-        <source>圈数</source>
-        <translation>Turns</translation>
-    </message>
-    <message>
-        <source>turns as shown, not whole</source>
-        <translation>turns as shown, not whole</translation>
-    </message>
-    <message>
-        <source>最大线径 (mm)</source>
-        <translation>Largest wire (mm)</translation>
-    </message>
-    <message>
-        <source>largest wire diameter that fits, as shown</source>
-        <translation>largest wire diameter that fits, as shown</translation>
     </message>
     <message>
         <source>不限 (rod)</source>
@@ -306,10 +393,6 @@
         <translation>R(T) (Ω)</translation>
     </message>
     <message>
-        <source>resistance at the temperature set above, %1 /K</source>
-        <translation>resistance at the temperature set above, %1 /K</translation>
-    </message>
-    <message>
         <source>铜重 (g)</source>
         <translation>Copper (g)</translation>
     </message>
@@ -350,56 +433,52 @@
         <translation>saturation current Isat = Bs x whole turns x Ae / L at whole turns</translation>
     </message>
     <message>
-        <source>棒有效磁导率</source>
-        <translation>Rod permeability</translation>
+        <source>电流与温升 (current rating; estimates)</source>
+        <translation>Current rating (estimates)</translation>
     </message>
     <message>
-        <source>µrod = µ / (1 + N (µ - 1)), N of the spheroid of the rod&apos;s length / diameter</source>
-        <translation>µrod = µ / (1 + N (µ - 1)), N of the spheroid of the rod&apos;s length / diameter</translation>
+        <source>/层 × </source>
+        <translation>/layer × </translation>
     </message>
     <message>
-        <source>棒形 AL (nH/N2)</source>
-        <translation>Rod AL (nH/N2)</translation>
+        <source> 层</source>
+        <translation> layers</translation>
     </message>
     <message>
-        <source>µ0 µrod π (A/2)² / B: winding spread over the whole rod</source>
-        <translation>µ0 µrod π (A/2)² / B: winding spread over the whole rod</translation>
+        <source>, as shown</source>
+        <translation>, as shown</translation>
     </message>
     <message>
-        <source>棒形圈数</source>
-        <translation>Rod turns</translation>
+        <source>drum: %1; rod: not used</source>
+        <translation>drum: %1; rod: not used</translation>
     </message>
     <message>
-        <source>turns the wanted inductance needs with that AL</source>
-        <translation>turns the wanted inductance needs with that AL</translation>
+        <source>drum: %1; rod: %2</source>
+        <translation>drum: %1; rod: %2</translation>
     </message>
     <message>
-        <source>AL 比 (棒形/快速)</source>
-        <translation>AL ratio (rod/quick)</translation>
+        <source>%1: rod core; any other text: drum core</source>
+        <translation>%1: rod core; any other text: drum core</translation>
     </message>
     <message>
-        <source>the shape&apos;s AL over the main window&apos;s formula (unrounded) for the same rod</source>
-        <translation>the shape&apos;s AL over the main window&apos;s formula (unrounded) for the same rod</translation>
+        <source>resistance at the temperature set above, or with a current at the heat balance&apos;s, %1 /K</source>
+        <translation>resistance at the temperature set above, or with a current at the heat balance&apos;s, %1 /K</translation>
     </message>
     <message>
-        <source>超出模型范围 (outside the rod model&apos;s range): %1</source>
-        <translation>Outside the rod model&apos;s range: %1</translation>
+        <source>What the main window read differently from what was typed, or could not compute, at the last calculation</source>
+        <translation>What the main window read differently from what was typed, or could not compute, at the last calculation</translation>
     </message>
     <message>
-        <source>; this rod: length / diameter %1, µ %2</source>
-        <translation>; this rod: length / diameter %1, µ %2</translation>
+        <source>用作AL</source>
+        <translation>Use as AL</translation>
     </message>
     <message>
-        <source>⚠ 两个 AL 相差超过 %1 %: 主窗口公式的 AL 是棒形估计的 %2 倍 (the two AL figures differ by more than %1 %: the main window&apos;s AL is %2 times the rod model&apos;s; the main window&apos;s formula treats the rod as a closed ring of the material, while a rod&apos;s flux returns through air)</source>
-        <translation>⚠ The two AL figures differ by more than %1 %: the main window&apos;s AL is %2 times the rod model&apos;s. The main window&apos;s formula treats the rod as a closed ring of the material, while a rod&apos;s flux returns through air.</translation>
+        <source>Write the shape&apos;s AL into the main window&apos;s AL field (one decimal), as the calibration does; Enter in 电感量 then recomputes the turns from it</source>
+        <translation>Write the shape&apos;s AL into the main window&apos;s AL field (one decimal), as the calibration does; Enter in L then recomputes the turns from it</translation>
     </message>
     <message>
-        <source>⚠ 两个 AL 相差超过 %1 %: 棒形估计是主窗口公式 AL 的 %2 倍 (the two AL figures differ by more than %1 %: the rod model&apos;s AL is %2 times the main window&apos;s; the main window&apos;s formula treats the rod as a closed ring of the material, while a rod&apos;s flux returns through air)</source>
-        <translation>⚠ The two AL figures differ by more than %1 %: the rod model&apos;s AL is %2 times the main window&apos;s. The main window&apos;s formula treats the rod as a closed ring of the material, while a rod&apos;s flux returns through air.</translation>
-    </message>
-    <message>
-        <source>A rod&apos;s flux returns through air: its effective permeability µrod depends on its length over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn 1945, as in Fair-Rite&apos;s rod chart; valid for length/diameter %1 to %2 and µ %3 to %4). The main window&apos;s formula is not changed by it.</source>
-        <translation>A rod&apos;s flux returns through air: its effective permeability µrod depends on its length over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn 1945, as in Fair-Rite&apos;s rod chart; valid for length/diameter %1 to %2 and µ %3 to %4). The main window&apos;s formula is not changed by it.</translation>
+        <source> — 但尺寸不可能 (but the core&apos;s shape is impossible: no figure)</source>
+        <translation> — but the core&apos;s shape is impossible: no figure</translation>
     </message>
 </context>
 <context>
@@ -443,46 +522,6 @@
     <message>
         <source>设置 (settings)</source>
         <translation>Settings</translation>
-    </message>
-    <message>
-        <source>线规系列</source>
-        <translation>Wire series</translation>
-    </message>
-    <message>
-        <source>Series of enamelled copper wire the standard wire is taken from</source>
-        <translation>Series of enamelled copper wire the standard wire is taken from</translation>
-    </message>
-    <message>
-        <source>AL 容差 ± (%)</source>
-        <translation>AL tolerance ± (%)</translation>
-    </message>
-    <message>
-        <source>Tolerance of AL, plus or minus percent</source>
-        <translation>Tolerance of AL, plus or minus percent</translation>
-    </message>
-    <message>
-        <source>工作温度 (°C)</source>
-        <translation>Temperature (°C)</translation>
-    </message>
-    <message>
-        <source>Operating temperature for the hot resistance, °C</source>
-        <translation>Operating temperature for the hot resistance, °C</translation>
-    </message>
-    <message>
-        <source>饱和磁通 Bs (mT)</source>
-        <translation>Saturation flux Bs (mT)</translation>
-    </message>
-    <message>
-        <source>Saturation flux density of the core material, mT</source>
-        <translation>Saturation flux density of the core material, mT</translation>
-    </message>
-    <message>
-        <source>%1; accepted %2</source>
-        <translation>%1; accepted %2</translation>
-    </message>
-    <message>
-        <source>• 不在范围内 (refused): %1</source>
-        <translation>• Refused: %1</translation>
     </message>
     <message>
         <source>详情计算 (this window&apos;s own figures)</source>
@@ -585,14 +624,6 @@
         <translation>Download the results</translation>
     </message>
     <message>
-        <source>%1 KB in %2 s</source>
-        <translation>%1 KB in %2 s</translation>
-    </message>
-    <message>
-        <source>; some rows have an error (see the error column)</source>
-        <translation>; some rows have an error (see the error column)</translation>
-    </message>
-    <message>
         <source>Language of the window&apos;s texts: %1.</source>
         <translation>Language of the window&apos;s texts: %1.</translation>
     </message>
@@ -603,6 +634,97 @@
     <message>
         <source>unknown language &quot;%1&quot;; the choices are %2</source>
         <translation>unknown language &quot;%1&quot;; the choices are %2</translation>
+    </message>
+    <message>
+        <source>或拖放到这里 (or drop the file here)</source>
+        <translation>or drop the file here</translation>
+    </message>
+    <message>
+        <source>再次运行 (run again)</source>
+        <translation>Run again</translation>
+    </message>
+    <message>
+        <source>Run the same file again, with the settings as they are now</source>
+        <translation>Run the same file again, with the settings as they are now</translation>
+    </message>
+    <message>
+        <source>取消 (cancel)</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Stop the table that is running</source>
+        <translation>Stop the table that is running</translation>
+    </message>
+    <message>
+        <source>%1: %2 行已读 (rows read), %3 已算 (computed), %4 出错 (in error)</source>
+        <translation>%1: %2 rows read, %3 computed, %4 in error</translation>
+    </message>
+    <message>
+        <source>: see the error column</source>
+        <translation>: see the error column</translation>
+    </message>
+    <message>
+        <source>; %1 KB in %2 s</source>
+        <translation>; %1 KB in %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>InputCheck</name>
+    <message>
+        <source>空白读作 0</source>
+        <translation>Empty, read as 0</translation>
+    </message>
+    <message>
+        <source>不是数字, 读作 0</source>
+        <translation>Not a number, read as 0</translation>
+    </message>
+    <message>
+        <source>全角字符</source>
+        <translation>Full-width characters</translation>
+    </message>
+    <message>
+        <source>逗号不是小数点</source>
+        <translation>Decimal comma</translation>
+    </message>
+    <message>
+        <source>只读了一部分</source>
+        <translation>Read in part</translation>
+    </message>
+    <message>
+        <source>单位只是注释</source>
+        <translation>The unit is only a note</translation>
+    </message>
+    <message>
+        <source>不是 R CORE</source>
+        <translation>Not R CORE</translation>
+    </message>
+    <message>
+        <source>按工字磁心计算</source>
+        <translation>Computed as a drum core</translation>
+    </message>
+    <message>
+        <source>须大于 0</source>
+        <translation>Must be above 0</translation>
+    </message>
+    <message>
+        <source>不可能的尺寸</source>
+        <translation>Impossible shape</translation>
+    </message>
+    <message>
+        <source>AL 取整</source>
+        <translation>AL rounding</translation>
+    </message>
+    <message>
+        <source>计算中止</source>
+        <translation>Calculation stopped</translation>
+    </message>
+    <message>
+        <source>旧设计的结果</source>
+        <translation>Results of an earlier design</translation>
+    </message>
+    <message>
+        <source> results of an earlier design (other inputs, another core type, or a stopped calculation): %1 computes them anew</source>
+        <translation> results of an earlier design (other inputs, another core type, or a stopped calculation): %1 computes them anew</translation>
     </message>
 </context>
 <context>
@@ -626,74 +748,6 @@
 </context>
 <context>
     <name>Report</name>
-    <message>
-        <source>core model</source>
-        <translation>core model</translation>
-    </message>
-    <message>
-        <source>A, mm</source>
-        <translation>A, mm</translation>
-    </message>
-    <message>
-        <source>B, mm</source>
-        <translation>B, mm</translation>
-    </message>
-    <message>
-        <source>C, mm</source>
-        <translation>C, mm</translation>
-    </message>
-    <message>
-        <source>D, mm</source>
-        <translation>D, mm</translation>
-    </message>
-    <message>
-        <source>E, mm</source>
-        <translation>E, mm</translation>
-    </message>
-    <message>
-        <source>F, mm</source>
-        <translation>F, mm</translation>
-    </message>
-    <message>
-        <source>pin length, mm</source>
-        <translation>pin length, mm</translation>
-    </message>
-    <message>
-        <source>pin pitch, mm</source>
-        <translation>pin pitch, mm</translation>
-    </message>
-    <message>
-        <source>maker</source>
-        <translation>maker</translation>
-    </message>
-    <message>
-        <source>permeability ue</source>
-        <translation>permeability ue</translation>
-    </message>
-    <message>
-        <source>wanted inductance, uH</source>
-        <translation>wanted inductance, uH</translation>
-    </message>
-    <message>
-        <source>AL, nH/N2</source>
-        <translation>AL, nH/N2</translation>
-    </message>
-    <message>
-        <source>turns</source>
-        <translation>turns</translation>
-    </message>
-    <message>
-        <source>largest wire diameter, mm</source>
-        <translation>largest wire diameter, mm</translation>
-    </message>
-    <message>
-        <source>DCR-max., ohm</source>
-        <translation>DCR-max., ohm</translation>
-    </message>
-    <message>
-        <source>copper weight, g</source>
-        <translation>copper weight, g</translation>
-    </message>
     <message>
         <source>%1 (field %2): </source>
         <translation>%1 (field %2): </translation>
@@ -766,11 +820,23 @@ Winding details (figures of their own, from the inputs as read below)
     </message>
     <message>
         <source>
-Second opinion from the rod&apos;s shape (rod permeability, Osborn 1945; Fair-Rite&apos;s rod chart)
+Input check (the main window&apos;s fields as that calculation read them)
 </source>
         <translation>
-Second opinion from the rod&apos;s shape (rod permeability, Osborn 1945; Fair-Rite&apos;s rod chart)
+Input check (the main window&apos;s fields as that calculation read them)
 </translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>error: %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>note: %1</translation>
+    </message>
+    <message>
+        <source>Current rating (%1)</source>
+        <translation>Current rating (%1)</translation>
     </message>
 </context>
 <context>
@@ -797,6 +863,185 @@ Second opinion from the rod&apos;s shape (rod permeability, Osborn 1945; Fair-Ri
     <message>
         <source>%1 refused (%2)</source>
         <translation>%1 refused (%2)</translation>
+    </message>
+    <message>
+        <source>AL 容差 ± (%)</source>
+        <translation>AL tolerance ± (%)</translation>
+    </message>
+    <message>
+        <source>Tolerance of AL, plus or minus percent</source>
+        <translation>Tolerance of AL, plus or minus percent</translation>
+    </message>
+    <message>
+        <source>工作温度 (°C)</source>
+        <translation>Temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Operating temperature for the hot resistance, °C</source>
+        <translation>Operating temperature for the hot resistance, °C</translation>
+    </message>
+    <message>
+        <source>饱和磁通 Bs (mT)</source>
+        <translation>Saturation flux Bs (mT)</translation>
+    </message>
+    <message>
+        <source>Saturation flux density of the core material, mT</source>
+        <translation>Saturation flux density of the core material, mT</translation>
+    </message>
+    <message>
+        <source>直流电流 (A)</source>
+        <translation>DC current (A)</translation>
+    </message>
+    <message>
+        <source>DC current through the winding; empty: no current rating. With a current the heat balance gives the working temperature</source>
+        <translation>DC current through the winding; empty: no current rating. With a current the heat balance gives the working temperature</translation>
+    </message>
+    <message>
+        <source>纹波电流 峰峰 (A)</source>
+        <translation>Ripple current p-p (A)</translation>
+    </message>
+    <message>
+        <source>Ripple current peak to peak, a triangle</source>
+        <translation>Ripple current peak to peak, a triangle</translation>
+    </message>
+    <message>
+        <source>开关频率 (kHz)</source>
+        <translation>Switching frequency (kHz)</translation>
+    </message>
+    <message>
+        <source>Switching frequency of the ripple, kHz</source>
+        <translation>Switching frequency of the ripple, kHz</translation>
+    </message>
+    <message>
+        <source>环境温度 (°C)</source>
+        <translation>Ambient temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Ambient temperature, °C</source>
+        <translation>Ambient temperature, °C</translation>
+    </message>
+    <message>
+        <source>漆包线耐热等级 (°C)</source>
+        <translation>Enamel thermal class (°C)</translation>
+    </message>
+    <message>
+        <source>Thermal class of the wire&apos;s enamel (IEC 60085), °C</source>
+        <translation>Thermal class of the wire&apos;s enamel (IEC 60085), °C</translation>
+    </message>
+    <message>
+        <source>%1; accepted %2</source>
+        <translation>%1; accepted %2</translation>
+    </message>
+    <message>
+        <source>• 不在范围内 (refused): %1</source>
+        <translation>• Refused: %1</translation>
+    </message>
+    <message>
+        <source>线规系列</source>
+        <translation>Wire series</translation>
+    </message>
+    <message>
+        <source>Series of enamelled copper wire the standard wire is taken from</source>
+        <translation>Series of enamelled copper wire the standard wire is taken from</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <source>rod model</source>
+        <translation>rod model</translation>
+    </message>
+    <message>
+        <source>drum model</source>
+        <translation>drum model</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3</source>
+        <translation>%1 %2 to %3</translation>
+    </message>
+    <message>
+        <source>形状 AL (nH/N2)</source>
+        <translation>Shape AL (nH/N2)</translation>
+    </message>
+    <message>
+        <source>AL from the core&apos;s shape, with the band of errors its validation measured</source>
+        <translation>AL from the core&apos;s shape, with the band of errors its validation measured</translation>
+    </message>
+    <message>
+        <source>AL 范围 (nH/N2)</source>
+        <translation>AL range (nH/N2)</translation>
+    </message>
+    <message>
+        <source>the AL the band allows: AL / (1 + highest error) to AL / (1 + lowest error)</source>
+        <translation>the AL the band allows: AL / (1 + highest error) to AL / (1 + lowest error)</translation>
+    </message>
+    <message>
+        <source>形状圈数</source>
+        <translation>Shape turns</translation>
+    </message>
+    <message>
+        <source>turns the wanted inductance needs with the shape&apos;s AL; in brackets, with the band&apos;s highest and lowest AL</source>
+        <translation>turns the wanted inductance needs with the shape&apos;s AL; in brackets, with the band&apos;s highest and lowest AL</translation>
+    </message>
+    <message>
+        <source>AL 比 (形状/快速)</source>
+        <translation>AL ratio (shape/quick)</translation>
+    </message>
+    <message>
+        <source>the shape&apos;s AL over the main window&apos;s formula (unrounded) for the same core</source>
+        <translation>the shape&apos;s AL over the main window&apos;s formula (unrounded) for the same core</translation>
+    </message>
+    <message>
+        <source>有效磁导率</source>
+        <translation>Effective permeability</translation>
+    </message>
+    <message>
+        <source>AL x winding length / (µ0 x the ferrite section under the winding); rod: µrod = µ / (1 + N (µ - 1))</source>
+        <translation>AL x winding length / (µ0 x the ferrite section under the winding); rod: µrod = µ / (1 + N (µ - 1))</translation>
+    </message>
+    <message>
+        <source>模型上下限 (nH/N2)</source>
+        <translation>Model bounds (nH/N2)</translation>
+    </message>
+    <message>
+        <source>drum: AL with the air return over the length D and over the winding width F; the model lies between</source>
+        <translation>drum: AL with the air return over the length D and over the winding width F; the model lies between</translation>
+    </message>
+    <message>
+        <source>超出模型范围 (outside the %1&apos;s range): %2</source>
+        <translation>Outside the %1&apos;s range: %2</translation>
+    </message>
+    <message>
+        <source>⚠ 两个 AL 相差超过 %1 %: 主窗口公式的 AL 是形状估计的 %2 倍 (the two AL figures differ by more than %1 %: the main window&apos;s AL is %2 times the %3&apos;s; the main window&apos;s formula treats the core as a closed ring of the material, while an open core&apos;s flux returns through air)</source>
+        <translation>⚠ The two AL figures differ by more than %1 %: the main window&apos;s AL is %2 times the %3&apos;s; the main window&apos;s formula treats the core as a closed ring of the material, while an open core&apos;s flux returns through air</translation>
+    </message>
+    <message>
+        <source>⚠ 两个 AL 相差超过 %1 %: 形状估计是主窗口公式 AL 的 %2 倍 (the two AL figures differ by more than %1 %: the %3&apos;s AL is %2 times the main window&apos;s; the main window&apos;s formula treats the core as a closed ring of the material, while an open core&apos;s flux returns through air)</source>
+        <translation>⚠ The two AL figures differ by more than %1 %: the %3&apos;s AL is %2 times the main window&apos;s; the main window&apos;s formula treats the core as a closed ring of the material, while an open core&apos;s flux returns through air</translation>
+    </message>
+    <message>
+        <source>棒形磁心的第二估计 (second opinion from the rod&apos;s shape)</source>
+        <translation>Second opinion from the rod&apos;s shape</translation>
+    </message>
+    <message>
+        <source>A rod&apos;s flux returns through air: its effective permeability µrod depends on its length over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn 1945, as in Fair-Rite&apos;s rod chart; valid for %1). The main window&apos;s formula is not changed by it.</source>
+        <translation>A rod&apos;s flux returns through air: its effective permeability µrod depends on its length over its diameter (demagnetising factor of a prolate spheroid, J. A. Osborn 1945, as in Fair-Rite&apos;s rod chart; valid for %1). The main window&apos;s formula is not changed by it.</translation>
+    </message>
+    <message>
+        <source>工字磁心的第二估计 (second opinion from the drum&apos;s shape)</source>
+        <translation>Second opinion from the drum&apos;s shape</translation>
+    </message>
+    <message>
+        <source>A drum&apos;s flux returns through air, so its AL levels off as µ grows: the ferrite&apos;s reluctance in series with the air return of the drum&apos;s envelope (demagnetising factor of a spheroid, J. A. Osborn 1945; valid for %1). The main window&apos;s formula is not changed by it.</source>
+        <translation>A drum&apos;s flux returns through air, so its AL levels off as µ grows: the ferrite&apos;s reluctance in series with the air return of the drum&apos;s envelope (demagnetising factor of a spheroid, J. A. Osborn 1945; valid for %1). The main window&apos;s formula is not changed by it.</translation>
+    </message>
+    <message>
+        <source>误差带 (band) %1: measured against %2</source>
+        <translation>Band %1: measured against %2</translation>
+    </message>
+    <message>
+        <source>形状模型没有 AL, 未写入 (the shape model gives no AL for this core: see why above)</source>
+        <translation>The shape model gives no AL for this core, nothing was written: see why above</translation>
     </message>
 </context>
 <context>

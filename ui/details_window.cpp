@@ -5,7 +5,7 @@
 #include "placement.hpp"
 #include "view/current_lines.hpp"
 #include "view/details_report.hpp"
-#include "view/text.hpp"
+#include "calc/text.hpp"
 #include "view/window_description.hpp"
 #include "widgets.hpp"
 #include "winding_drawing.hpp"

@@ -1,7 +1,7 @@
 #include "language.hpp"
 
 #include "view/front_texts.hpp"
-#include "view/text.hpp"
+#include "calc/text.hpp"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

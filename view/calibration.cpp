@@ -3,7 +3,7 @@
 #include "calc/failure.hpp"
 #include "calc/number_text.hpp"
 #include "calc/winding_details.hpp"
-#include "text.hpp"
+#include "calc/text.hpp"
 
 #include <optional>
 
@@ -33,19 +33,27 @@ CalibrationOutcome applyCalibration(FieldSet& fields, std::string_view measuredU
     try {
         const double al = calibratedAl(*measured, *turns);
         if (formatFixed(al, Pattern::OneDecimal) == "0.0") {
-            return {false, filled(translate("Calibration", "AL = %1 nH/N2 显示为 0.0, 未写入 "
-                                                           "(would show as 0.0; check the entries)"),
-                                  {shortestText(al)})};
+            return {false, alShowsZeroText(al)};
         }
         writeCalibratedAl(fields, *measured, *turns);
     } catch (const CommandFailure&) {
         return {false, translate("Calibration", "AL 超出范围, 未写入 (AL beyond the range of a "
                                                 "number; check the entries)")};
     }
-    return {true, filled(translate("Calibration",
-                                   "AL = %1 nH/N2 已写入 (written to AL). Enter in 电感量 recomputes "
-                                   "the turns; 计算 recomputes AL from 磁导率Ue."),
-                         {fields.text(field::kAl)})};
+    return {true, alWrittenText(fields, {})};
+}
+
+std::string alShowsZeroText(double al) {
+    return filled(translate("Calibration", "AL = %1 nH/N2 显示为 0.0, 未写入 (would show as 0.0; "
+                                           "check the entries)"),
+                  {shortestText(al)});
+}
+
+std::string alWrittenText(const FieldSet& fields, std::string_view source) {
+    // "%1": the AL as field 18 shows it; "%2": where it came from, or nothing.
+    return filled(translate("Calibration", "AL = %1 nH/N2%2 已写入 (written to AL). Enter in 电感量 "
+                                           "recomputes the turns; 计算 recomputes AL from 磁导率Ue."),
+                  {fields.text(field::kAl), source});
 }
 
 } // namespace coilwind

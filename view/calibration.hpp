@@ -19,4 +19,9 @@ struct CalibrationOutcome {
 CalibrationOutcome applyCalibration(FieldSet& fields, std::string_view measuredUhText,
                                     std::string_view turnsText);
 
+// The words of writing an AL into field 18, from the calibration or from the shape model: refused
+// because it would show as 0.0, or written, with where it came from (" (drum model)", or empty).
+std::string alShowsZeroText(double al);
+std::string alWrittenText(const FieldSet& fields, std::string_view source);
+
 } // namespace coilwind

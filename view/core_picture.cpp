@@ -1,6 +1,6 @@
 #include "core_picture.hpp"
 
-#include "text.hpp"
+#include "calc/text.hpp"
 
 namespace coilwind {
 

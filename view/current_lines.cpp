@@ -3,6 +3,7 @@
 #include "calc/constants.hpp"
 #include "calc/number_text.hpp"
 #include "calc/settings_limits.hpp"
+#include "calc/text.hpp"
 #include "view/details_settings.hpp"
 
 namespace coilwind {
@@ -16,9 +17,8 @@ std::string ratedRise() {
     return shortestText(kRatedRiseK) + " K";
 }
 
-const std::string& ratedCaption() {
-    static const std::string caption = "额定电流 ΔT=" + shortestText(kRatedRiseK) + "K (A)";
-    return caption;
+std::string ratedCaption() {
+    return filled(translate("Current", "额定电流 ΔT=%1K (A)"), {shortestText(kRatedRiseK)});
 }
 
 } // namespace
@@ -36,7 +36,7 @@ std::vector<DetailsLine> currentLines(const std::optional<CurrentRating>& rating
             return std::optional<std::string>();
         }
         if (rating->runaway) {
-            return std::optional<std::string>("热失控 (runaway)");
+            return std::optional<std::string>(translate("Current", "热失控 (runaway)"));
         }
         return figureText(*((*rating).*member), pattern);
     };
@@ -45,50 +45,54 @@ std::vector<DetailsLine> currentLines(const std::optional<CurrentRating>& rating
         if (const auto& s = rating->strands) {
             strands = std::to_string(s->strands) + " × " + std::string(s->strand.designation) +
                       ", Ø " + figureText(s->bundleMm, Pattern::ThreeDecimals).value_or("?") +
-                      " mm, " + (s->fits ? "绕得下 (fits)" : "绕不下 (does not fit)");
+                      " mm, " +
+                      (s->fits ? translate("Current", "绕得下 (fits)")
+                               : translate("Current", "绕不下 (does not fit)"));
         } else {
-            strands = "不需要 (not needed)";
+            strands = translate("Details", "不需要 (not needed)");
         }
     }
     return {
-        {"skin-depth", "集肤深度 (mm)",
-         "copper's skin depth at the switching frequency and the winding's temperature",
+        {"skin-depth", translate("Current", "集肤深度 (mm)"), translate("Current", "copper's skin depth at the switching frequency and the winding's temperature"),
          figure(&CurrentRating::skinDepthMm, Pattern::ThreeDecimals)},
-        {"ac-factor", "交流电阻系数",
-         "AC over DC resistance for the triangular ripple: Dowell's layer model, odd harmonics",
+        {"ac-factor", translate("Current", "交流电阻系数"), translate("Current", "AC over DC resistance for the triangular ripple: Dowell's layer model, odd harmonics"),
          figure(&CurrentRating::acFactor, Pattern::ThreeDecimals)},
-        {"dc-loss", "直流铜损 (W)", "DC current² × hot resistance",
+        {"dc-loss", translate("Current", "直流铜损 (W)"), translate("Current", "DC current² × hot resistance"),
          figure(&CurrentRating::dcLossW, Pattern::FourDecimals)},
-        {"ac-loss", "交流铜损 (W)", "ripple RMS² × hot resistance × AC factor",
+        {"ac-loss", translate("Current", "交流铜损 (W)"), translate("Current", "ripple RMS² × hot resistance × AC factor"),
          figure(&CurrentRating::acLossW, Pattern::FourDecimals)},
-        {"loss", "总铜损 (W)", "DC plus AC copper loss",
+        {"loss", translate("Current", "总铜损 (W)"), translate("Current", "DC plus AC copper loss"),
          figure(&CurrentRating::lossW, Pattern::FourDecimals)},
-        {"surface", "散热面积 (cm²)", "outer surface of the wound part that sheds the heat",
+        {"surface", translate("Current", "散热面积 (cm²)"), translate("Current", "outer surface of the wound part that sheds the heat"),
          figure(&CurrentRating::surfaceCm2, Pattern::ThreeDecimals)},
-        {"rise", "温升 (K)", "estimate: " + riseLaw() + ", still air (the Amidon formula)",
+        {"rise", translate("Current", "温升 (K)"),
+         filled(translate("Current", "estimate: %1, still air (the Amidon formula)"), {riseLaw()}),
          balance(&CurrentRating::riseK, Pattern::OneDecimal)},
-        {"hot-temperature", "线圈温度 (°C)", "ambient plus rise: the heat balance's fixed point",
+        {"hot-temperature", translate("Current", "线圈温度 (°C)"), translate("Current", "ambient plus rise: the heat balance's fixed point"),
          balance(&CurrentRating::hotC, Pattern::OneDecimal)},
-        {"hot-resistance", "热态电阻 (Ω)", "DC resistance at the winding's temperature",
+        {"hot-resistance", translate("Current", "热态电阻 (Ω)"), translate("Current", "DC resistance at the winding's temperature"),
          balance(&CurrentRating::hotResistanceOhm, Pattern::FourDecimals)},
         {"rated-current", ratedCaption(),
-         "estimate: the DC current that warms the part by " + ratedRise() +
-             ", as data sheets rate it",
+         filled(translate("Current",
+                          "estimate: the DC current that warms the part by %1, as data sheets rate it"),
+                {ratedRise()}),
          figure(&CurrentRating::ratedCurrentA, Pattern::ThreeDecimals)},
-        {"peak-current", "峰值电流 (A)", "DC + ripple / 2, against the saturation estimate",
+        {"peak-current", translate("Current", "峰值电流 (A)"), translate("Current", "DC + ripple / 2, against the saturation estimate"),
          figure(&CurrentRating::peakCurrentA, Pattern::ThreeDecimals)},
-        {"strands", "建议绞线",
-         "when the wire is thicker than two skin depths: strands of the thickest size under two "
-         "skin depths with the same copper area, bundle diameter, whether it fits",
+        {"strands", translate("Current", "建议绞线"), translate("Current", "when the wire is thicker than two skin depths: strands of the thickest size under two "
+         "skin depths with the same copper area, bundle diameter, whether it fits"),
          strands},
     };
 }
 
 std::string currentExplanation() {
-    return "With a DC current set above: skin depth, the ripple's AC resistance factor (Dowell's "
-           "layer model), copper losses, the still-air temperature rise " +
-           riseLaw() + " and its heat balance, the rated current for a " + ratedRise() +
-           " rise. Estimates of the details, not the main window's results.";
+    // "%1": the rise law; "%2": the rated current's rise.
+    return filled(translate("Current",
+                            "With a DC current set above: skin depth, the ripple's AC resistance "
+                            "factor (Dowell's layer model), copper losses, the still-air "
+                            "temperature rise %1 and its heat balance, the rated current for a %2 "
+                            "rise. Estimates of the details, not the main window's results."),
+                  {riseLaw(), ratedRise()});
 }
 
 std::string currentSettingsSummary(const CurrentSettings& settings) {
@@ -107,7 +111,7 @@ std::string heatBalanceNote(const WindingDetails& details) {
         return {};
     }
     return " (" + figureText(*details.heatBalanceC, Pattern::OneDecimal).value_or("?") +
-           " °C, 热平衡 heat balance)";
+           translate("Current", " °C, 热平衡 heat balance)");
 }
 
 } // namespace coilwind

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/text_mark.hpp"
+#include "calc/text.hpp"
 
 #include "calc/current_rating.hpp"
 #include "view/details_lines.hpp"

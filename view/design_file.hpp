@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/text.hpp"
+#include "calc/text.hpp"
 
 // Design files (*.coilwind): one design as the window shows it, in JSON, written and read the same
 // way by the desktop and the page. The format is described in docs/design-file.md and

@@ -1,6 +1,6 @@
 #include "design_sheet.hpp"
 
-#include "view/text.hpp"
+#include "calc/text.hpp"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include "calc/constants.hpp"
 #include "calc/core_type.hpp"
 #include "calc/step_table.hpp"
-#include "text.hpp"
+#include "calc/text.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include "calc/failure.hpp"
 #include "calc/step_table.hpp"
 #include "shown_text.hpp"
-#include "text.hpp"
+#include "calc/text.hpp"
 
 #include <algorithm>
 #include <span>
@@ -60,7 +60,8 @@ DetailsView viewDetails(const FieldSet& fields, std::string_view coreTypeText,
     // The calculation completed, but on a shape no core has: the figures below say why not.
     if (!view.status.stopped && std::any_of(view.checks.begin(), view.checks.end(),
                                             [](const CheckLine& line) { return line.shape; })) {
-        view.status.outcome += " — 但尺寸不可能 (but the core's shape is impossible: no figure)";
+        view.status.outcome +=
+            translate("Details", " — 但尺寸不可能 (but the core's shape is impossible: no figure)");
     }
     view.earlierDesign = record.earlierDesignResults(fields);
     const MemoryFieldSet calculated = record.inputsAsCalculated(fields);

@@ -2,7 +2,7 @@
 
 #include "calc/number_text.hpp"
 #include "shown_text.hpp"
-#include "text.hpp"
+#include "calc/text.hpp"
 
 #include <limits>
 

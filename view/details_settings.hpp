@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/settings_limits.hpp"
-#include "calc/text_mark.hpp"
+#include "calc/text.hpp"
 #include "calc/winding_details.hpp"
 
 #include <functional>

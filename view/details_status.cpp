@@ -1,7 +1,7 @@
 #include "details_status.hpp"
 
 #include "shown_text.hpp"
-#include "text.hpp"
+#include "calc/text.hpp"
 #include "window_description.hpp"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "front_texts.hpp"
 
-#include "text.hpp"
+#include "calc/text.hpp"
 
 #include <algorithm>
 #include <array>

@@ -8,7 +8,7 @@ namespace coilwind {
 
 // The texts the front ends show around the calculation, each once for both: the main window's
 // title and menu, the details' groups, captions, buttons and their tooltips, and the page's own
-// controls. A front end asks by key and gets the text in the chosen language (view/text.hpp).
+// controls. A front end asks by key and gets the text in the chosen language (calc/text.hpp).
 struct FrontText {
     std::string_view key;     // "copy", "settings", ...: the page's element id where it has one
     std::string_view text;    // the program's own text, a literal marked for the catalogue

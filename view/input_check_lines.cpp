@@ -2,6 +2,8 @@
 
 #include "window_description.hpp"
 
+#include "calc/text.hpp"
+
 #include <algorithm>
 
 namespace coilwind {
@@ -10,7 +12,7 @@ namespace {
 // A field as its caption names it, without the unit: "电感量" for "电感量 (uH)".
 std::string captionLabel(FieldIndex index) {
     if (index == kCoreTypeBox) {
-        return "磁心类型";
+        return translate("Details", "磁心类型");
     }
     const auto controls = windowDescription();
     const auto caption = std::find_if(controls.begin(), controls.end(), [&](const auto& control) {
@@ -19,7 +21,8 @@ std::string captionLabel(FieldIndex index) {
     if (caption == controls.end()) {
         return shortFieldLabel(index);
     }
-    std::string_view text = caption->caption;
+    const std::string shown = captionText(*caption);
+    std::string_view text = shown;
     text = text.substr(0, text.find('('));
     while (!text.empty() && text.back() == ' ') {
         text.remove_suffix(1);
@@ -35,7 +38,8 @@ std::vector<CheckLine> inputCheckLines(const FieldSet& fields, std::string_view 
     for (const InputFinding& finding : checkInputs(fields, coreTypeText, record, captionLabel)) {
         lines.push_back({keyName(finding.key), severityOf(finding.key) == Severity::Error,
                          isShapeFinding(finding.key),
-                         std::string(findingCaption(finding.key)) + ": " + finding.message});
+                         translate("InputCheck", findingCaption(finding.key).data()) + ": " +
+                             finding.message});
     }
     return lines;
 }

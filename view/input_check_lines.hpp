@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/text_mark.hpp"
+#include "calc/text.hpp"
 
 #include "calc/calculation_record.hpp"
 #include "calc/field_set.hpp"

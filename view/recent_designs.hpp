@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/text.hpp"
+#include "calc/text.hpp"
 
 // The last designs calculated, newest first, kept on the user's machine only (the desktop's data
 // folder, the page's local storage) in a small JSON file of their own. Toolkit-free: the front

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/text_mark.hpp"
+#include "calc/text.hpp"
 
 #include "calc/calculation_record.hpp"
 #include "calc/field_set.hpp"
@@ -20,7 +20,7 @@ namespace coilwind {
 // for the core type, always the same lines (values where the model gives figures), and a note:
 // why the model gives none, or the warning when its AL and the main window's disagree.
 struct ShapeOpinionView {
-    std::string_view title;
+    std::string title;
     std::string explanation; // what the model is and where it holds
     std::vector<DetailsLine> lines;
     std::optional<std::string> validation; // the band and what it was measured against

@@ -1,7 +1,7 @@
 #include "winding_section.hpp"
 
 #include "details_lines.hpp"
-#include "text.hpp"
+#include "calc/text.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "window_description.hpp"
 
 #include "calc/field_table.hpp"
-#include "text.hpp"
+#include "calc/text.hpp"
 
 #include <array>
 

@@ -72,7 +72,7 @@ inline constexpr int kClientHeightTwips = 9015;
 // (a later sibling is drawn on top of an earlier one).
 std::span<const ControlDescription> windowDescription();
 
-// A control's caption and tooltip as the user reads them, in the chosen language (view/text.hpp);
+// A control's caption and tooltip as the user reads them, in the chosen language (calc/text.hpp);
 // the description itself holds the window's own texts.
 std::string captionText(const ControlDescription& control);
 std::string toolTipText(const ControlDescription& control);

@@ -16,7 +16,7 @@
 #include "view/current_lines.hpp"
 #include "view/field_help.hpp"
 #include "view/front_texts.hpp"
-#include "view/text.hpp"
+#include "calc/text.hpp"
 #include "view/winding_section.hpp"
 #include "view/window_description.hpp"
 #include "web/json_writer.hpp"

@@ -5,7 +5,7 @@
 #include "view/details_report.hpp"
 #include "view/details_settings.hpp"
 #include "view/front_texts.hpp"
-#include "view/text.hpp"
+#include "calc/text.hpp"
 #include "view/window_description.hpp"
 
 #include <gtest/gtest.h>
