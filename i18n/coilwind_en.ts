@@ -667,6 +667,46 @@
         <source>; %1 KB in %2 s</source>
         <translation>; %1 KB in %2 s</translation>
     </message>
+    <message>
+        <source>已取消 (cancelled)</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+O; or drop a .coilwind file on the page</source>
+        <translation>Ctrl+O; or drop a .coilwind file on the page</translation>
+    </message>
+    <message>
+        <source>usage: coilwind --sheet OUT.pdf [--paper a4|letter] [DESIGN.coilwind]</source>
+        <translation>usage: coilwind --sheet OUT.pdf [--paper a4|letter] [DESIGN.coilwind]</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter, not &quot;%1&quot;</source>
+        <translation>--paper takes a4 or letter, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>cannot paint the page</source>
+        <translation>cannot paint the page</translation>
+    </message>
+    <message>
+        <source>cannot finish the page</source>
+        <translation>cannot finish the page</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>the picture is cut off</source>
+        <translation>the picture is cut off</translation>
+    </message>
+    <message>
+        <source>cannot keep the recent designs in %1: %2</source>
+        <translation>cannot keep the recent designs in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>InputCheck</name>

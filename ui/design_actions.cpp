@@ -1,5 +1,7 @@
 #include "design_actions.hpp"
 
+#include "language.hpp"
+
 #include "calc/commands.hpp"
 #include "design_sheet.hpp"
 #include "details_window.hpp"
@@ -275,8 +277,8 @@ void DesignActions::storeRecent() {
     QDir().mkpath(QFileInfo(recentFile_).absolutePath());
     QString reason;
     if (!writeWhole(recentFile_, writeRecent(recent_), reason)) {
-        qWarning("coilwind: cannot keep the recent designs in %s: %s", qUtf8Printable(recentFile_),
-                 qUtf8Printable(reason));
+        qWarning("coilwind: %s",
+                 qUtf8Printable(frontQText("recent-not-kept").arg(recentFile_, reason)));
     }
 }
 

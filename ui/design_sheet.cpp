@@ -1,5 +1,7 @@
 #include "design_sheet.hpp"
 
+#include "language.hpp"
+
 #include "design_actions.hpp"
 #include "details_window.hpp"
 #include "main_window.hpp"
@@ -77,7 +79,7 @@ QString paintDesignSheet(MainWindow& window, QPagedPaintDevice& device) {
     device.setPageOrientation(QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&device)) {
-        return QStringLiteral("cannot paint the page");
+        return frontQText("sheet-cannot-paint");
     }
     const QRect page = painter.viewport();
     const double points = device.logicalDpiY() / 72.0; // device pixels per point
@@ -128,7 +130,7 @@ QString paintDesignSheet(MainWindow& window, QPagedPaintDevice& device) {
     drawing.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     painter.restore();
     if (!painter.end()) {
-        return QStringLiteral("cannot finish the page");
+        return frontQText("sheet-cannot-finish");
     }
     return {};
 }
@@ -143,7 +145,7 @@ QString writeDesignSheet(MainWindow& window, const QString& pdfPath,
     pdf.setTitle(qstring(sheetHeading(design, {}).front()));
     pdf.setCreator(qstring(std::string(programVersion())));
     const QString problem = paintDesignSheet(window, pdf);
-    return problem.isEmpty() ? problem : QStringLiteral("cannot write ") + pdfPath;
+    return problem.isEmpty() ? problem : frontQText("sheet-cannot-write").arg(pdfPath);
 }
 
 int runSheetCommand(const QStringList& arguments) {
@@ -154,15 +156,14 @@ int runSheetCommand(const QStringList& arguments) {
         if (name == QStringLiteral("letter")) {
             paper = QPageSize::Letter;
         } else if (name != QStringLiteral("a4")) {
-            std::fprintf(stderr, "coilwind: --paper takes a4 or letter, not \"%s\"\n",
-                         qUtf8Printable(name));
+            std::fprintf(stderr, "coilwind: %s\n",
+                         qUtf8Printable(frontQText("sheet-paper").arg(name)));
             return 2;
         }
         rest.remove(at, 2);
     }
     if (rest.size() < 1 || rest.size() > 2) {
-        std::fputs("usage: coilwind --sheet OUT.pdf [--paper a4|letter] [DESIGN.coilwind]\n",
-                   stderr);
+        std::fprintf(stderr, "%s\n", qUtf8Printable(frontQText("sheet-usage")));
         return 2;
     }
     MainWindow window;

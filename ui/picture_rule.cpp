@@ -1,5 +1,7 @@
 #include "picture_rule.hpp"
 
+#include "language.hpp"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -43,7 +45,7 @@ QImage readImage(const QString& path, QString* error) {
     const QByteArray data = file.readAll();
     if (looksTruncated(data)) {
         if (error != nullptr) {
-            *error = QStringLiteral("the picture is cut off");
+            *error = frontQText("picture-cut-off");
         }
         return {};
     }

@@ -49,6 +49,9 @@ constexpr std::array kTexts{
     FrontText{"csv-progress", QT_TRANSLATE_NOOP("Front", "CSV 进度 (progress)"), {}},
     FrontText{"csv-download", QT_TRANSLATE_NOOP("Front", "下载结果 (download the results)"), {}},
     FrontText{"csv-drop", QT_TRANSLATE_NOOP("Front", "或拖放到这里 (or drop the file here)"), {}},
+    FrontText{"csv-cancelled", QT_TRANSLATE_NOOP("Front", "已取消 (cancelled)"), {}},
+    FrontText{"design-save", {}, QT_TRANSLATE_NOOP("Front", "Ctrl+S")},
+    FrontText{"design-open", {}, QT_TRANSLATE_NOOP("Front", "Ctrl+O; or drop a .coilwind file on the page")},
     FrontText{"csv-rerun", QT_TRANSLATE_NOOP("Front", "再次运行 (run again)"),
               QT_TRANSLATE_NOOP("Front", "Run the same file again, with the settings as they are now")},
     FrontText{"csv-cancel", QT_TRANSLATE_NOOP("Front", "取消 (cancel)"),
@@ -58,6 +61,15 @@ constexpr std::array kTexts{
     FrontText{"csv-row-errors", QT_TRANSLATE_NOOP("Front", ": see the error column"), {}},
     // "%1": the result's size in KB; "%2": the seconds it took.
     FrontText{"csv-done", QT_TRANSLATE_NOOP("Front", "; %1 KB in %2 s"), {}},
+    // The design sheet's command and its faults. "%1": the paper named; the file's name.
+    FrontText{"sheet-usage", QT_TRANSLATE_NOOP("Front", "usage: coilwind --sheet OUT.pdf [--paper a4|letter] [DESIGN.coilwind]"), {}},
+    FrontText{"sheet-paper", QT_TRANSLATE_NOOP("Front", "--paper takes a4 or letter, not \"%1\""), {}},
+    FrontText{"sheet-cannot-paint", QT_TRANSLATE_NOOP("Front", "cannot paint the page"), {}},
+    FrontText{"sheet-cannot-finish", QT_TRANSLATE_NOOP("Front", "cannot finish the page"), {}},
+    FrontText{"sheet-cannot-write", QT_TRANSLATE_NOOP("Front", "cannot write %1"), {}},
+    FrontText{"picture-cut-off", QT_TRANSLATE_NOOP("Front", "the picture is cut off"), {}},
+    // "%1": the file; "%2": the system's reason.
+    FrontText{"recent-not-kept", QT_TRANSLATE_NOOP("Front", "cannot keep the recent designs in %1: %2"), {}},
     // The command line: "%1" lists the language codes; the value's name in the help.
     FrontText{"lang-option", QT_TRANSLATE_NOOP("Front", "Language of the window's texts: %1."), {}},
     FrontText{"lang-value", QT_TRANSLATE_NOOP("Front", "code"), {}},

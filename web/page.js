@@ -1125,7 +1125,7 @@
       if (!worker) return;
       worker.terminate();
       worker = null;
-      for (const job of pending.values()) job.reject(Object.assign(new Error('已取消 (cancelled)'), { cancelled: true }));
+      for (const job of pending.values()) job.reject(Object.assign(new Error(description.texts['csv-cancelled'].text), { cancelled: true }));
       pending.clear();
     }
     const [bar, status, link, chooser, rerun, stop, drop] = ['csv-progress', 'csv-status', 'csv-download',
