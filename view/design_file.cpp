@@ -1,5 +1,7 @@
 #include "design_file.hpp"
 
+#include "view/details_settings.hpp"
+
 #include "calc/core_type.hpp"
 #include "calc/number_text.hpp"
 #include "calc/winding_details.hpp"
@@ -31,20 +33,18 @@ std::string seriesKeys() {
 }
 
 // The key of each setting is also the name of its box in both front ends.
-const std::array kSettings{
-    DesignSetting{"series", [] { return std::string(seriesKey(DetailsSettings{}.series)); },
-                  isSeriesKey, "a wire series"},
-    DesignSetting{"alTolerance",
-                  [] { return shortestText(DetailsSettings{}.alTolerancePercent); },
-                  nullptr,
-                  {}},
-    DesignSetting{
-        "temperature", [] { return shortestText(DetailsSettings{}.temperatureC); }, nullptr, {}},
-    DesignSetting{"saturationFlux",
-                  [] { return shortestText(DetailsSettings{}.saturationFluxMt); },
-                  nullptr,
-                  {}},
-};
+const std::vector<DesignSetting>& settingsTable() {
+    static const std::vector<DesignSetting> table = [] {
+        std::vector<DesignSetting> settings{{"series",
+                                             std::string(seriesKey(DetailsSettings{}.series)),
+                                             isSeriesKey, "a wire series"}};
+        for (const NumberSetting& setting : numberSettings()) {
+            settings.push_back({setting.text.name, defaultSettingText(setting), nullptr, {}});
+        }
+        return settings;
+    }();
+    return table;
+}
 
 constexpr std::array<std::pair<PictureMode, std::string_view>, 2> kPictureModes{{
     {PictureMode::Core, "core"},
@@ -94,7 +94,7 @@ std::string write(const Design& design, std::string_view indent, std::size_t* re
     key("," + one, "settings");
     out += "{";
     bool first = true;
-    for (const DesignSetting& setting : kSettings) {
+    for (const DesignSetting& setting : settingsTable()) {
         const auto found = design.settings.find(setting.key);
         if (found == design.settings.end()) {
             continue;
@@ -290,10 +290,11 @@ private:
             const std::string& name = member.first;
             const json::Value& text = member.second;
             const std::string key = "settings." + name;
+            const std::vector<DesignSetting>& settings = settingsTable();
             const auto setting =
-                std::find_if(kSettings.begin(), kSettings.end(),
+                std::find_if(settings.begin(), settings.end(),
                              [&](const DesignSetting& s) { return s.key == name; });
-            if (setting == kSettings.end()) {
+            if (setting == settings.end()) {
                 // Settings come and go between versions of the same format: never a refusal.
                 leftOut_.push_back(key);
                 continue;
@@ -373,7 +374,7 @@ std::string_view programVersion() {
 }
 
 std::span<const DesignSetting> designSettings() {
-    return kSettings;
+    return settingsTable();
 }
 
 std::string& Design::field(FieldIndex index) {
@@ -390,8 +391,8 @@ Design startupDesign() {
         design.fields[slot] = std::string(kFields[slot].startupText);
     }
     design.coreType = std::string(kDrumCoreText);
-    for (const DesignSetting& setting : kSettings) {
-        design.settings[std::string(setting.key)] = setting.defaultText();
+    for (const DesignSetting& setting : settingsTable()) {
+        design.settings[std::string(setting.key)] = setting.defaultText;
     }
     return design;
 }

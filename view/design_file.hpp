@@ -38,13 +38,13 @@ std::string_view programVersion();
 // refused text too, so that opening shows what was saved), or for a choice its key.
 struct DesignSetting {
     std::string_view key;                   // the member's name in "settings"
-    std::string (*defaultText)();           // what the box shows at start-up
+    std::string defaultText;                // what the box shows at start-up
     bool (*accepts)(std::string_view text); // for a choice: a key this build knows; else null
     std::string_view expected;              // what `accepts` wants, for the refusal
 };
 
-// Every setting a design file holds, in the order it is written. A setting joins with one line
-// here; a file without it opens with its start-up text.
+// Every setting a design file holds, in the order it is written: the series, then the details'
+// number settings (view/details_settings). A file without one opens with its start-up text.
 std::span<const DesignSetting> designSettings();
 
 struct Design {

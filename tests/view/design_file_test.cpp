@@ -42,10 +42,15 @@ Design everyTextChanged() {
     }
     design.coreType = "R CORE";
     design.pictureMode = PictureMode::Inductance;
-    design.settings = {{"series", "awg-heavy"},
-                       {"temperature", "-300"},
-                       {"alTolerance", "abc"},
-                       {"saturationFlux", ""}};
+    design.settings = startupDesign().settings;
+    for (const auto& [key, text] : {std::pair{"series", "awg-heavy"},
+                                    {"temperature", "-300"},
+                                    {"alTolerance", "abc"},
+                                    {"saturationFlux", ""},
+                                    {"dcCurrent", "1.5"},
+                                    {"enamelClass", "x"}}) {
+        design.settings.at(key) = text;
+    }
     return design;
 }
 
@@ -168,15 +173,15 @@ TEST(DesignFile, NewerVersionOpensWhatItCanWithANote) {
 }
 
 TEST(DesignFile, SettingsOpenWithTheirStartupTextWhenMissingAndUnknownOnesAreNoted) {
-    std::string file = replaced(startupFile(), "\"temperature\": \"100\"", "\"ripple\": \"20\"");
+    std::string file = replaced(startupFile(), "\"temperature\": \"100\"", "\"fanSpeed\": \"20\"");
     file = replaced(file, "\"alTolerance\": \"25\"", "\"alTolerance\": \"10\"");
     const DesignReading reading = readDesign(file);
     ASSERT_TRUE(reading.design) << reading.problem;
     EXPECT_EQ(reading.design->settings.at("temperature"), "100");
     EXPECT_EQ(reading.design->settings.at("alTolerance"), "10");
     EXPECT_EQ(reading.notes,
-              std::vector<std::string>{"left out, unknown to this version: settings.ripple"});
-    EXPECT_NE(openNotesText("a.coilwind", reading).find("settings.ripple"), std::string::npos);
+              std::vector<std::string>{"left out, unknown to this version: settings.fanSpeed"});
+    EXPECT_NE(openNotesText("a.coilwind", reading).find("settings.fanSpeed"), std::string::npos);
 }
 
 TEST(DesignFile, DamagedLinksAreRefusedWithTheirReason) {
