@@ -465,10 +465,6 @@
         <translation>resistance at the temperature set above, or with a current at the heat balance&apos;s, %1 /K</translation>
     </message>
     <message>
-        <source>What the main window read differently from what was typed, or could not compute, at the last calculation</source>
-        <translation>What the main window read differently from what was typed, or could not compute, at the last calculation</translation>
-    </message>
-    <message>
         <source>用作AL</source>
         <translation>Use as AL</translation>
     </message>
@@ -530,10 +526,6 @@
     <message>
         <source>Computed here from the fields and the settings; not the main window&apos;s results</source>
         <translation>Computed here from the fields and the settings; not the main window&apos;s results</translation>
-    </message>
-    <message>
-        <source>棒形磁心的第二估计 (second opinion from the rod&apos;s shape)</source>
-        <translation>Second opinion from the rod&apos;s shape</translation>
     </message>
     <message>
         <source>截面图 (to scale; 红色: beyond the depth)</source>
@@ -706,6 +698,10 @@
     <message>
         <source>cannot keep the recent designs in %1: %2</source>
         <translation>cannot keep the recent designs in %1: %2</translation>
+    </message>
+    <message>
+        <source>What the main window read differently from what was typed, or could not compute, at the last calculation</source>
+        <translation>What the main window read differently from what was typed, or could not compute, at the last calculation</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "main_window.hpp"
 #include "placement.hpp"
 #include "view/current_lines.hpp"
+#include "view/details_description.hpp"
 #include "view/details_report.hpp"
 #include "calc/text.hpp"
 #include "view/window_description.hpp"
@@ -122,16 +123,6 @@ QLabel* messageLabel(const char* name) {
     return label;
 }
 
-// A group of its own: its lines, then a note below them that shows only when it has a text.
-std::vector<QLabel*> addLinesWithNote(QGroupBox* group, const std::vector<DetailsLine>& lines,
-                                      QLabel*& note, const char* noteName) {
-    QGridLayout* grid = pairGrid(group);
-    std::vector<QLabel*> values = addLines(grid, lines);
-    note = messageLabel(noteName);
-    grid->addWidget(note, grid->rowCount(), 0, 1, 2 * kPairsPerRow);
-    return values;
-}
-
 } // namespace
 
 DetailsWindow::DetailsWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_(main) {
@@ -152,111 +143,165 @@ DetailsWindow::DetailsWindow(MainWindow& main) : QWidget(&main, Qt::Window), mai
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
+// The look of a message line: red for faults, brown for cautions (not faults), plain otherwise.
+QString lookStyle(MessageLook look) {
+    switch (look) {
+    case MessageLook::Fault:
+        return QStringLiteral("color: #c0281e");
+    case MessageLook::Caution:
+        return QStringLiteral("color: #8a5300");
+    case MessageLook::Plain:
+        break;
+    }
+    return {};
+}
+
+// The details are built from their description in view/, part by part, in its order.
 void DetailsWindow::build() {
     const DetailsView lines =
         viewDetails(main_.fieldSet(), main_.coreTypeText().toStdString(), DetailsSettings{});
-
-    status_ = wrappedLabel("calculationStatus");
-    status_->setToolTip(frontQToolTip("calculationStatus"));
-    changed_ = messageLabel("changedInputs");
-    changed_->setStyleSheet(QStringLiteral("color: #8a5300")); // a caution, not a fault
-    checkErrors_ = messageLabel("inputCheckErrors");
-    checkNotes_ = messageLabel("inputCheckNotes");
-    checkNotes_->setStyleSheet(QStringLiteral("color: #8a5300"));
-    for (QLabel* check : {checkErrors_, checkNotes_}) {
-        check->setToolTip(qstring(translate("Details", kInputCheckExplanation.data())));
-    }
-
-    auto* inputs = new QGroupBox(frontQText("inputs"));
-    inputs->setToolTip(frontQToolTip("inputs"));
-    inputValues_ = addLines(pairGrid(inputs), lines.inputs);
-
-    auto* figures = new QGroupBox(frontQText("figures"));
-    figures->setToolTip(frontQToolTip("figures"));
-    QGridLayout* figureGrid = pairGrid(figures);
-    figureValues_ = addLines(figureGrid, lines.figures);
-    reasons_ = messageLabel("reasons");
-    figureGrid->addWidget(reasons_, figureGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
-
-    // Its title and explanation follow the core type: set on refresh.
-    auto* shapeOpinion = new QGroupBox;
-    shapeOpinion->setObjectName(QStringLiteral("shapeOpinion"));
-    QGridLayout* shapeGrid = pairGrid(shapeOpinion);
-    shapeValues_ = addLines(shapeGrid, lines.shapeOpinion.lines);
-    shapeValidation_ = wrappedLabel("shapeValidation");
-    shapeGrid->addWidget(shapeValidation_, shapeGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
-    shapeNote_ = messageLabel("shapeNote");
-    shapeGrid->addWidget(shapeNote_, shapeGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
-    useShapeAl_ = new QPushButton(qstring(translate("Details", kUseShapeAlCaption.data())));
-    useShapeAl_->setObjectName(QStringLiteral("useShapeAl"));
-    useShapeAl_->setToolTip(qstring(translate("Details", kUseShapeAlExplanation.data())));
-    connect(useShapeAl_, &QPushButton::clicked, this, &DetailsWindow::useShapeAl);
-    shapeMessage_ = messageLabel("shapeMessage");
-    const int buttonRow = shapeGrid->rowCount();
-    shapeGrid->addWidget(useShapeAl_, buttonRow, 0);
-    shapeGrid->addWidget(shapeMessage_, buttonRow, 1, 1, 2 * kPairsPerRow - 1);
-    shapeOpinion_ = shapeOpinion;
-
-    auto* current = new QGroupBox(qstring(translate("Details", kCurrentTitle.data())));
-    current->setObjectName(QStringLiteral("currentRating"));
-    current->setToolTip(qstring(currentExplanation()));
-    currentValues_ =
-        addLinesWithNote(current, lines.current, currentWarnings_, "currentWarnings");
-    current_ = current;
-
-    auto* section = new QGroupBox(frontQText("section"));
-    section->setToolTip(frontQToolTip("section"));
-    auto* sectionLayout = new QVBoxLayout(section);
-    sectionLayout->setContentsMargins(6, 4, 6, 6);
-    drawing_ = new WindingDrawing;
-    sectionLayout->addWidget(drawing_);
-
     // Whatever the reasons and the marks take, the window keeps its size: the part above the
     // calibration scrolls, so the calibration row and the buttons stay where they are.
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(6);
-    column->addWidget(checkErrors_);
-    column->addWidget(checkNotes_);
-    column->addWidget(status_);
-    column->addWidget(changed_);
-    column->addWidget(inputs);
-    column->addWidget(buildSettings());
-    column->addWidget(figures);
-    column->addWidget(shapeOpinion);
-    column->addWidget(current);
-    column->addWidget(section, 1);
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("detailsScroll"));
-    scroll->setWidget(content);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-
-    auto* copy = new QPushButton(frontQText("copy"));
-    copy->setObjectName(QStringLiteral("copy"));
-    copy->setToolTip(frontQToolTip("copy"));
-    connect(copy, &QPushButton::clicked, this, &DetailsWindow::copyReport);
-    auto* close = new QPushButton(frontQText("close"));
-    close->setObjectName(QStringLiteral("close"));
-    close->setToolTip(frontQToolTip("close"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(copy);
-    buttons->addWidget(close);
-
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(8, 8, 8, 8);
     root->setSpacing(6);
-    root->addWidget(scroll, 1);
-    root->addWidget(buildCalibration());
-    root->addLayout(buttons);
+
+    for (const DetailsPart& part : detailsParts()) {
+        const QString name = qstring(part.name);
+        const QString title = qstring(partTitle(part));
+        const QString toolTip = qstring(partToolTip(part));
+        // A message under the part's figures or boxes, hidden until it has a text.
+        const auto partMessage = [&]() {
+            QLabel* message = messageLabel(std::string(part.messageName).c_str());
+            message->setStyleSheet(lookStyle(part.look));
+            return message;
+        };
+        auto* group = new QGroupBox(title);
+        group->setObjectName(name);
+        group->setToolTip(toolTip);
+        switch (part.kind) {
+        case DetailsPartKind::Message:
+        case DetailsPartKind::Status: {
+            delete group;
+            QLabel* label = part.kind == DetailsPartKind::Status
+                                ? wrappedLabel(std::string(part.name).c_str())
+                                : messageLabel(std::string(part.name).c_str());
+            label->setStyleSheet(lookStyle(part.look));
+            label->setToolTip(toolTip);
+            column->addWidget(label);
+            messages_[name] = label;
+            break;
+        }
+        case DetailsPartKind::Lines: {
+            QGridLayout* grid = pairGrid(group);
+            const bool inputs = part.name == "inputs";
+            (inputs ? inputValues_ : figureValues_) =
+                addLines(grid, inputs ? lines.inputs : lines.figures);
+            if (!part.messageName.empty()) {
+                reasons_ = partMessage();
+                grid->addWidget(reasons_, grid->rowCount(), 0, 1, 2 * kPairsPerRow);
+            }
+            column->addWidget(group);
+            break;
+        }
+        case DetailsPartKind::Settings:
+        {
+            QGridLayout* grid = buildSettings(group);
+            settingsMessage_ = partMessage();
+            grid->addWidget(settingsMessage_, grid->rowCount(), 0, 1, 2 * kPairsPerRow);
+        }
+            column->addWidget(group);
+            break;
+        case DetailsPartKind::ShapeOpinion: {
+            // Its title and explanation follow the core type: set on refresh.
+            QGridLayout* shapeGrid = pairGrid(group);
+            shapeValues_ = addLines(shapeGrid, lines.shapeOpinion.lines);
+            shapeValidation_ = wrappedLabel("shapeValidation");
+            shapeGrid->addWidget(shapeValidation_, shapeGrid->rowCount(), 0, 1,
+                                 2 * kPairsPerRow);
+            shapeNote_ = partMessage();
+            shapeGrid->addWidget(shapeNote_, shapeGrid->rowCount(), 0, 1, 2 * kPairsPerRow);
+            useShapeAl_ = new QPushButton(qstring(translate("Details", kUseShapeAlCaption.data())));
+            useShapeAl_->setObjectName(QStringLiteral("useShapeAl"));
+            useShapeAl_->setToolTip(qstring(translate("Details", kUseShapeAlExplanation.data())));
+            connect(useShapeAl_, &QPushButton::clicked, this, &DetailsWindow::useShapeAl);
+            shapeMessage_ = messageLabel("shapeMessage");
+            const int buttonRow = shapeGrid->rowCount();
+            shapeGrid->addWidget(useShapeAl_, buttonRow, 0);
+            shapeGrid->addWidget(shapeMessage_, buttonRow, 1, 1, 2 * kPairsPerRow - 1);
+            shapeOpinion_ = group;
+            column->addWidget(group);
+            break;
+        }
+        case DetailsPartKind::Current: {
+            QGridLayout* grid = pairGrid(group);
+            currentValues_ = addLines(grid, lines.current);
+            currentWarnings_ = partMessage();
+            grid->addWidget(currentWarnings_, grid->rowCount(), 0, 1, 2 * kPairsPerRow);
+            current_ = group;
+            column->addWidget(group);
+            break;
+        }
+        case DetailsPartKind::Section: {
+            auto* sectionLayout = new QVBoxLayout(group);
+            sectionLayout->setContentsMargins(6, 4, 6, 6);
+            drawing_ = new WindingDrawing;
+            sectionLayout->addWidget(drawing_);
+            column->addWidget(group, 1);
+            break;
+        }
+        case DetailsPartKind::Calibration:
+            // Below the scrolled part, which ends here.
+            buildCalibration(group);
+            calibrationMessage_ = partMessage();
+            // Room for the message from the start, so that the row above it stays under the
+            // mouse when a message comes; a longer one is whole in the tooltip.
+            calibrationMessage_->setFixedHeight(
+                2 * calibrationMessage_->fontMetrics().lineSpacing());
+            calibrationMessage_->show();
+            group->layout()->addWidget(calibrationMessage_);
+            {
+                auto* scroll = new QScrollArea;
+                scroll->setObjectName(QStringLiteral("detailsScroll"));
+                scroll->setWidget(content);
+                scroll->setWidgetResizable(true);
+                scroll->setFrameShape(QFrame::NoFrame);
+                scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+                root->addWidget(scroll, 1);
+            }
+            root->addWidget(group);
+            break;
+        case DetailsPartKind::Buttons: {
+            delete group;
+            auto* buttons = new QHBoxLayout;
+            buttons->addStretch(1);
+            for (const DetailsControl& control : detailsButtons()) {
+                auto* button = new QPushButton(frontQText(control.name));
+                button->setObjectName(qstring(control.name));
+                button->setToolTip(frontQToolTip(control.name));
+                buttons->addWidget(button);
+                buttonsByName_[button->objectName()] = button;
+            }
+            connect(buttonsByName_.value(QStringLiteral("copy")), &QPushButton::clicked, this,
+                    &DetailsWindow::copyReport);
+            connect(buttonsByName_.value(QStringLiteral("close")), &QPushButton::clicked, this,
+                    &QWidget::close);
+            root->addLayout(buttons);
+            break;
+        }
+        }
+    }
+    status_ = messages_.value(QStringLiteral("calculationStatus"));
+    changed_ = messages_.value(QStringLiteral("changedInputs"));
+    checkErrors_ = messages_.value(QStringLiteral("inputCheckErrors"));
+    checkNotes_ = messages_.value(QStringLiteral("inputCheckNotes"));
 }
 
-QWidget* DetailsWindow::buildSettings() {
-    auto* group = new QGroupBox(frontQText("settings"));
+QGridLayout* DetailsWindow::buildSettings(QGroupBox* group) {
     QGridLayout* grid = pairGrid(group);
     const DetailsSettings defaults;
     series_ = new QComboBox;
@@ -286,51 +331,45 @@ QWidget* DetailsWindow::buildSettings() {
         settingBoxes_.push_back({edit, &setting});
         connect(edit, &QLineEdit::textChanged, this, &DetailsWindow::refresh);
     }
-    settingsMessage_ = messageLabel("settingsMessage");
-    grid->addWidget(settingsMessage_, grid->rowCount(), 0, 1, 2 * kPairsPerRow);
     connect(series_, &QComboBox::currentIndexChanged, this, &DetailsWindow::refresh);
-    return group;
+    return grid;
 }
 
-QWidget* DetailsWindow::buildCalibration() {
-    auto* group = new QGroupBox(frontQText("calibration"));
+// The calibration row: its boxes, each captioned, and its button, as the description lists them.
+void DetailsWindow::buildCalibration(QGroupBox* group) {
     auto* row = new QHBoxLayout;
-    measured_ = new QLineEdit;
-    measured_->setObjectName(QStringLiteral("measured"));
-    measured_->setPlaceholderText(QStringLiteral("12.5"));
-    testTurns_ = new QLineEdit;
-    testTurns_->setObjectName(QStringLiteral("testTurns"));
-    testTurns_->setPlaceholderText(QStringLiteral("20"));
-    const std::pair<QString, QString> explained[] = {
-        {frontQText("measured"), frontQToolTip("measured")},
-        {frontQText("testTurns"), frontQToolTip("testTurns")}};
-    QLineEdit* edits[] = {measured_, testTurns_};
-    for (std::size_t i = 0; i < 2; ++i) {
-        auto* label = new QLabel(explained[i].first);
-        label->setBuddy(edits[i]);
-        for (QWidget* widget : {static_cast<QWidget*>(label), static_cast<QWidget*>(edits[i])}) {
-            widget->setToolTip(explained[i].second);
+    std::vector<QLineEdit*> edits;
+    for (const DetailsControl& control : calibrationControls()) {
+        const QString text = frontQText(control.name);
+        const QString toolTip = frontQToolTip(control.name);
+        if (control.placeholder.empty()) {
+            auto* apply = new QPushButton(text);
+            apply->setObjectName(qstring(control.name));
+            apply->setToolTip(toolTip);
+            connect(apply, &QPushButton::clicked, this, &DetailsWindow::calibrate);
+            row->addWidget(apply);
+            continue;
         }
-        edits[i]->setAccessibleName(explained[i].first);
+        auto* edit = new QLineEdit;
+        edit->setObjectName(qstring(control.name));
+        edit->setPlaceholderText(qstring(control.placeholder));
+        auto* label = new QLabel(text);
+        label->setBuddy(edit);
+        for (QWidget* widget : {static_cast<QWidget*>(label), static_cast<QWidget*>(edit)}) {
+            widget->setToolTip(toolTip);
+        }
+        edit->setAccessibleName(text);
         row->addWidget(label);
-        row->addWidget(edits[i], 1);
-        connect(edits[i], &QLineEdit::returnPressed, this, &DetailsWindow::calibrate);
+        row->addWidget(edit, 1);
+        connect(edit, &QLineEdit::returnPressed, this, &DetailsWindow::calibrate);
+        edits.push_back(edit);
     }
-    auto* apply = new QPushButton(frontQText("useAsAl"));
-    apply->setObjectName(QStringLiteral("useAsAl"));
-    apply->setToolTip(frontQToolTip("useAsAl"));
-    connect(apply, &QPushButton::clicked, this, &DetailsWindow::calibrate);
-    row->addWidget(apply);
-    calibrationMessage_ = messageLabel("calibrationMessage");
-    // Room for the message from the start, so that the row above it stays under the mouse when
-    // a message comes; a longer one is whole in the tooltip.
-    calibrationMessage_->setFixedHeight(2 * calibrationMessage_->fontMetrics().lineSpacing());
-    calibrationMessage_->show();
+    // The measured inductance, then the test coil's turns.
+    measured_ = edits.at(0);
+    testTurns_ = edits.at(1);
     auto* column = new QVBoxLayout(group);
     column->setContentsMargins(8, 4, 8, 6);
     column->addLayout(row);
-    column->addWidget(calibrationMessage_);
-    return group;
 }
 
 void DetailsWindow::present() {

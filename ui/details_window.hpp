@@ -4,12 +4,14 @@
 #include "calc/winding_details.hpp"
 #include "view/details_settings.hpp"
 
+#include <QHash>
 #include <QWidget>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QPushButton;
 class QLabel;
@@ -49,8 +51,8 @@ private:
     };
 
     void build();
-    QWidget* buildSettings();
-    QWidget* buildCalibration();
+    QGridLayout* buildSettings(QGroupBox* group);
+    void buildCalibration(QGroupBox* group);
     void calibrate();
     // The shape's AL into field 18, as the calibration writes its own.
     void useShapeAl();
@@ -83,6 +85,8 @@ private:
     QLineEdit* measured_ = nullptr;
     QLineEdit* testTurns_ = nullptr;
     QLabel* calibrationMessage_ = nullptr;
+    QHash<QString, QLabel*> messages_;             // the message and status lines by name
+    QHash<QString, QPushButton*> buttonsByName_; // the foot's buttons
 };
 
 } // namespace coilwind::ui

@@ -2,7 +2,10 @@
 
 #include "calc/text.hpp"
 
+#include "view/details_lines.hpp"
+
 #include <algorithm>
+#include <cmath>
 #include <array>
 
 namespace coilwind {
@@ -19,6 +22,8 @@ constexpr std::array kTexts{
     FrontText{"picture-unreadable", QT_TRANSLATE_NOOP("Front", "无法读取图片 %1 (cannot read the picture)"), {}},
     FrontText{"core-type", QT_TRANSLATE_NOOP("Front", "磁心类型 (core type)"), {}},
     // The details.
+    FrontText{"input-check", {},
+              QT_TRANSLATE_NOOP("Front", "What the main window read differently from what was typed, or could not compute, at the last calculation")},
     FrontText{"calculationStatus", {},
               QT_TRANSLATE_NOOP("Front", "What became of the last click on 计算 or Enter in the main window")},
     FrontText{"inputs", QT_TRANSLATE_NOOP("Front", "主窗口的输入 (read from the main window)"),
@@ -26,7 +31,6 @@ constexpr std::array kTexts{
     FrontText{"settings", QT_TRANSLATE_NOOP("Front", "设置 (settings)"), {}},
     FrontText{"figures", QT_TRANSLATE_NOOP("Front", "详情计算 (this window's own figures)"),
               QT_TRANSLATE_NOOP("Front", "Computed here from the fields and the settings; not the main window's results")},
-    FrontText{"rodShape", QT_TRANSLATE_NOOP("Front", "棒形磁心的第二估计 (second opinion from the rod's shape)"), {}},
     FrontText{"section", QT_TRANSLATE_NOOP("Front", "截面图 (to scale; 红色: beyond the depth)"),
               QT_TRANSLATE_NOOP("Front", "Half-section of the winding: each turn of the standard wire as a circle, layer by layer; red: beyond the available depth")},
     FrontText{"section-drawing", QT_TRANSLATE_NOOP("Front", "绕线截面图 (to-scale cross-section of the winding)"), {}},
@@ -101,6 +105,19 @@ std::string frontText(std::string_view key) {
 std::string frontToolTip(std::string_view key) {
     const FrontText* entry = find(key);
     return entry != nullptr ? translate("Front", entry->toolTip.data()) : std::string();
+}
+
+std::string csvSummary(std::string_view file, int rows, int failed, double kilobytes,
+                       double seconds) {
+    std::string text = filled(frontText("csv-rows"), {file, std::to_string(rows),
+                                                      std::to_string(rows - failed),
+                                                      std::to_string(failed)});
+    if (failed > 0) {
+        text += frontText("csv-row-errors");
+    }
+    return text + filled(frontText("csv-done"),
+                         {shortestText(std::round(kilobytes)),
+                          figureText(seconds, Pattern::OneDecimal).value_or("?")});
 }
 
 std::string summaryHint() {

@@ -21,6 +21,11 @@ std::span<const FrontText> frontTexts();
 std::string frontText(std::string_view key);
 std::string frontToolTip(std::string_view key);
 
+// What a CSV table run in the page gave: "a.csv: 3 行已读 (rows read), 2 已算 (computed), 1 出错
+// (in error): see the error column; 12 KB in 0.3 s".
+std::string csvSummary(std::string_view file, int rows, int failed, double kilobytes,
+                       double seconds);
+
 // The line under the winding summary in the result group's tooltip: which key opens the details.
 std::string summaryHint();
 

@@ -21,10 +21,6 @@ struct CheckLine {
     std::string text;
 };
 
-// What the input check's lines are, as their tooltip says.
-inline constexpr std::string_view kInputCheckExplanation =
-    QT_TRANSLATE_NOOP("Details", "What the main window read differently from what was typed, or could not compute, at the "
-    "last calculation");
 
 // The input check of the last calculation, errors first; nothing before the first calculation.
 std::vector<CheckLine> inputCheckLines(const FieldSet& fields, std::string_view coreTypeText,

@@ -1038,7 +1038,6 @@
     for (const element of document.querySelectorAll('[data-label]')) {
       element.setAttribute('aria-label', texts[element.dataset.label].text);
     }
-    document.getElementById('rodShape').title = description.rodShapeExplanation;
     document.title = texts.title.text;
   }
 

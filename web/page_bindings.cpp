@@ -160,10 +160,6 @@ std::string textsJson() {
                                   .text("text", translate("Details", kCurrentTitle.data()))
                                   .text("toolTip", currentExplanation())
                                   .done());
-    json.raw("input-check", JsonObject{}
-                                .text("text", "")
-                                .text("toolTip", translate("Details", kInputCheckExplanation.data()))
-                                .done());
     json.raw(kSeriesText.name, JsonObject{}
                                    .text("text", settingCaption(kSeriesText))
                                    .text("toolTip", settingToolTip(kSeriesText))
@@ -262,7 +258,6 @@ const char* coilwind_window() {
                     .raw("settings", settingsJson())
                     .raw("texts", textsJson())
                     .text("summaryHint", summaryHint())
-                    .text("rodShapeExplanation", rodShapeExplanation())
                     .raw("languages", jsonArray(languages(),
                                                 [](const Language& language) {
                                                     return JsonObject{}
@@ -274,7 +269,6 @@ const char* coilwind_window() {
                     .text("linkAddress", kLinkAddress)
                     .text("drumCore", kDrumCoreText)
                     .text("rodCore", kRodCoreText)
-                    .text("noSection", kNoSectionText)
                     .raw("names", JsonObject{}
                                       .text("coreType", control::kCoreType)
                                       .text("coreMode", control::kCoreMode)
@@ -302,20 +296,10 @@ int coilwind_set_language(const char* code, int size) {
     return 1;
 }
 
-// What the CSV run gave: its size, the seconds it took, and whether some rows have an error.
+// What the CSV run gave: its rows, those in error, its size and the seconds it took.
 const char* coilwind_csv_summary(const char* file, int size, int rows, int failed, double kilobytes,
                                  double seconds) {
-    // "%1": the file's name; "%2": rows read; "%3": rows computed; "%4": rows in error.
-    std::string text = filled(frontText("csv-rows"),
-                              {viewOf(file, size), std::to_string(rows),
-                               std::to_string(rows - failed), std::to_string(failed)});
-    if (failed > 0) {
-        text += frontText("csv-row-errors");
-    }
-    // "%1": the result's size in KB; "%2": the seconds it took.
-    return give(text + filled(frontText("csv-done"),
-                              {figureText(kilobytes, Pattern::OneDecimal).value_or("?"),
-                               figureText(seconds, Pattern::OneDecimal).value_or("?")}));
+    return give(csvSummary(viewOf(file, size), rows, failed, kilobytes, seconds));
 }
 
 // 1 when the text selects the rod core, 0 for the drum core.
