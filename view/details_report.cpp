@@ -1,6 +1,7 @@
 #include "details_report.hpp"
 
 #include "view/current_lines.hpp"
+#include "view/details_description.hpp"
 
 #include "calc/failure.hpp"
 #include "calc/step_table.hpp"
@@ -113,40 +114,60 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
     appendFields(report, fields, true, view.earlierDesign);
     report += translate("Report",
                         "\nWinding details (figures of their own, from the inputs as read below)\n");
-    report += "  " +
-              filled(translate("Report", "settings: %1; %2; %3; %4"),
-                     {seriesTitle(settings.series),
-                      settingSummary(kTemperatureLimit, settings.temperatureC, ""),
-                      settingSummary(kSaturationFluxLimit, settings.saturationFluxMt, "Bs "),
-                      settingSummary(kAlToleranceLimit, settings.alTolerancePercent,
-                                     translate("Report", "AL tolerance ±"))});
-    if (const std::string current = currentSettingsSummary(settings.current); !current.empty()) {
-        report += "; " + current;
-    }
-    report += '\n';
-    report += translate("Report", " inputs read\n");
-    appendLines(report, view.inputs);
-    report += translate("Report", " figures\n");
-    appendLines(report, view.figures);
-    for (const std::string& reason : view.details.reasons) {
-        report += "  " + filled(translate("Report", "why a figure is missing: %1"), {reason}) + '\n';
-    }
-    if (view.design && view.details.shapeOpinion) {
-        report += "\n" + std::string(view.shapeOpinion.title) + "\n";
-        appendLines(report, view.shapeOpinion.lines);
-        for (const auto& text : {view.shapeOpinion.validation, view.shapeOpinion.note}) {
-            if (text) {
-                report += "  " + *text + '\n';
+    // The details' groups in the order every front end shows them.
+    for (const DetailsPart& part : detailsParts()) {
+        switch (part.kind) {
+        case DetailsPartKind::Settings:
+            report += "  " +
+                      filled(translate("Report", "settings: %1; %2; %3; %4"),
+                             {seriesTitle(settings.series),
+                              settingSummary(kTemperatureLimit, settings.temperatureC, ""),
+                              settingSummary(kSaturationFluxLimit, settings.saturationFluxMt, "Bs "),
+                              settingSummary(kAlToleranceLimit, settings.alTolerancePercent,
+                                             translate("Report", "AL tolerance ±"))});
+            if (const std::string current = currentSettingsSummary(settings.current);
+                !current.empty()) {
+                report += "; " + current;
             }
-        }
-    }
-    if (view.currentApplies) {
-        report += "\n" +
-                  filled(translate("Report", "Current rating (%1)"), {currentExplanation()}) +
-                  "\n";
-        appendLines(report, view.current);
-        for (const std::string& warning : view.currentWarnings) {
-            report += "  " + warning + '\n';
+            report += '\n';
+            break;
+        case DetailsPartKind::Lines:
+            if (part.messageName.empty()) {
+                report += translate("Report", " inputs read\n");
+                appendLines(report, view.inputs);
+                break;
+            }
+            report += translate("Report", " figures\n");
+            appendLines(report, view.figures);
+            for (const std::string& reason : view.details.reasons) {
+                report +=
+                    "  " + filled(translate("Report", "why a figure is missing: %1"), {reason}) + '\n';
+            }
+            break;
+        case DetailsPartKind::ShapeOpinion:
+            if (view.design && view.details.shapeOpinion) {
+                report += "\n" + view.shapeOpinion.title + "\n";
+                appendLines(report, view.shapeOpinion.lines);
+                for (const auto& text : {view.shapeOpinion.validation, view.shapeOpinion.note}) {
+                    if (text) {
+                        report += "  " + *text + '\n';
+                    }
+                }
+            }
+            break;
+        case DetailsPartKind::Current:
+            if (view.currentApplies) {
+                report += "\n" +
+                          filled(translate("Report", "Current rating (%1)"), {currentExplanation()}) +
+                          "\n";
+                appendLines(report, view.current);
+                for (const std::string& warning : view.currentWarnings) {
+                    report += "  " + warning + '\n';
+                }
+            }
+            break;
+        default: // above (the status and the input check), drawn, or controls: no text of their own
+            break;
         }
     }
     return report;

@@ -511,19 +511,12 @@
 
   // --- the winding details -----------------------------------------------------------------------
   const details = (() => {
-    const [panel, inputs, figures, reasons, section, series, shape, shapeLegend, shapeLines, shapeValidation,
-      shapeNote, useShapeAl, shapeMessage, status, changed, settingsMessage, measured, testTurns, message, checkErrors,
-      checkNotes] = [
-      'details', 'details-inputs', 'details-figures', 'details-reasons', 'details-section', 'series',
-      'shapeOpinion', 'shapeLegend', 'details-shape', 'shapeValidation', 'shapeNote', 'useShapeAl',
-      'shapeMessage', 'calculationStatus',
-      'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage',
-      'inputCheckErrors', 'inputCheckNotes']
-      .map((id) => document.getElementById(id));
+    // The panel's parts, built in setUp from the module's description of the details.
+    let panel, inputs, figures, reasons, section, series, shape, shapeLegend, shapeLines, shapeValidation,
+      shapeNote, useShapeAl, shapeMessage, status, changed, settingsMessage, measured, testTurns, message,
+      checkErrors, checkNotes, currentRating, currentLines, currentWarnings;
     // The number settings' boxes, made in setUp from the module's list, in its order.
     let numbers = [];
-    const [currentRating, currentLines, currentWarnings] = ['currentRating', 'details-current', 'currentWarnings']
-      .map((id) => document.getElementById(id));
     let charWidth = 7;
     let lineHeight = 14;
     let labelsMeasured = false;
@@ -687,24 +680,131 @@
       lineHeight = box.height || lineHeight;
       probe.remove();
     }
-    function setUp(defaults) {
-      defaults.series.forEach((title, i) => series.add(new Option(title, defaults.seriesKeys[i])));
-      const grid = document.getElementById('details-settings');
-      numbers = defaults.numbers.map((setting) => {
-        const label = document.createElement('label');
-        label.htmlFor = setting.name;
-        label.textContent = setting.caption;
-        label.title = setting.toolTip;
-        const input = document.createElement('input');
-        input.type = 'text';
-        input.id = setting.name;
-        input.value = setting.value;
-        input.title = setting.toolTip;
-        if (setting.optional) input.placeholder = '—';
-        input.addEventListener('input', refresh);
-        grid.append(label, input);
-        return input;
+    // One element of the panel: its tag, its id (none: ''), its class, and its text.
+    function element(tag, id, className, text) {
+      const made = document.createElement(tag);
+      if (id) made.id = id;
+      if (className) made.className = className;
+      if (text) made.textContent = text;
+      return made;
+    }
+    // A part's message line, hidden until it has something to say.
+    function messageLine(name, look, role) {
+      const line = element('p', name, look);
+      line.hidden = true;
+      if (role) line.setAttribute('role', role);
+      return line;
+    }
+    // A group: a fieldset with its legend and tooltip; the figures' grid is 'details-' + its name.
+    function group(part, ...children) {
+      const box = element('fieldset', part.name);
+      if (part.toolTip) box.title = part.toolTip;
+      box.append(element('legend', '', '', part.title), ...children);
+      return box;
+    }
+    function numberBox(setting) {
+      const label = element('label', '', '', setting.caption);
+      label.htmlFor = setting.name;
+      label.title = setting.toolTip;
+      const input = element('input', setting.name);
+      input.type = 'text';
+      input.value = setting.value;
+      input.title = setting.toolTip;
+      if (setting.optional) input.placeholder = '—';
+      input.addEventListener('input', refresh);
+      return [label, input];
+    }
+    // The panel, part by part, as the module describes the details: the same parts in the same
+    // order as the desktop's window.
+    function buildPanel(described, settings) {
+      panel = document.getElementById('details');
+      const built = described.parts.map((part) => {
+        switch (part.kind) {
+          case 'message': {
+            const line = messageLine(part.name, part.look);
+            if (part.toolTip) line.title = part.toolTip;
+            return line;
+          }
+          case 'status': return Object.assign(element('p', part.name), { title: part.toolTip });
+          case 'lines': return group(part, element('div', 'details-' + part.name, 'pairs'),
+            ...(part.message ? [messageLine(part.message, part.look)] : []));
+          case 'settings': {
+            const pairs = element('div', 'details-settings', 'pairs');
+            const seriesLabel = element('label', '', '', description.texts.series.text);
+            seriesLabel.htmlFor = 'series';
+            seriesLabel.title = description.texts.series.toolTip;
+            const choice = element('select', 'series');
+            choice.title = seriesLabel.title;
+            settings.series.forEach((title, i) => choice.add(new Option(title, settings.seriesKeys[i])));
+            pairs.append(seriesLabel, choice);
+            numbers = settings.numbers.map((setting) => {
+              const [label, input] = numberBox(setting);
+              pairs.append(label, input);
+              return input;
+            });
+            return group(part, pairs, messageLine(part.message, part.look));
+          }
+          case 'shapeOpinion': {
+            const box = group(part, element('div', 'details-' + part.name, 'pairs'), element('p', 'shapeValidation'),
+              messageLine(part.message, part.look), element('div', '', 'row'),
+              messageLine('shapeMessage', '', 'status'));
+            box.querySelector('legend').id = 'shapeLegend';
+            box.querySelector('#shapeValidation').hidden = true;
+            box.querySelector('.row').append(element('button', 'useShapeAl'));
+            box.hidden = true;
+            return box;
+          }
+          case 'current': {
+            const box = group(part, element('div', 'details-' + part.name, 'pairs'),
+              messageLine(part.message, part.look));
+            box.hidden = true;
+            return box;
+          }
+          case 'section': {
+            const drawing = element('div', 'details-' + part.name);
+            drawing.setAttribute('role', 'img');
+            drawing.setAttribute('aria-label', description.texts['section-drawing'].text);
+            return group(part, drawing);
+          }
+          case 'calibration': {
+            const row = element('div', '', 'row');
+            for (const control of described.calibration) {
+              if (!control.placeholder) {
+                row.append(Object.assign(element('button', control.name, '', control.text),
+                  { type: 'button', title: control.toolTip }));
+                continue;
+              }
+              const label = element('label', '', '', control.text);
+              label.htmlFor = control.name;
+              const input = Object.assign(element('input', control.name),
+                { type: 'text', placeholder: control.placeholder, title: control.toolTip });
+              row.append(label, input);
+            }
+            return group(part, row, messageLine(part.message, '', 'status'));
+          }
+          default: {
+            const buttons = element('div', '', 'buttons');
+            for (const control of described.buttons) {
+              buttons.append(Object.assign(element('button', control.name, '', control.text),
+                { type: 'button', title: control.toolTip }));
+            }
+            return buttons;
+          }
+        }
       });
+      panel.append(...built);
+      for (const button of panel.querySelectorAll('button')) button.type = 'button';
+      [inputs, figures, reasons, section, series, shape, shapeLegend, shapeLines, shapeValidation, shapeNote,
+        useShapeAl, shapeMessage, status, changed, settingsMessage, measured, testTurns, message, checkErrors,
+        checkNotes, currentRating, currentLines, currentWarnings] = [
+        'details-inputs', 'details-figures', 'reasons', 'details-section', 'series', 'shapeOpinion', 'shapeLegend',
+        'details-shapeOpinion', 'shapeValidation', 'shapeNote', 'useShapeAl', 'shapeMessage', 'calculationStatus',
+        'changedInputs', 'settingsMessage', 'measured', 'testTurns', 'calibrationMessage', 'inputCheckErrors',
+        'inputCheckNotes', 'currentRating', 'details-currentRating', 'currentWarnings']
+        .map((id) => document.getElementById(id));
+    }
+    function setUp(described, settings) {
+      buildPanel(described, settings);
       series.addEventListener('change', refresh);
       document.getElementById('copy').addEventListener('click', copy);
       document.getElementById('close').addEventListener('click', hide);
@@ -1254,7 +1354,7 @@
     setUpLanguages();
     pictureData = JSON.parse(document.getElementById('pictures').textContent);
     build();
-    details.setUp(description.settings);
+    details.setUp(description.details, description.settings);
     setUpMenu();
     csv.setUp();
     designs.setUp();

@@ -9,6 +9,7 @@
 #include "calc/wire_table.hpp"
 #include "view/catalogue_table.hpp"
 #include "view/core_picture.hpp"
+#include "view/details_description.hpp"
 #include "view/details_report.hpp"
 #include "view/details_settings.hpp"
 #include "view/shape_opinion.hpp"
@@ -177,6 +178,65 @@ std::string pageCatalogue(const char* context, const char* source) {
     return lookUp(chosenCatalogue(), context, source);
 }
 
+std::string_view partKindName(DetailsPartKind kind) {
+    switch (kind) {
+    case DetailsPartKind::Message:
+        return "message";
+    case DetailsPartKind::Status:
+        return "status";
+    case DetailsPartKind::Lines:
+        return "lines";
+    case DetailsPartKind::Settings:
+        return "settings";
+    case DetailsPartKind::ShapeOpinion:
+        return "shapeOpinion";
+    case DetailsPartKind::Current:
+        return "current";
+    case DetailsPartKind::Section:
+        return "section";
+    case DetailsPartKind::Calibration:
+        return "calibration";
+    case DetailsPartKind::Buttons:
+        break;
+    }
+    return "buttons";
+}
+
+std::string_view lookName(MessageLook look) {
+    return look == MessageLook::Fault ? "fault" : look == MessageLook::Caution ? "caution" : "";
+}
+
+std::string controlsJson(std::span<const DetailsControl> controls) {
+    return jsonArray(controls, [](const DetailsControl& control) {
+        return JsonObject{}
+            .text("name", control.name)
+            .text("text", frontText(control.name))
+            .text("toolTip", frontToolTip(control.name))
+            .text("placeholder", control.placeholder)
+            .done();
+    });
+}
+
+// The details as the page builds them: {"parts": [{"kind", "name", "title", "toolTip", "look",
+// "message"}], "calibration": [{"name", "text", "toolTip", "placeholder"}], "buttons": [...]}.
+std::string detailsJson() {
+    return JsonObject{}
+        .raw("parts", jsonArray(detailsParts(),
+                                [](const DetailsPart& part) {
+                                    return JsonObject{}
+                                        .text("kind", partKindName(part.kind))
+                                        .text("name", part.name)
+                                        .text("title", partTitle(part))
+                                        .text("toolTip", partToolTip(part))
+                                        .text("look", lookName(part.look))
+                                        .text("message", part.messageName)
+                                        .done();
+                                }))
+        .raw("calibration", controlsJson(calibrationControls()))
+        .raw("buttons", controlsJson(detailsButtons()))
+        .done();
+}
+
 // The series' names and keys, and each number setting's box: {"name", "caption", "toolTip",
 // "value", "optional"}, in the order the details show them.
 std::string settingsJson() {
@@ -256,6 +316,7 @@ const char* coilwind_window() {
                                      .done())
                     .raw("pictures", picturesJson())
                     .raw("settings", settingsJson())
+                    .raw("details", detailsJson())
                     .raw("texts", textsJson())
                     .text("summaryHint", summaryHint())
                     .raw("languages", jsonArray(languages(),

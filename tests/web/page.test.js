@@ -481,7 +481,7 @@ for (const [name, address] of targets) {
       await typeCoreType('R CORE');
       await click('Command1');
       assert.equal(await page.$eval('#detail-l-range', (output) => output.textContent), '—');
-      assert.match(await page.$eval('#details-reasons', (p) => p.textContent), /Core shape: A = -5: a rod's diameter must be above 0/);
+      assert.match(await page.$eval('#reasons', (p) => p.textContent), /Core shape: A = -5: a rod's diameter must be above 0/);
       assert.match(await page.$eval('#calculationStatus', (p) => p.textContent), /尺寸不可能/);
     });
 
