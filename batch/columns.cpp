@@ -108,13 +108,18 @@ std::string strandsText(const Rating& r) {
     if (!r.strands) {
         return {};
     }
-    return std::to_string(r.strands->strands) + " x " + std::string(r.strands->strand.designation);
+    std::string text = std::to_string(r.strands->strands);
+    text.append(" x ").append(r.strands->strand.designation);
+    return text;
 }
 
 std::string warningsText(const Rating& r) {
     std::string text;
     for (const std::string& warning : r.warnings) {
-        text += (text.empty() ? "" : "; ") + warning;
+        if (!text.empty()) {
+            text += "; ";
+        }
+        text += warning;
     }
     return text;
 }

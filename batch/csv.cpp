@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <utility>
 
 namespace coilwind::batch {
@@ -311,13 +312,16 @@ void appendCell(std::string& row, std::string_view cell, char delimiter) {
         row += cell;
         return;
     }
+    // Quoted, each quote doubled: whole runs up to a quote at a time, not byte by byte, since
+    // the long bilingual notes of the details are the cells that get here.
     row += '"';
-    for (const char c : cell) {
-        if (c == '"') {
-            row += '"';
-        }
-        row += c;
+    for (std::size_t quote = cell.find('"'); quote != std::string_view::npos;
+         quote = cell.find('"')) {
+        row.append(cell.substr(0, quote + 1));
+        row += '"';
+        cell.remove_prefix(quote + 1);
     }
+    row.append(cell);
     row += '"';
 }
 

@@ -1,6 +1,7 @@
 // Shows that the project's double-to-text writers give the same bytes as std::to_chars of
 // libstdc++, which they replace (libc++ before 14 has none for double): the shortest form
-// (shortestText) and the 15 significant digits under formatFixed (fifteenSignificantDigits).
+// (shortestText), the 15 significant digits under formatFixed (fifteenSignificantDigits), and
+// formatFixed's text itself against the same rounding done on std::to_chars's digits.
 // A check run by hand, not a test: ten million values take about ten seconds.
 //
 //   build/number_text_identity [values]     (default 10,000,000; exit 1 at the first difference)
@@ -46,6 +47,39 @@ std::string writtenSignificant(double value) {
     return rounded.digits.substr(0, 1) + "." + rounded.digits.substr(1) + exponent;
 }
 
+// formatFixed as its header defines it, from std::to_chars's fifteen digits: the decimal rounded
+// to the pattern's places, halves away from zero, written with a point.
+std::string referenceFixed(double value, int places) {
+    std::string kept;
+    if (value != 0.0) {
+        const std::string scientific = referenceSignificant(std::fabs(value));
+        const std::string digits = scientific.substr(0, 1) + scientific.substr(2, 14);
+        const int keep = std::atoi(scientific.c_str() + 17) + 1 + places;
+        if (keep >= 15) {
+            kept = digits + std::string(static_cast<std::size_t>(keep - 15), '0');
+        } else if (keep >= 0) {
+            kept = digits.substr(0, static_cast<std::size_t>(keep));
+            if (digits[static_cast<std::size_t>(keep)] >= '5') {
+                std::size_t i = kept.size();
+                while (i > 0 && kept[i - 1] == '9') {
+                    kept[--i] = '0';
+                }
+                if (i == 0) {
+                    kept.insert(kept.begin(), '1');
+                } else {
+                    ++kept[i - 1];
+                }
+            }
+        }
+    }
+    const auto width = static_cast<std::size_t>(places) + 1;
+    if (kept.size() < width) {
+        kept.insert(0, width - kept.size(), '0');
+    }
+    kept.insert(kept.size() - static_cast<std::size_t>(places), ".");
+    return (value < 0.0 ? "-" : "") + kept;
+}
+
 double fromBits(std::uint64_t bits) {
     double value = 0.0;
     std::memcpy(&value, &bits, sizeof value);
@@ -60,6 +94,14 @@ public:
         if (std::isfinite(value) && value != 0.0) {
             compare(value, writtenSignificant(std::fabs(value)),
                     referenceSignificant(std::fabs(value)), "15 significant digits");
+        }
+        if (std::isfinite(value)) {
+            for (const auto pattern : {coilwind::Pattern::OneDecimal,
+                                       coilwind::Pattern::ThreeDecimals,
+                                       coilwind::Pattern::FourDecimals}) {
+                compare(value, coilwind::formatFixed(value, pattern).value_or("?"),
+                        referenceFixed(value, coilwind::decimalsOf(pattern)), "fixed");
+            }
         }
     }
     [[nodiscard]] std::uint64_t checked() const { return checked_; }
@@ -117,6 +159,7 @@ int main(int argc, char** argv) {
         checker.check(value);
         checker.check(std::nearbyint(bigIntegers(random)));
     }
-    std::printf("%llu values: the same text as std::to_chars, shortest and 15 significant digits\n",
+    std::printf("%llu values: the same text as std::to_chars, shortest, 15 significant digits "
+                "and fixed\n",
                 static_cast<unsigned long long>(checker.checked()));
 }

@@ -304,8 +304,7 @@ double dowellFactor(double delta, double layers) {
     const double e = portable::exp(delta);
     const double sinhD = (e - 1 / e) / 2;
     const double coshD = (e + 1 / e) / 2;
-    const double sinD = portable::sin(delta);
-    const double cosD = portable::cos(delta);
+    const auto [sinD, cosD] = portable::sinCos(delta);
     const double sinh2 = 2 * sinhD * coshD;
     const double cosh2 = coshD * coshD + sinhD * sinhD;
     const double sin2 = 2 * sinD * cosD;

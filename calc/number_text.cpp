@@ -369,6 +369,75 @@ LeadingNumberExtent leadingNumberExtent(std::string_view text) {
     return {cursor.position(), cursor.sawDigit()};
 }
 
+namespace {
+
+constexpr int kSignificant = 15;
+
+constexpr std::array<std::uint64_t, 18> kPowersOfTen = [] {
+    std::array<std::uint64_t, 18> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// The fifteen significant digits as one number, 10^14 <= digits < 10^15, and the power of ten of
+// the first: the shortest digits padded or rounded, as fifteenSignificantDigits explains. None
+// where the exact value must decide (a subnormal value, or shortest digits ending in a midpoint).
+struct FifteenDigits {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+
+std::optional<FifteenDigits> fifteenFromShortest(double magnitude) {
+    if (magnitude < std::numeric_limits<double>::min()) {
+        return std::nullopt;
+    }
+    const auto decimal = fmt::detail::dragonbox::to_decimal(magnitude);
+    int count = 1;
+    while (count < static_cast<int>(kPowersOfTen.size()) &&
+           decimal.significand >= kPowersOfTen[static_cast<std::size_t>(count)]) {
+        ++count;
+    }
+    FifteenDigits fifteen{decimal.significand, decimal.exponent + count - 1};
+    if (count <= kSignificant) {
+        fifteen.digits *= kPowersOfTen[static_cast<std::size_t>(kSignificant - count)];
+        return fifteen;
+    }
+    const auto dropped = static_cast<std::size_t>(count - kSignificant); // one or two digits
+    const std::uint64_t rest = decimal.significand % kPowersOfTen[dropped];
+    const std::uint64_t half = 5 * kPowersOfTen[dropped - 1];
+    if (rest == half) {
+        return std::nullopt;
+    }
+    fifteen.digits = decimal.significand / kPowersOfTen[dropped];
+    if (rest > half && ++fifteen.digits == kPowersOfTen[kSignificant]) {
+        fifteen.digits = kPowersOfTen[kSignificant - 1];
+        ++fifteen.exponent;
+    }
+    return fifteen;
+}
+
+// The rounded value times 10^decimals, as decimal digits, written with the point.
+std::string fixedText(bool negative, std::string_view kept, int decimals) {
+    const auto places = static_cast<std::size_t>(decimals);
+    std::string text = negative ? "-" : "";
+    if (kept.size() <= places) {
+        text += "0.";
+        text.append(places - kept.size(), '0');
+        text.append(kept);
+        return text;
+    }
+    text.append(kept.substr(0, kept.size() - places));
+    text += '.';
+    text.append(kept.substr(kept.size() - places));
+    return text;
+}
+
+} // namespace
+
 // The shortest digits, padded or rounded to fifteen: exact wherever no midpoint between two
 // fifteen-digit numbers lies between the shortest digits and the value itself. For a normal
 // double the two lie within half a unit in the last place (at most 2^-53 of the value), closer
@@ -377,32 +446,22 @@ LeadingNumberExtent leadingNumberExtent(std::string_view text) {
 // (Dragonbox takes, of the shortest, the one nearest the value): then, and for a subnormal value
 // (fewer bits, wider units), the exact value decides through {fmt}'s correctly rounded "{:.14e}".
 SignificantDigits fifteenSignificantDigits(double magnitude) {
-    constexpr std::size_t kSignificant = 15;
-    const ShortestDigits shortest = shortestDigits(magnitude);
-    const std::string_view digits = shortest.digits();
-    SignificantDigits result{std::string(digits.substr(0, kSignificant)),
-                             shortest.scale + static_cast<int>(digits.size()) - 1};
-    const std::string_view dropped =
-        digits.size() > kSignificant ? digits.substr(kSignificant) : std::string_view();
-    const bool subnormal = magnitude < std::numeric_limits<double>::min();
-    if (subnormal || dropped == "5" || dropped == "50") {
-        char buffer[32];
-        const auto written =
-            fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.14e}"), magnitude);
-        // "d.dddddddddddddde±x…": 15 digits, then the decimal exponent.
-        result.digits.assign(1, buffer[0]);
-        result.digits.append(buffer + 2, kSignificant - 1);
-        const char* exponentSign = buffer + kSignificant + 2;
-        std::from_chars(exponentSign + 1, written.out, result.exponent);
-        if (*exponentSign == '-') {
-            result.exponent = -result.exponent;
-        }
-        return result;
+    if (const std::optional<FifteenDigits> fifteen = fifteenFromShortest(magnitude)) {
+        std::array<char, kSignificant> buffer{};
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), fifteen->digits);
+        return {std::string(buffer.data(), buffer.size()), fifteen->exponent};
     }
-    result.digits.resize(kSignificant, '0');
-    if (!dropped.empty() && dropped.front() >= '5' && incrementDigits(result.digits)) {
-        result.digits.pop_back();
-        ++result.exponent;
+    char buffer[32];
+    const auto written =
+        fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.14e}"), magnitude);
+    // "d.dddddddddddddde±x…": 15 digits, then the decimal exponent.
+    SignificantDigits result;
+    result.digits.assign(1, buffer[0]);
+    result.digits.append(buffer + 2, kSignificant - 1);
+    const char* exponentSign = buffer + kSignificant + 2;
+    std::from_chars(exponentSign + 1, written.out, result.exponent);
+    if (*exponentSign == '-') {
+        result.exponent = -result.exponent;
     }
     return result;
 }
@@ -412,9 +471,31 @@ std::optional<std::string> formatFixed(double value, Pattern pattern) {
         return std::nullopt;
     }
     const int decimals = decimalsOf(pattern);
+    const bool negative = value < 0.0;
+    // The common case in integers: fewer than fifteen digits survive the pattern's rounding.
+    if (value != 0.0) {
+        if (const std::optional<FifteenDigits> fifteen = fifteenFromShortest(std::fabs(value))) {
+            const int keep = fifteen->exponent + 1 + decimals;
+            if (keep < kSignificant) {
+                std::uint64_t kept = 0;
+                if (keep >= 0) {
+                    const auto cut = static_cast<std::size_t>(kSignificant - keep);
+                    kept = fifteen->digits / kPowersOfTen[cut];
+                    if (fifteen->digits / kPowersOfTen[cut - 1] % 10 >= 5) {
+                        ++kept;
+                    }
+                }
+                std::array<char, 24> buffer{};
+                const char* end =
+                    kept == 0 ? buffer.data()
+                              : std::to_chars(buffer.data(), buffer.data() + buffer.size(), kept)
+                                    .ptr;
+                return fixedText(negative, std::string_view(buffer.data(), end), decimals);
+            }
+        }
+    }
     std::string kept; // the rounded value times 10^decimals, as decimal digits
     if (value != 0.0) {
-        constexpr int kSignificant = 15;
         auto [digits, exponent] = fifteenSignificantDigits(std::fabs(value));
         // Leading digits that survive rounding to the pattern.
         const int keep = exponent + 1 + decimals;
@@ -427,14 +508,7 @@ std::optional<std::string> formatFixed(double value, Pattern pattern) {
             }
         }
     }
-    if (kept.size() <= static_cast<std::size_t>(decimals)) {
-        kept.insert(0, static_cast<std::size_t>(decimals) + 1 - kept.size(), '0');
-    }
-    std::string text = value < 0.0 ? "-" : "";
-    text.append(kept, 0, kept.size() - static_cast<std::size_t>(decimals));
-    text += '.';
-    text.append(kept, kept.size() - static_cast<std::size_t>(decimals));
-    return text;
+    return fixedText(negative, kept, decimals);
 }
 
 // The form of std::to_chars(value) with no format: the shortest digits that read back to the

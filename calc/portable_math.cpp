@@ -548,6 +548,31 @@ double cos(double x) {
     return sinOfReduced(x, 1); // cos x = sin(x + pi/2)
 }
 
+SinCos sinCos(double x) {
+    if (highWordOfMagnitude(x) <= quarterPiWord) {
+        return {sin(x), cos(x)};
+    }
+    if (highWordOfMagnitude(x) >= 0x7ff00000U) { // inf or NaN
+        return {quietNaN, quietNaN};
+    }
+    double y0 = 0;
+    double y1 = 0;
+    const int quadrant = reduceByHalfPi(x, y0, y1) & 3;
+    const double s = sinKernel(y0, y1);
+    const double c = cosKernel(y0, y1);
+    // As sinOfReduced picks them: sin in the quadrant n, cos in the quadrant n + 1.
+    switch (quadrant) {
+    case 0:
+        return {s, c};
+    case 1:
+        return {c, -s};
+    case 2:
+        return {-s, -c};
+    default:
+        return {-c, s};
+    }
+}
+
 // sinh and cosh: fdlibm e_sinh.c and e_cosh.c, from expm1 where e^x - 1 or e^x + e^-x - 2 would
 // lose digits, from exp elsewhere, and from exp(x/2)^2 near overflow.
 constexpr std::uint32_t twentyTwoWord = 0x40360000U; // 22: e^-x no longer shows beside e^x

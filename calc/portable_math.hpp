@@ -34,6 +34,12 @@ double exp(double x);
 double log(double x);
 double sin(double x);
 double cos(double x);
+// sin x and cos x with the same bits as sin(x) and cos(x), the argument reduced once for both.
+struct SinCos {
+    double sin;
+    double cos;
+};
+SinCos sinCos(double x);
 double sinh(double x);
 double cosh(double x);
 double acosh(double x);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,23 @@ std::vector<DowellPoint> dowellPoints() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Published, DowellLimits, ::testing::ValuesIn(dowellPoints()));
+
+// Dowell's factor in his own complex form, K = Re{αh coth αh} + ((m² − 1)/3) Re{2αh tanh(αh/2)}
+// with αh = (1 + i) Δ (S. Zurek, "Calculator of proximity effect from Dowell curves",
+// Encyclopedia Magnetica, after Dowell 1966): the real expansion the model uses must agree with it
+// across the middle range, where neither limit holds, to rounding.
+TEST(DowellFactor, AgreesWithDowellsComplexForm) {
+    using Complex = std::complex<double>;
+    for (const double m : {1.0, 2.0, 3.0, 5.0, 10.0}) {
+        for (int step = 0; step < 24; ++step) { // Δ from 0.1 to 17, by a quarter each step
+            const double delta = 0.1 * std::pow(1.25, step);
+            const Complex ah(delta, delta);
+            const double k = (ah / std::tanh(ah)).real() +
+                             (m * m - 1) / 3 * (2.0 * ah * std::tanh(ah / 2.0)).real();
+            EXPECT_NEAR(dowellFactor(delta, m), k, 1e-12 * k) << "Δ " << delta << ", " << m;
+        }
+    }
+}
 
 // Makers' drum-core inductors: size (mm), DCR (Ω) at its temperature, rated current for its
 // rise. Sources:

@@ -238,5 +238,24 @@ TEST(PortableMath, OddAndEvenFunctionsKeepTheirSymmetryBitForBit) {
     }
 }
 
+// sinCos shares one reduction between the two: each half must keep the bits of sin and cos, in
+// every quadrant, at the edges of the unreduced range and for the special values.
+TEST(PortableMath, SinCosGivesTheBitsOfSinAndCos) {
+    std::vector<double> arguments = {0.0, -0.0, 0.7853981633974483, 0.7853981633974484, 1e-30,
+                                     1e300, -1e300, inf, -inf, nan};
+    for (const SweepRange& r : kSweepRanges) {
+        if (std::string(r.f.name) == "sin") {
+            for (int i = 0; i < kSweepPoints; i += 3) {
+                arguments.push_back(sweepArgument(r, i));
+            }
+        }
+    }
+    for (const double x : arguments) {
+        const auto [s, c] = sinCos(x);
+        ASSERT_EQ(bitCast<std::uint64_t>(s), bitCast<std::uint64_t>(sin(x))) << x;
+        ASSERT_EQ(bitCast<std::uint64_t>(c), bitCast<std::uint64_t>(cos(x))) << x;
+    }
+}
+
 } // namespace
 } // namespace coilwind::portable
