@@ -232,48 +232,59 @@ std::optional<StrandSuggestion> strandsFor(const RatedWinding& winding, double s
     return suggestion;
 }
 
-// The warnings are the program's own texts, marked for the catalogue with the context "Current".
+// The warnings, marked for the catalogue with the context "Current"; a table run fills them into
+// most of its rows, so they are looked up with translateOften().
+constexpr const char* kRunawayWarning =
+    QT_TRANSLATE_NOOP("Current", "⚠ 热失控: %1 °C 以下无热平衡 (thermal runaway: the loss outgrows "
+                                 "what the surface sheds, no heat balance below %1 °C)");
+constexpr const char* kEnamelWarning =
+    QT_TRANSLATE_NOOP("Current", "⚠ 线圈温度 %1 °C 超过漆包线耐热等级 %2 (the winding's %1 °C "
+                                 "exceeds the enamel's thermal class %2)");
+constexpr const char* kSaturationWarning =
+    QT_TRANSLATE_NOOP("Current", "⚠ 峰值电流 %1 A 超过饱和电流估计 %2 A (the peak current %1 A "
+                                 "exceeds the saturation estimate %2 A)");
+constexpr const char* kSkinWarning =
+    QT_TRANSLATE_NOOP("Current", "⚠ 线径 %1 mm 大于两倍集肤深度 (2 × %2 mm): the wire is thicker "
+                                 "than two skin depths");
+// "%1": the strands; "%2": the strand's size; "%3": the bundle's diameter in mm.
+constexpr const char* kStrandsFit =
+    QT_TRANSLATE_NOOP("Current", "; 建议 %1 股 %2 绞线, 外径约 %3 mm, 绕得下 (use %1 strands of %2 "
+                                 "for the same copper area: a bundle about %3 mm thick that fits "
+                                 "the winding space)");
+constexpr const char* kStrandsDoNotFit =
+    QT_TRANSLATE_NOOP("Current", "; 建议 %1 股 %2 绞线, 外径约 %3 mm, 绕不下 (use %1 strands of %2 "
+                                 "for the same copper area: a bundle about %3 mm thick that does "
+                                 "not fit the winding space)");
+constexpr const char* kNoThinnerSize =
+    QT_TRANSLATE_NOOP("Current", "; the series has no size that thin");
+
 void addWarnings(CurrentRating& rating, const RatedWinding& winding,
                  const CurrentSettings& settings) {
+    const auto text = [](const char* source) { return translateOften("Current", source); };
     if (rating.runaway) {
-        rating.warnings.push_back(filled(
-            translate("Current", "⚠ 热失控: %1 °C 以下无热平衡 (thermal runaway: the loss outgrows "
-                                 "what the surface sheds, no heat balance below %1 °C)"),
-            {shortestText(kTemperatureLimit.highest)}));
+        rating.warnings.push_back(
+            filled(text(kRunawayWarning), {shortestText(kTemperatureLimit.highest)}));
     } else if (*rating.hotC > settings.enamelClassC) {
         rating.warnings.push_back(
-            filled(translate("Current", "⚠ 线圈温度 %1 °C 超过漆包线耐热等级 %2 (the winding's %1 "
-                                        "°C exceeds the enamel's thermal class %2)"),
+            filled(text(kEnamelWarning),
                    {fixed(*rating.hotC, Pattern::OneDecimal), shortestText(settings.enamelClassC)}));
     }
     if (winding.saturationCurrentA && rating.peakCurrentA > *winding.saturationCurrentA) {
-        rating.warnings.push_back(
-            filled(translate("Current", "⚠ 峰值电流 %1 A 超过饱和电流估计 %2 A (the peak current %1 "
-                                        "A exceeds the saturation estimate %2 A)"),
-                   {fixed(rating.peakCurrentA, Pattern::ThreeDecimals),
-                    fixed(*winding.saturationCurrentA, Pattern::ThreeDecimals)}));
+        rating.warnings.push_back(filled(text(kSaturationWarning),
+                                         {fixed(rating.peakCurrentA, Pattern::ThreeDecimals),
+                                          fixed(*winding.saturationCurrentA, Pattern::ThreeDecimals)}));
     }
     if (winding.wire.bareMm > kSkinDepthsPerWire * rating.skinDepthMm) {
-        std::string warning = filled(
-            translate("Current", "⚠ 线径 %1 mm 大于两倍集肤深度 (2 × %2 mm): the wire is thicker "
-                                 "than two skin depths"),
-            {fixed(winding.wire.bareMm, Pattern::ThreeDecimals),
-             fixed(rating.skinDepthMm, Pattern::ThreeDecimals)});
+        std::string warning = filled(text(kSkinWarning),
+                                     {fixed(winding.wire.bareMm, Pattern::ThreeDecimals),
+                                      fixed(rating.skinDepthMm, Pattern::ThreeDecimals)});
         if (rating.strands) {
             const StrandSuggestion& s = *rating.strands;
-            // "%1": the strands; "%2": the strand's size; "%3": the bundle's diameter in mm.
-            warning += filled(
-                s.fits ? translate("Current", "; 建议 %1 股 %2 绞线, 外径约 %3 mm, 绕得下 (use %1 "
-                                              "strands of %2 for the same copper area: a bundle "
-                                              "about %3 mm thick that fits the winding space)")
-                       : translate("Current", "; 建议 %1 股 %2 绞线, 外径约 %3 mm, 绕不下 (use %1 "
-                                              "strands of %2 for the same copper area: a bundle "
-                                              "about %3 mm thick that does not fit the winding "
-                                              "space)"),
-                {std::to_string(s.strands), s.strand.designation,
-                 fixed(s.bundleMm, Pattern::ThreeDecimals)});
+            warning += filled(text(s.fits ? kStrandsFit : kStrandsDoNotFit),
+                              {std::to_string(s.strands), s.strand.designation,
+                               fixed(s.bundleMm, Pattern::ThreeDecimals)});
         } else {
-            warning += translate("Current", "; the series has no size that thin");
+            warning += text(kNoThinnerSize);
         }
         rating.warnings.push_back(std::move(warning));
     }

@@ -1,7 +1,9 @@
 #include "text.hpp"
 
+#include <atomic>
 #include <cstddef>
-#include <vector>
+#include <map>
+#include <utility>
 
 namespace coilwind {
 namespace {
@@ -11,10 +13,17 @@ Catalogue& installed() {
     return catalogue;
 }
 
+// Counts the catalogues installed, so that a thread's kept translations follow a new one.
+std::atomic<unsigned>& generation() {
+    static std::atomic<unsigned> count{0};
+    return count;
+}
+
 } // namespace
 
 void useCatalogue(Catalogue catalogue) {
     installed() = catalogue;
+    ++generation();
 }
 
 std::string translate(const char* context, const char* source) {
@@ -24,22 +33,48 @@ std::string translate(const char* context, const char* source) {
     return installed() != nullptr ? installed()(context, source) : std::string(source);
 }
 
-std::string filled(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    const std::vector<std::string_view> list(values);
-    std::string text;
-    text.reserve(pattern.size());
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-            pattern[i + 1] <= '9') {
-            const auto number = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (number < list.size()) {
-                text += list[number];
-                ++i;
-                continue;
-            }
-        }
-        text += pattern[i];
+std::string_view translateOften(const char* context, const char* source) {
+    if (installed() == nullptr || source == nullptr || *source == '\0') {
+        return source == nullptr ? std::string_view() : std::string_view(source);
     }
+    // Keyed by the literals' addresses: each marked text is one constant.
+    thread_local std::map<std::pair<const char*, const char*>, std::string> kept;
+    thread_local unsigned keptFor = 0;
+    if (keptFor != generation()) {
+        kept.clear();
+        keptFor = generation();
+    }
+    const auto [entry, added] = kept.try_emplace({context, source});
+    if (added) {
+        entry->second = installed()(context, source);
+    }
+    return entry->second;
+}
+
+std::string filled(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    // coilwind-batch fills a warning into most rows of a table: one allocation, runs copied whole.
+    std::size_t size = pattern.size();
+    for (const std::string_view value : values) {
+        size += value.size();
+    }
+    std::string text;
+    text.reserve(size);
+    std::size_t copied = 0;
+    for (std::size_t at = pattern.find('%'); at != std::string_view::npos;
+         at = pattern.find('%', at + 1)) {
+        if (at + 1 == pattern.size() || pattern[at + 1] < '1' || pattern[at + 1] > '9') {
+            continue;
+        }
+        const auto number = static_cast<std::size_t>(pattern[at + 1] - '1');
+        if (number >= values.size()) {
+            continue;
+        }
+        text.append(pattern.substr(copied, at - copied));
+        text.append(values.begin()[number]);
+        copied = at + 2;
+        ++at;
+    }
+    text.append(pattern.substr(copied));
     return text;
 }
 

@@ -24,6 +24,11 @@ void useCatalogue(Catalogue catalogue);
 // literals into the catalogue's .ts files; the source text must stay a literal there.
 std::string translate(const char* context, const char* source);
 
+// The same for a text shown in many rows of a table, marked where it is defined
+// (QT_TRANSLATE_NOOP): without a catalogue the source itself, with one the translation kept for
+// the thread, so that no row copies it. Valid until the next useCatalogue().
+std::string_view translateOften(const char* context, const char* source);
+
 // The pattern with "%1" to "%9" replaced by the values, so that a translation can put the
 // numbers where its language wants them. A "%" not followed by the number of a value stays.
 std::string filled(std::string_view pattern, std::initializer_list<std::string_view> values);
