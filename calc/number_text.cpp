@@ -490,7 +490,11 @@ std::optional<std::string> formatFixed(double value, Pattern pattern) {
                     kept == 0 ? buffer.data()
                               : std::to_chars(buffer.data(), buffer.data() + buffer.size(), kept)
                                     .ptr;
-                return fixedText(negative, std::string_view(buffer.data(), end), decimals);
+                // (pointer, length): libc++ before 16 lacks string_view's iterator-pair form.
+                return fixedText(negative,
+                                 std::string_view(buffer.data(),
+                                                  static_cast<std::size_t>(end - buffer.data())),
+                                 decimals);
             }
         }
     }
