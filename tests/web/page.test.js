@@ -447,6 +447,34 @@ for (const [name, address] of targets) {
       assert.match(await page.$eval('#shapeMessage', (p) => p.textContent), /31\.3/);
     });
 
+    test('the current rating: its group with a DC current, the warnings, English, and a design file that keeps it', async () => {
+      for (const [query, caption, warning] of [['', '集肤深度 (mm)', /大于两倍集肤深度/],
+        ['?lang=en', 'Skin depth (mm)', /thicker than two skin depths \(2 × 0\.095 mm\); use 13 strands/]]) {
+        await open(undefined, query);
+        await click('Command1');
+        await page.keyboard.press('F2');
+        assert.equal(await page.$eval('#currentRating', (fieldset) => fieldset.hidden), true);
+        for (const [id, value] of [['dcCurrent', '1'], ['ripple', '0.3'], ['frequency', '500']]) {
+          await page.click('#' + id, { clickCount: 3 });
+          await page.keyboard.type(value);
+        }
+        assert.equal(await page.$eval('#currentRating', (fieldset) => fieldset.hidden), false);
+        const figure = (key) => page.$eval('#detail-' + key, (output) => output.textContent);
+        // The start-up drum at 1 A, 0.3 A p-p, 500 kHz (docs/current-rating.md).
+        assert.equal(await figure('skin-depth'), '0.095');
+        assert.equal(await page.$eval('#detail-skin-depth', (output) => output.previousElementSibling.textContent),
+          caption);
+        assert.match(await page.$eval('#currentWarnings', (p) => (p.hidden ? '' : p.textContent)), warning);
+        const saved = JSON.parse(await page.evaluate(() => window.coilwind.designText()));
+        assert.deepEqual([saved.settings.dcCurrent, saved.settings.ripple, saved.settings.frequency],
+          ['1', '0.3', '500']);
+        // A current out of its range is refused where it was typed, and the group says nothing.
+        await page.click('#dcCurrent', { clickCount: 3 });
+        await page.keyboard.type('-1');
+        assert.equal(await page.$eval('#dcCurrent', (input) => input.getAttribute('aria-invalid')), 'true');
+      }
+    });
+
     test('the input check under the window: a comma, a core-type text, a stop; the fields stay', async () => {
       await open();
       const line = () => page.$eval('#input-check', (p) => [p.textContent, [...p.children].map((c) => c.className)]);
