@@ -196,9 +196,10 @@ void DetailsWindow::build() {
             messages_[name] = label;
             break;
         }
-        case DetailsPartKind::Lines: {
+        case DetailsPartKind::Inputs:
+        case DetailsPartKind::Figures: {
             QGridLayout* grid = pairGrid(group);
-            const bool inputs = part.name == "inputs";
+            const bool inputs = part.kind == DetailsPartKind::Inputs;
             (inputs ? inputValues_ : figureValues_) =
                 addLines(grid, inputs ? lines.inputs : lines.figures);
             if (!part.messageName.empty()) {

@@ -15,7 +15,8 @@ namespace coilwind {
 enum class DetailsPartKind {
     Message, // a line that shows only when it has something to say: the input check, changes
     Status,  // what became of the last calculation
-    Lines,   // a group of figures, caption beside value (the inputs, the details' own figures)
+    Inputs,  // the inputs as the last calculation read them, caption beside value
+    Figures, // the details' own figures, with the reasons of those missing
     Settings,     // the series and the number settings (view/details_settings)
     ShapeOpinion, // the shape's second opinion: its title follows the core type
     Current,      // the current rating, shown only with a DC current

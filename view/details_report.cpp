@@ -131,12 +131,11 @@ std::string composeDesignReport(const FieldSet& fields, std::string_view coreTyp
             }
             report += '\n';
             break;
-        case DetailsPartKind::Lines:
-            if (part.messageName.empty()) {
-                report += translate("Report", " inputs read\n");
-                appendLines(report, view.inputs);
-                break;
-            }
+        case DetailsPartKind::Inputs:
+            report += translate("Report", " inputs read\n");
+            appendLines(report, view.inputs);
+            break;
+        case DetailsPartKind::Figures:
             report += translate("Report", " figures\n");
             appendLines(report, view.figures);
             for (const std::string& reason : view.details.reasons) {

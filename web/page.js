@@ -726,7 +726,8 @@
             return line;
           }
           case 'status': return Object.assign(element('p', part.name), { title: part.toolTip });
-          case 'lines': return group(part, element('div', 'details-' + part.name, 'pairs'),
+          case 'inputs':
+          case 'figures': return group(part, element('div', 'details-' + part.name, 'pairs'),
             ...(part.message ? [messageLine(part.message, part.look)] : []));
           case 'settings': {
             const pairs = element('div', 'details-settings', 'pairs');

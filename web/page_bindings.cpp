@@ -184,8 +184,10 @@ std::string_view partKindName(DetailsPartKind kind) {
         return "message";
     case DetailsPartKind::Status:
         return "status";
-    case DetailsPartKind::Lines:
-        return "lines";
+    case DetailsPartKind::Inputs:
+        return "inputs";
+    case DetailsPartKind::Figures:
+        return "figures";
     case DetailsPartKind::Settings:
         return "settings";
     case DetailsPartKind::ShapeOpinion:
