@@ -46,6 +46,8 @@ constexpr double kBalanceTolerance = 1e-7;
 constexpr int kBalanceSteps = 500;
 // The thickest wire that keeps the AC resistance near the DC one: two skin depths.
 constexpr double kSkinDepthsPerWire = 2;
+// Room for the longest strand warning in either language, so that it is built in one allocation.
+constexpr std::size_t kStrandWarningSize = 400;
 
 [[noreturn]] void refuse(const std::string& reason) {
     throw CalculationFault(FaultKind::OutOfDomain, reason);
@@ -275,14 +277,17 @@ void addWarnings(CurrentRating& rating, const RatedWinding& winding,
                                           fixed(*winding.saturationCurrentA, Pattern::ThreeDecimals)}));
     }
     if (winding.wire.bareMm > kSkinDepthsPerWire * rating.skinDepthMm) {
-        std::string warning = filled(text(kSkinWarning),
-                                     {fixed(winding.wire.bareMm, Pattern::ThreeDecimals),
-                                      fixed(rating.skinDepthMm, Pattern::ThreeDecimals)});
+        // The common warning of a table run at a switching frequency: built in one string.
+        std::string warning;
+        warning.reserve(kStrandWarningSize);
+        appendFilled(warning, text(kSkinWarning),
+                     {fixed(winding.wire.bareMm, Pattern::ThreeDecimals),
+                      fixed(rating.skinDepthMm, Pattern::ThreeDecimals)});
         if (rating.strands) {
             const StrandSuggestion& s = *rating.strands;
-            warning += filled(text(s.fits ? kStrandsFit : kStrandsDoNotFit),
-                              {std::to_string(s.strands), s.strand.designation,
-                               fixed(s.bundleMm, Pattern::ThreeDecimals)});
+            appendFilled(warning, text(s.fits ? kStrandsFit : kStrandsDoNotFit),
+                         {std::to_string(s.strands), s.strand.designation,
+                          fixed(s.bundleMm, Pattern::ThreeDecimals)});
         } else {
             warning += text(kNoThinnerSize);
         }

@@ -52,12 +52,18 @@ std::string_view translateOften(const char* context, const char* source) {
 }
 
 std::string filled(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string text;
+    appendFilled(text, pattern, values);
+    return text;
+}
+
+void appendFilled(std::string& text, std::string_view pattern,
+                  std::initializer_list<std::string_view> values) {
     // coilwind-batch fills a warning into most rows of a table: one allocation, runs copied whole.
-    std::size_t size = pattern.size();
+    std::size_t size = text.size() + pattern.size();
     for (const std::string_view value : values) {
         size += value.size();
     }
-    std::string text;
     text.reserve(size);
     std::size_t copied = 0;
     for (std::size_t at = pattern.find('%'); at != std::string_view::npos;
@@ -75,7 +81,6 @@ std::string filled(std::string_view pattern, std::initializer_list<std::string_v
         ++at;
     }
     text.append(pattern.substr(copied));
-    return text;
 }
 
 } // namespace coilwind

@@ -32,5 +32,8 @@ std::string_view translateOften(const char* context, const char* source);
 // The pattern with "%1" to "%9" replaced by the values, so that a translation can put the
 // numbers where its language wants them. A "%" not followed by the number of a value stays.
 std::string filled(std::string_view pattern, std::initializer_list<std::string_view> values);
+// The same, appended to `text`.
+void appendFilled(std::string& text, std::string_view pattern,
+                  std::initializer_list<std::string_view> values);
 
 } // namespace coilwind
