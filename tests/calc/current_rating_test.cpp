@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <complex>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -102,7 +103,7 @@ TEST(DowellFactor, AgreesWithDowellsComplexForm) {
     }
 }
 
-// Makers' drum-core inductors: size (mm), DCR (Ω) at its temperature, rated current for its
+// Makers' drum-core inductors: body (mm), DCR (Ω) at its temperature, rated current for its
 // rise. Sources:
 // - Eaton DR series, Technical Data 4315 (Sept. 2017): Irms for ΔT ≈ 40 °C, DCR typ. at 20 °C;
 //   DR73 case 7.6 × 7.6 × 3.55 mm (novapart.co's listing of DR73-1R5-R with that data sheet).
@@ -110,61 +111,139 @@ TEST(DowellFactor, AgreesWithDowellsComplexForm) {
 //   typ. at 20 °C.
 // - Bourns SRR1210A data sheet: 12 × 12 × 10 mm, temperature rise 40 °C typ. at rated Irms,
 //   DCR max. (specifications at 25 °C).
-struct MakersPart {
-    const char* part;
-    double lengthMm, widthMm, heightMm;
-    double dcrOhm, dcrAtC, riseK, ratedA;
+// - ABC Taiwan Electronics, "Specification for approval", Radial Inductor RH0910 (ferrite drum
+//   core, rev. 20121003-E), every part of its table: Ø 9.30 × 9.80 mm, RDC max., electrical
+//   specifications at 25 °C, "IDC base on Temp. rise 20 °C max.".
+// - Vishay Dale IHD, document 34016 (rev. 27-Feb-06), model IHD-1 (ferrite bobbin in polyolefin
+//   tubing, axial leads), the parts of the data sheet's first page (1.0 to 47 µH): Ø 6.85 ×
+//   17.78 mm (both maxima), DCR max., rated current for a 40 °C rise; the DCR's temperature is
+//   not stated and is taken at 25 °C (5 K either way moves the model by 1 %).
+enum class Shape { Box, Cylinder };
+
+struct Body {
+    Shape shape;
+    double aMm, bMm, heightMm; // a box's length and width, or a cylinder's diameter (b unused)
 };
 
-constexpr MakersPart kParts[] = {
-    {"DR73-1R0-R", 7.6, 7.6, 3.55, 0.0102, 20, 40, 5.28},
-    {"DR73-2R2-R", 7.6, 7.6, 3.55, 0.0165, 20, 40, 4.15},
-    {"DR73-4R7-R", 7.6, 7.6, 3.55, 0.0297, 20, 40, 3.09},
-    {"DR73-100-R", 7.6, 7.6, 3.55, 0.0656, 20, 40, 2.08},
-    {"DR73-220-R", 7.6, 7.6, 3.55, 0.107, 20, 40, 1.62},
-    {"DR73-470-R", 7.6, 7.6, 3.55, 0.241, 20, 40, 1.08},
-    {"DR73-101-R", 7.6, 7.6, 3.55, 0.527, 20, 40, 0.73},
-    {"DR73-221-R", 7.6, 7.6, 3.55, 1.05, 20, 40, 0.52},
-    {"DR73-471-R", 7.6, 7.6, 3.55, 2.36, 20, 40, 0.35},
-    {"DR1040-1R5-R", 10.3, 10.5, 4.0, 0.006, 20, 30, 6.50},
-    {"DR1040-3R8-R", 10.3, 10.5, 4.0, 0.0096, 20, 30, 5.50},
-    {"DR1040-100-R", 10.3, 10.5, 4.0, 0.026, 20, 30, 3.80},
-    {"DR1040-220-R", 10.3, 10.5, 4.0, 0.054, 20, 30, 2.50},
-    {"DR1040-470-R", 10.3, 10.5, 4.0, 0.095, 20, 30, 1.90},
-    {"DR1040-101-R", 10.3, 10.5, 4.0, 0.225, 20, 30, 1.25},
-    {"DR1040-221-R", 10.3, 10.5, 4.0, 0.530, 20, 30, 0.70},
-    {"SRR1210A-4R7Y", 12, 12, 10, 0.012, 25, 40, 8.5},
-    {"SRR1210A-6R8Y", 12, 12, 10, 0.015, 25, 40, 7.85},
-    {"SRR1210A-100M", 12, 12, 10, 0.018, 25, 40, 6.5},
-    {"SRR1210A-150M", 12, 12, 10, 0.032, 25, 40, 5.8},
-    {"SRR1210A-220M", 12, 12, 10, 0.038, 25, 40, 5.2},
-    {"SRR1210A-330M", 12, 12, 10, 0.052, 25, 40, 4.4},
-    {"SRR1210A-470M", 12, 12, 10, 0.072, 25, 40, 3.8},
+constexpr Body box(double lengthMm, double widthMm, double heightMm) {
+    return {Shape::Box, lengthMm, widthMm, heightMm};
+}
+
+constexpr Body cylinder(double diameterMm, double heightMm) {
+    return {Shape::Cylinder, diameterMm, 0, heightMm};
+}
+
+// SMD parts are rated soldered to a test board; leaded ones stand free in the air.
+enum class Mount { Board, Leads };
+
+struct MakersPart {
+    const char* part;
+    Body body;
+    double dcrOhm, dcrAtC, riseK, ratedA;
+    Mount mount;
 };
+
+constexpr Body kDr73 = box(7.6, 7.6, 3.55);
+constexpr Body kDr1040 = box(10.3, 10.5, 4.0);
+constexpr Body kSrr1210a = box(12, 12, 10);
+constexpr Body kRh0910 = cylinder(9.3, 9.8);
+constexpr Body kIhd1 = cylinder(6.85, 17.78);
+
+constexpr MakersPart kParts[] = {
+    {"DR73-1R0-R", kDr73, 0.0102, 20, 40, 5.28, Mount::Board},
+    {"DR73-2R2-R", kDr73, 0.0165, 20, 40, 4.15, Mount::Board},
+    {"DR73-4R7-R", kDr73, 0.0297, 20, 40, 3.09, Mount::Board},
+    {"DR73-100-R", kDr73, 0.0656, 20, 40, 2.08, Mount::Board},
+    {"DR73-220-R", kDr73, 0.107, 20, 40, 1.62, Mount::Board},
+    {"DR73-470-R", kDr73, 0.241, 20, 40, 1.08, Mount::Board},
+    {"DR73-101-R", kDr73, 0.527, 20, 40, 0.73, Mount::Board},
+    {"DR73-221-R", kDr73, 1.05, 20, 40, 0.52, Mount::Board},
+    {"DR73-471-R", kDr73, 2.36, 20, 40, 0.35, Mount::Board},
+    {"DR1040-1R5-R", kDr1040, 0.006, 20, 30, 6.50, Mount::Board},
+    {"DR1040-3R8-R", kDr1040, 0.0096, 20, 30, 5.50, Mount::Board},
+    {"DR1040-100-R", kDr1040, 0.026, 20, 30, 3.80, Mount::Board},
+    {"DR1040-220-R", kDr1040, 0.054, 20, 30, 2.50, Mount::Board},
+    {"DR1040-470-R", kDr1040, 0.095, 20, 30, 1.90, Mount::Board},
+    {"DR1040-101-R", kDr1040, 0.225, 20, 30, 1.25, Mount::Board},
+    {"DR1040-221-R", kDr1040, 0.530, 20, 30, 0.70, Mount::Board},
+    {"SRR1210A-4R7Y", kSrr1210a, 0.012, 25, 40, 8.5, Mount::Board},
+    {"SRR1210A-6R8Y", kSrr1210a, 0.015, 25, 40, 7.85, Mount::Board},
+    {"SRR1210A-100M", kSrr1210a, 0.018, 25, 40, 6.5, Mount::Board},
+    {"SRR1210A-150M", kSrr1210a, 0.032, 25, 40, 5.8, Mount::Board},
+    {"SRR1210A-220M", kSrr1210a, 0.038, 25, 40, 5.2, Mount::Board},
+    {"SRR1210A-330M", kSrr1210a, 0.052, 25, 40, 4.4, Mount::Board},
+    {"SRR1210A-470M", kSrr1210a, 0.072, 25, 40, 3.8, Mount::Board},
+    {"RH09104R7ML", kRh0910, 0.031, 25, 20, 2.60, Mount::Leads},
+    {"RH09106R8ML", kRh0910, 0.038, 25, 20, 2.30, Mount::Leads},
+    {"RH0910100KL", kRh0910, 0.050, 25, 20, 1.90, Mount::Leads},
+    {"RH0910150KL", kRh0910, 0.096, 25, 20, 1.60, Mount::Leads},
+    {"RH0910220KL", kRh0910, 0.120, 25, 20, 1.30, Mount::Leads},
+    {"RH0910330KL", kRh0910, 0.195, 25, 20, 1.00, Mount::Leads},
+    {"RH0910470KL", kRh0910, 0.250, 25, 20, 0.94, Mount::Leads},
+    {"RH0910680KL", kRh0910, 0.310, 25, 20, 0.73, Mount::Leads},
+    {"RH0910101KL", kRh0910, 0.530, 25, 20, 0.67, Mount::Leads},
+    {"RH0910151KL", kRh0910, 0.700, 25, 20, 0.52, Mount::Leads},
+    {"RH0910221KL", kRh0910, 0.890, 25, 20, 0.46, Mount::Leads},
+    {"RH0910331KL", kRh0910, 1.600, 25, 20, 0.37, Mount::Leads},
+    {"RH0910471KL", kRh0910, 2.000, 25, 20, 0.30, Mount::Leads},
+    {"RH0910681KL", kRh0910, 3.000, 25, 20, 0.26, Mount::Leads},
+    {"RH0910102KL", kRh0910, 4.000, 25, 20, 0.19, Mount::Leads},
+    {"IHD-1 1.0 µH", kIhd1, 0.009, 25, 40, 5.3, Mount::Leads},
+    {"IHD-1 1.2 µH", kIhd1, 0.010, 25, 40, 5.0, Mount::Leads},
+    {"IHD-1 1.5 µH", kIhd1, 0.011, 25, 40, 4.8, Mount::Leads},
+    {"IHD-1 1.8 µH", kIhd1, 0.012, 25, 40, 4.6, Mount::Leads},
+    {"IHD-1 2.2 µH", kIhd1, 0.013, 25, 40, 4.4, Mount::Leads},
+    {"IHD-1 2.7 µH", kIhd1, 0.014, 25, 40, 4.2, Mount::Leads},
+    {"IHD-1 3.3 µH", kIhd1, 0.016, 25, 40, 4.0, Mount::Leads},
+    {"IHD-1 3.9 µH", kIhd1, 0.017, 25, 40, 3.8, Mount::Leads},
+    {"IHD-1 4.7 µH", kIhd1, 0.022, 25, 40, 3.4, Mount::Leads},
+    {"IHD-1 5.6 µH", kIhd1, 0.024, 25, 40, 3.2, Mount::Leads},
+    {"IHD-1 6.8 µH", kIhd1, 0.026, 25, 40, 3.1, Mount::Leads},
+    {"IHD-1 8.2 µH", kIhd1, 0.028, 25, 40, 3.0, Mount::Leads},
+    {"IHD-1 10 µH", kIhd1, 0.033, 25, 40, 2.8, Mount::Leads},
+    {"IHD-1 12 µH", kIhd1, 0.037, 25, 40, 2.6, Mount::Leads},
+    {"IHD-1 15 µH", kIhd1, 0.040, 25, 40, 2.5, Mount::Leads},
+    {"IHD-1 18 µH", kIhd1, 0.044, 25, 40, 2.4, Mount::Leads},
+    {"IHD-1 22 µH", kIhd1, 0.050, 25, 40, 2.2, Mount::Leads},
+    {"IHD-1 27 µH", kIhd1, 0.070, 25, 40, 1.9, Mount::Leads},
+    {"IHD-1 33 µH", kIhd1, 0.075, 25, 40, 1.8, Mount::Leads},
+    {"IHD-1 39 µH", kIhd1, 0.084, 25, 40, 1.7, Mount::Leads},
+    {"IHD-1 47 µH", kIhd1, 0.104, 25, 40, 1.6, Mount::Leads},
+};
+
+// The body's whole outer surface: a box's six faces, or a cylinder's two ends and its side.
+double surfaceCm2(const Body& b) {
+    const double mm2 = b.shape == Shape::Box ? 2 * b.aMm * b.bMm + 2 * (b.aMm + b.bMm) * b.heightMm
+                                             : std::numbers::pi * b.aMm * b.aMm / 2 +
+                                                   std::numbers::pi * b.aMm * b.heightMm;
+    return mm2 / 100;
+}
 
 // From size and DCR alone: the part's whole surface sheds the loss at the rated rise, the copper
 // at the ambient plus the rise, the ambient being the temperature the data sheet states its
 // figures at (the DCR's).
 double modelRatedA(const MakersPart& p) {
-    const double surfaceCm2 =
-        (2 * p.lengthMm * p.widthMm + 2 * (p.lengthMm + p.widthMm) * p.heightMm) / 100;
     const double hot = p.dcrOhm * (1 + 0.00393 * (p.dcrAtC + p.riseK - 20)) /
                        (1 + 0.00393 * (p.dcrAtC - 20));
-    return std::sqrt(powerForRiseW(p.riseK, surfaceCm2) / hot);
+    return std::sqrt(powerForRiseW(p.riseK, surfaceCm2(p.body)) / hot);
 }
 
-// The still-air law knows nothing of the test board these parts are rated on (IEC 62024-2 sets
-// one), which carries a share of the heat: the model is conservative by about a fifth (mean
-// −22.5 %). Every part stays within 30 %; 17 of the 23 lie within ±25 %.
+// The still-air law knows nothing of the test board SMD parts are rated on (IEC 62024-2 sets
+// one), which carries a share of the heat: on those the model is conservative by about a fifth
+// (mean −22.5 %). Leaded parts stand free, as the law assumes: the radial drums come out 15 %
+// under their ratings, the axial bobbins in tubing 15 % over them (taken at their maximum size).
+// Every part stays within 30 %; 53 of the 59 lie within ±25 %.
 TEST(RatedCurrent, MakersDrumInductors) {
     int within25 = 0;
     for (const MakersPart& p : kParts) {
         const double error = modelRatedA(p) / p.ratedA - 1;
         EXPECT_LT(std::fabs(error), 0.30) << p.part;
-        EXPECT_LT(error, 0) << p.part << ": conservative";
+        if (p.mount == Mount::Board) {
+            EXPECT_LT(error, 0) << p.part << ": conservative on a test board";
+        }
         within25 += std::fabs(error) <= 0.25 ? 1 : 0;
     }
-    EXPECT_GE(within25, 17);
+    EXPECT_GE(within25, 53); // of 59
 }
 
 TEST(CurrentRating, LossRisesWithCurrent) {
