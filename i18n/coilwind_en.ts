@@ -143,10 +143,6 @@
         <translation>DC resistance at the winding&apos;s temperature</translation>
     </message>
     <message>
-        <source>estimate: the DC current that warms the part by %1, as data sheets rate it</source>
-        <translation>estimate: the DC current that warms the part by %1, as data sheets rate it</translation>
-    </message>
-    <message>
         <source>峰值电流 (A)</source>
         <translation>Peak current (A)</translation>
     </message>
@@ -169,6 +165,10 @@
     <message>
         <source> °C, 热平衡 heat balance)</source>
         <translation> °C, heat balance)</translation>
+    </message>
+    <message>
+        <source>estimate: the DC current that warms the part by %1, as data sheets rate it; checked against %2 drum inductors of %3 makers: %4 within ±%5 %, from %6 % to %7 %</source>
+        <translation>estimate: the DC current that warms the part by %1, as data sheets rate it; checked against %2 drum inductors of %3 makers: %4 within ±%5 %, from %6 % to %7 %</translation>
     </message>
 </context>
 <context>
