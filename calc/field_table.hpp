@@ -79,14 +79,23 @@ inline constexpr std::array<FieldInfo, 17> kFields{{
 }};
 // clang-format on
 
+// Every index up to the highest field's, with its position in kFields or -1: a table run looks
+// fields up millions of times, so the search is done once, at compile time.
+inline constexpr std::array<int, kFields.back().index + 1> kSlotOfIndex = [] {
+    // ("slots" would be Qt's keyword where the window includes this.)
+    std::array<int, kFields.back().index + 1> positions{};
+    positions.fill(-1);
+    for (std::size_t slot = 0; slot < kFields.size(); ++slot) {
+        positions[static_cast<std::size_t>(kFields[slot].index)] = static_cast<int>(slot);
+    }
+    return positions;
+}();
+
 // Position of a field in kFields, or -1 when the index names no field.
 constexpr int slotOf(FieldIndex index) {
-    for (std::size_t slot = 0; slot < kFields.size(); ++slot) {
-        if (kFields[slot].index == index) {
-            return static_cast<int>(slot);
-        }
-    }
-    return -1;
+    return index >= 0 && static_cast<std::size_t>(index) < kSlotOfIndex.size()
+               ? kSlotOfIndex[static_cast<std::size_t>(index)]
+               : -1;
 }
 
 constexpr bool isField(FieldIndex index) {
