@@ -27,8 +27,12 @@ void FieldSet::setText(FieldIndex index, std::string_view text) {
     setFieldText(checked(index), text);
 }
 
+std::optional<double> FieldSet::fieldNumber(FieldIndex index) const {
+    return readLeadingNumber(fieldText(index));
+}
+
 double FieldSet::number(FieldIndex index) const {
-    const auto value = readLeadingNumber(text(index));
+    const auto value = fieldNumber(checked(index));
     if (!value) {
         throw CalculationFault(FaultKind::FieldBeyondRange,
                                "field " + std::to_string(index) + " holds a number beyond range");
@@ -70,7 +74,19 @@ std::string MemoryFieldSet::fieldText(FieldIndex index) const {
 }
 
 void MemoryFieldSet::setFieldText(FieldIndex index, std::string_view text) {
-    texts_[static_cast<std::size_t>(slotOf(index))] = text;
+    const auto slot = static_cast<std::size_t>(slotOf(index));
+    texts_[slot] = text;
+    numbers_[slot].known = false;
+}
+
+std::optional<double> MemoryFieldSet::fieldNumber(FieldIndex index) const {
+    const auto slot = static_cast<std::size_t>(slotOf(index));
+    KeptNumber& kept = numbers_[slot];
+    if (!kept.known) {
+        kept.value = readLeadingNumber(texts_[slot]);
+        kept.known = true;
+    }
+    return kept.value;
 }
 
 void MemoryFieldSet::focusField(FieldIndex index) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,9 @@ protected:
 
     // Called only with an index that names a field.
     virtual std::string fieldText(FieldIndex index) const = 0;
+    // The field's number by the leading-number rule, none beyond the range of a double: read from
+    // its text, or kept by a field set that knows when its text changes.
+    virtual std::optional<double> fieldNumber(FieldIndex index) const;
     virtual void setFieldText(FieldIndex index, std::string_view text) = 0;
     virtual void focusField(FieldIndex index) = 0;
 };
@@ -48,8 +52,17 @@ protected:
     void setFieldText(FieldIndex index, std::string_view text) override;
     void focusField(FieldIndex index) override;
 
+    // A table run reads each field many times a row: its number is read once per text.
+    std::optional<double> fieldNumber(FieldIndex index) const override;
+
 private:
+    struct KeptNumber {
+        bool known = false;
+        std::optional<double> value;
+    };
+
     std::array<std::string, kFields.size()> texts_;
+    mutable std::array<KeptNumber, kFields.size()> numbers_{};
     FieldIndex focused_ = kFields.front().index;
 };
 
