@@ -49,5 +49,24 @@ TEST(FieldSet, NumbersAreReadFromAndWrittenAsText) {
     EXPECT_EQ(fields.text(field::kInductance), "1e400");
 }
 
+// The in-memory field set keeps a number it has read: every way of changing the text, a copy
+// included, must give the new text's number, and a number beyond range stays a fault.
+TEST(FieldSet, AKeptNumberFollowsEveryChangeOfItsText) {
+    MemoryFieldSet fields;
+    EXPECT_EQ(fields.number(field::kInductance), 4.7);
+    fields.setText(field::kInductance, "8x");
+    EXPECT_EQ(fields.number(field::kInductance), 8);
+    fields.setNumber(field::kInductance, 2.25, Pattern::OneDecimal);
+    EXPECT_EQ(fields.number(field::kInductance), 2.3);
+    MemoryFieldSet copy = fields;
+    copy.setText(field::kInductance, "1e400");
+    EXPECT_THROW((void)copy.number(field::kInductance), CalculationFault);
+    EXPECT_THROW((void)copy.number(field::kInductance), CalculationFault); // kept, still a fault
+    EXPECT_EQ(fields.number(field::kInductance), 2.3);
+    copy = fields;
+    EXPECT_EQ(copy.number(field::kInductance), 2.3);
+    EXPECT_EQ(copy.number(field::kA), 8); // another field's number is its own
+}
+
 } // namespace
 } // namespace coilwind
