@@ -7,6 +7,7 @@
 #include "field_help.hpp"
 #include "language.hpp"
 #include "placement.hpp"
+#include "view/details_lines.hpp"
 #include "view/front_texts.hpp"
 #include "view/window_description.hpp"
 #include "widgets.hpp"
@@ -371,7 +372,7 @@ void MainWindow::showPicture(PictureMode mode) {
     } else {
         picture_->setPixmap(QPixmap::fromImage(loaded.image));
     }
-    picture_->setAccessibleDescription(chosen.description + QStringLiteral(" — ") + pictureFile_);
+    picture_->setAccessibleDescription(chosen.description + qstring(mark::kBetween) + pictureFile_);
     picture_->adjustSize(); // the picture control takes the size of what it shows
 }
 

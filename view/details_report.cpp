@@ -43,8 +43,8 @@ void appendLines(std::string& report, const std::vector<DetailsLine>& lines) {
     for (const DetailsLine& line : lines) {
         report += "  ";
         report += line.caption;
-        report += ": ";
-        report += line.value.value_or("—");
+        report += mark::kCaptioned;
+        report += line.value.value_or(std::string(mark::kNoValue));
         report += "   [";
         report += line.english;
         report += "]\n";

@@ -139,7 +139,7 @@
     line.replaceChildren(...checks.flatMap((check, i) => {
       const part = document.createElement('span');
       part.className = check.error ? 'error' : 'note';
-      part.textContent = (check.error ? '⚠ ' : 'ⓘ ') + check.text;
+      part.textContent = (check.error ? description.marks.error : description.marks.note) + check.text;
       return i === 0 ? [part] : ['\n', part];
     }));
   }
@@ -178,7 +178,7 @@
     const picture = description.pictures.find((p) => p.mode === mode && p.core === core);
     const image = elements.get(description.names.picture);
     image.src = pictureData[picture.name];
-    image.alt = picture.description + ' — ' + picture.name + '.svg';
+    image.alt = picture.description + description.marks.between + picture.name + '.svg';
     image.dataset.picture = picture.name;
   }
   function applyPictureRule() {
@@ -558,8 +558,8 @@
       }
       lines.forEach((line, i) => {
         const value = grid.children[2 * i + 1];
-        value.textContent = line.value === undefined ? '—' : line.value;
-        value.setAttribute('aria-label', line.caption + ': ' + value.textContent);
+        value.textContent = line.value === undefined ? description.marks.noValue : line.value;
+        value.setAttribute('aria-label', line.caption + description.marks.captioned + value.textContent);
       });
     }
     function refresh() {
@@ -569,7 +569,7 @@
       const view = JSON.parse(withTexts([coreTypeText()], (p, n) => textOf(module._coilwind_details(
         p, n, section.clientWidth || 380, 260, charWidth, lineHeight))));
       for (const [element, error] of [[checkErrors, true], [checkNotes, false]]) {
-        const lines = view.checks.filter((check) => check.error === error).map((check) => '• ' + check.text);
+        const lines = view.checks.filter((check) => check.error === error).map((check) => description.marks.listItem + check.text);
         element.textContent = lines.join('\n');
         element.hidden = lines.length === 0;
       }
@@ -579,7 +579,7 @@
       changed.hidden = view.status.changed === undefined;
       fillLines(inputs, view.inputs);
       fillLines(figures, view.figures);
-      reasons.textContent = view.reasons.map((reason) => '• ' + reason).join('\n');
+      reasons.textContent = view.reasons.map((reason) => description.marks.listItem + reason).join('\n');
       reasons.hidden = view.reasons.length === 0;
       shape.hidden = !view.shapeApplies;
       shapeLegend.textContent = view.shapeTitle;
@@ -710,7 +710,7 @@
       input.type = 'text';
       input.value = setting.value;
       input.title = setting.toolTip;
-      if (setting.optional) input.placeholder = '—';
+      if (setting.optional) input.placeholder = description.marks.noValue;
       input.addEventListener('input', refresh);
       return [label, input];
     }
@@ -1245,7 +1245,7 @@
       link.hidden = true;
       stop.hidden = false;
       rerun.hidden = true;
-      report(file.name + ' …', false);
+      report(file.name + description.marks.working, false);
       const started = performance.now();
       try {
         const result = await run(file, details.settingsArguments(), (done, total) => {

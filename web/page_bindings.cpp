@@ -319,6 +319,15 @@ const char* coilwind_window() {
                     .raw("pictures", picturesJson())
                     .raw("settings", settingsJson())
                     .raw("details", detailsJson())
+                    .raw("marks", JsonObject{}
+                                      .text("noValue", mark::kNoValue)
+                                      .text("listItem", mark::kListItem)
+                                      .text("error", mark::kError)
+                                      .text("note", mark::kNote)
+                                      .text("captioned", mark::kCaptioned)
+                                      .text("between", mark::kBetween)
+                                      .text("working", mark::kWorking)
+                                      .done())
                     .raw("texts", textsJson())
                     .text("summaryHint", summaryHint())
                     .raw("languages", jsonArray(languages(),

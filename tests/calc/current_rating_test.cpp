@@ -113,10 +113,10 @@ TEST(DowellFactor, AgreesWithDowellsComplexForm) {
 // - Eaton (Cooper Bussmann) DR1040 data sheet: 10.3 × 10.5 × 4.0 mm, Irms for ΔT ≈ 30 °C, DCR
 //   typ. at 20 °C.
 // - Bourns SRR1210A data sheet: 12 × 12 × 10 mm, temperature rise 40 °C typ. at rated Irms,
-//   DCR max. (specifications at 25 °C).
-// - ABC Taiwan Electronics, "Specification for approval", Radial Inductor RH0910 (ferrite drum
-//   core, rev. 20121003-E), every part of its table: Ø 9.30 × 9.80 mm, RDC max., electrical
-//   specifications at 25 °C, "IDC base on Temp. rise 20 °C max.".
+//   DCR max. (electrical figures at 25 °C).
+// - ABC Taiwan Electronics, approval sheet of the Radial Inductor RH0910 (ferrite drum
+//   core, rev. 20121003-E), every part of its table: Ø 9.30 × 9.80 mm, RDC max.,
+//   electrical figures at 25 °C, "IDC base on Temp. rise 20 °C max.".
 // - Vishay Dale IHD, document 34016 (rev. 27-Feb-06), model IHD-1 (ferrite bobbin in polyolefin
 //   tubing, axial leads), the parts of the data sheet's first page (1.0 to 47 µH): Ø 6.85 ×
 //   17.78 mm (both maxima), DCR max., rated current for a 40 °C rise; the DCR's temperature is
