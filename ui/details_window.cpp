@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,7 +37,7 @@ QString qstring(std::string_view text) {
 }
 
 QString valueText(const DetailsLine& line) {
-    return line.value ? qstring(*line.value) : QStringLiteral("—");
+    return qstring(line.value ? std::string_view(*line.value) : mark::kNoValue);
 }
 
 constexpr int kPairsPerRow = 2;
@@ -80,7 +81,7 @@ void showLines(const std::vector<QLabel*>& labels, const std::vector<DetailsLine
     for (std::size_t i = 0; i < labels.size() && i < lines.size(); ++i) {
         const QString value = valueText(lines[i]);
         labels[i]->setText(value);
-        labels[i]->setAccessibleName(qstring(lines[i].caption) + QStringLiteral(": ") + value);
+        labels[i]->setAccessibleName(qstring(lines[i].caption) + qstring(mark::kCaptioned) + value);
     }
 }
 
@@ -169,6 +170,8 @@ void DetailsWindow::build() {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(8, 8, 8, 8);
     root->setSpacing(6);
+    // The lines above the groups, by name, for the members that refresh them.
+    QHash<QString, QLabel*> lineByName;
 
     for (const DetailsPart& part : detailsParts()) {
         const QString name = qstring(part.name);
@@ -180,20 +183,24 @@ void DetailsWindow::build() {
             message->setStyleSheet(lookStyle(part.look));
             return message;
         };
-        auto* group = new QGroupBox(title);
-        group->setObjectName(name);
-        group->setToolTip(toolTip);
+        // Every kind but the lines above and the foot is a group of its own.
+        QGroupBox* group = nullptr;
+        if (part.kind != DetailsPartKind::Message && part.kind != DetailsPartKind::Status &&
+            part.kind != DetailsPartKind::Buttons) {
+            group = new QGroupBox(title);
+            group->setObjectName(name);
+            group->setToolTip(toolTip);
+        }
         switch (part.kind) {
         case DetailsPartKind::Message:
         case DetailsPartKind::Status: {
-            delete group;
             QLabel* label = part.kind == DetailsPartKind::Status
                                 ? wrappedLabel(std::string(part.name).c_str())
                                 : messageLabel(std::string(part.name).c_str());
             label->setStyleSheet(lookStyle(part.look));
             label->setToolTip(toolTip);
             column->addWidget(label);
-            messages_[name] = label;
+            lineByName[name] = label;
             break;
         }
         case DetailsPartKind::Inputs:
@@ -277,7 +284,6 @@ void DetailsWindow::build() {
             root->addWidget(group);
             break;
         case DetailsPartKind::Buttons: {
-            delete group;
             auto* buttons = new QHBoxLayout;
             buttons->addStretch(1);
             for (const DetailsControl& control : detailsButtons()) {
@@ -285,21 +291,21 @@ void DetailsWindow::build() {
                 button->setObjectName(qstring(control.name));
                 button->setToolTip(frontQToolTip(control.name));
                 buttons->addWidget(button);
-                buttonsByName_[button->objectName()] = button;
+                if (control.name == "copy") {
+                    connect(button, &QPushButton::clicked, this, &DetailsWindow::copyReport);
+                } else {
+                    connect(button, &QPushButton::clicked, this, &QWidget::close);
+                }
             }
-            connect(buttonsByName_.value(QStringLiteral("copy")), &QPushButton::clicked, this,
-                    &DetailsWindow::copyReport);
-            connect(buttonsByName_.value(QStringLiteral("close")), &QPushButton::clicked, this,
-                    &QWidget::close);
             root->addLayout(buttons);
             break;
         }
         }
     }
-    status_ = messages_.value(QStringLiteral("calculationStatus"));
-    changed_ = messages_.value(QStringLiteral("changedInputs"));
-    checkErrors_ = messages_.value(QStringLiteral("inputCheckErrors"));
-    checkNotes_ = messages_.value(QStringLiteral("inputCheckNotes"));
+    status_ = lineByName.value(QStringLiteral("calculationStatus"));
+    changed_ = lineByName.value(QStringLiteral("changedInputs"));
+    checkErrors_ = lineByName.value(QStringLiteral("inputCheckErrors"));
+    checkNotes_ = lineByName.value(QStringLiteral("inputCheckNotes"));
 }
 
 QGridLayout* DetailsWindow::buildSettings(QGroupBox* group) {
@@ -322,7 +328,7 @@ QGridLayout* DetailsWindow::buildSettings(QGroupBox* group) {
     for (const NumberSetting& setting : numberSettings()) {
         auto* edit = new QLineEdit(qstring(defaultSettingText(setting)));
         if (setting.optional != nullptr) {
-            edit->setPlaceholderText(QStringLiteral("—"));
+            edit->setPlaceholderText(qstring(mark::kNoValue));
         }
         edit->setObjectName(qstring(setting.text.name));
         addPair(grid, kPairsPerRow + static_cast<int>(settingBoxes_.size()),
@@ -396,10 +402,15 @@ void DetailsWindow::present() {
 }
 
 DetailsSettings DetailsWindow::settings() const {
+    return readSettings().first;
+}
+
+std::pair<DetailsSettings, std::vector<SettingRefusal>> DetailsWindow::readSettings() const {
     DetailsSettings settings;
     settings.series = kWireSeries.at(static_cast<std::size_t>(series_->currentIndex()));
-    readNumberSettings(settings, [this](std::string_view name) { return boxText(name); });
-    return settings;
+    std::vector<SettingRefusal> refusals =
+        readNumberSettings(settings, [this](std::string_view name) { return boxText(name); });
+    return {settings, std::move(refusals)};
 }
 
 std::string DetailsWindow::boxText(std::string_view name) const {
@@ -413,10 +424,7 @@ std::string DetailsWindow::boxText(std::string_view name) const {
 
 // A refused entry keeps what was typed, turns red and says why; the figures that need the
 // setting stay empty with their reasons.
-void DetailsWindow::showSettingRefusals() {
-    DetailsSettings read;
-    const std::vector<SettingRefusal> refusals =
-        readNumberSettings(read, [this](std::string_view name) { return boxText(name); });
+void DetailsWindow::showSettingRefusals(const std::vector<SettingRefusal>& refusals) {
     QStringList lines;
     for (const SettingBox& box : settingBoxes_) {
         const auto refusal =
@@ -438,9 +446,11 @@ void DetailsWindow::refresh() {
     if (!isVisible()) {
         return; // present() refreshes when the window opens again
     }
-    showSettingRefusals();
+    // The boxes are read once a refresh: for the refusals they show and for the figures.
+    const auto [chosen, refusals] = readSettings();
+    showSettingRefusals(refusals);
     const DetailsView view = viewDetails(main_.fieldSet(), main_.coreTypeText().toStdString(),
-                                         settings(), main_.calculationRecord());
+                                         chosen, main_.calculationRecord());
     status_->setText(qstring(view.status.outcome));
     status_->setStyleSheet(view.status.stopped ? QStringLiteral("color: #c0281e; font-weight: bold")
                                                : QString());
@@ -449,7 +459,7 @@ void DetailsWindow::refresh() {
     QStringList errors;
     QStringList notes;
     for (const CheckLine& check : view.checks) {
-        (check.error ? errors : notes) << QStringLiteral("• ") + qstring(check.text);
+        (check.error ? errors : notes) << qstring(mark::kListItem) + qstring(check.text);
     }
     checkErrors_->setText(errors.join(QLatin1Char('\n')));
     checkErrors_->setVisible(!errors.isEmpty());
@@ -459,7 +469,7 @@ void DetailsWindow::refresh() {
     showLines(figureValues_, view.figures);
     QStringList reasons;
     for (const std::string& reason : view.details.reasons) {
-        reasons << QStringLiteral("• ") + QString::fromStdString(reason);
+        reasons << qstring(mark::kListItem) + QString::fromStdString(reason);
     }
     reasons_->setText(reasons.join(QLatin1Char('\n')));
     reasons_->setVisible(!reasons.isEmpty());

@@ -4,10 +4,10 @@
 #include "calc/winding_details.hpp"
 #include "view/details_settings.hpp"
 
-#include <QHash>
 #include <QWidget>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class QComboBox;
@@ -56,7 +56,9 @@ private:
     void calibrate();
     // The shape's AL into field 18, as the calibration writes its own.
     void useShapeAl();
-    void showSettingRefusals();
+    // The settings as the boxes hold them, with the refusals of those that are refused.
+    std::pair<DetailsSettings, std::vector<SettingRefusal>> readSettings() const;
+    void showSettingRefusals(const std::vector<SettingRefusal>& refusals);
     // The text of the number setting's box with that name.
     std::string boxText(std::string_view name) const;
 
@@ -85,8 +87,6 @@ private:
     QLineEdit* measured_ = nullptr;
     QLineEdit* testTurns_ = nullptr;
     QLabel* calibrationMessage_ = nullptr;
-    QHash<QString, QLabel*> messages_;             // the message and status lines by name
-    QHash<QString, QPushButton*> buttonsByName_; // the foot's buttons
 };
 
 } // namespace coilwind::ui

@@ -79,7 +79,7 @@ std::vector<DetailsLine> inputLines(const std::optional<DesignInputs>& design,
                                               : translate("Details", "棒型 (rod)");
     }
     return {
-        {"core-type", translate("Details", "磁心类型"),
+        {"core-type", translate("Details", kCoreTypeCaption.data()),
          filled(translate("Details", "%1: rod core; any other text: drum core"), {kRodCoreText}),
          core},
         line("a", field::kA, &DesignInputs::aMm),

@@ -1,5 +1,6 @@
 #include "input_check_lines.hpp"
 
+#include "details_lines.hpp"
 #include "window_description.hpp"
 
 #include "calc/text.hpp"
@@ -12,7 +13,7 @@ namespace {
 // A field as its caption names it, without the unit: "电感量" for "电感量 (uH)".
 std::string captionLabel(FieldIndex index) {
     if (index == kCoreTypeBox) {
-        return translate("Details", "磁心类型");
+        return translate("Details", kCoreTypeCaption.data());
     }
     const auto controls = windowDescription();
     const auto caption = std::find_if(controls.begin(), controls.end(), [&](const auto& control) {
